@@ -1,0 +1,69 @@
+#include "data/Fields.h"
+
+#include "data/TaikaiModel.h"
+
+namespace qv {
+
+namespace detail {
+
+QStringList splitCommaParts(const QString& line) {
+  if (line.isEmpty()) return {};
+  return line.split(QChar(','), Qt::KeepEmptyParts);
+}
+
+}  // namespace detail
+
+namespace {
+
+QString trimTrailingBlanks(const QString& s) {
+  qsizetype n = s.size();
+  while (n > 0 && s[n - 1] == QChar(' ')) --n;
+  return s.left(n);
+}
+
+}  // namespace
+
+std::array<QString, 7> SplitColonFields(const QString& text) {
+  std::array<QString, 7> f;
+  if (text.isEmpty()) return f;
+  QString rest = text;
+  for (int i = 0; i < 7; ++i) {
+    const qsizetype colon = rest.indexOf(QChar(':'));
+    if (colon < 0) {
+      f[i] = rest;
+      break;
+    }
+    f[i] = rest.left(colon);
+    rest = trimTrailingBlanks(rest.mid(colon + 1));
+  }
+  return f;
+}
+
+QString ColonToComma(const QString& text) {
+  QString out = text;
+  out.replace(QChar(':'), QChar(','));
+  return out;
+}
+
+double ValOrDefault(const QString& text, double defaultValue) {
+  const auto v = platform::numericValue(text);
+  return v ? *v : defaultValue;
+}
+
+int LngOrDefault(const QString& text, int defaultValue) {
+  const auto v = platform::numericValue(text);
+  return v ? platform::roundHalfEven(*v) : defaultValue;
+}
+
+QString PadFourCharName(const QString& text) {
+  return text.size() == 4 ? QStringLiteral(" ") + text : text;
+}
+
+int FindShumoku(const TaikaiRec& taikai, const QString& name) {
+  const int n = std::min<int>(taikai.ShumokuCount, static_cast<int>(taikai.Shumoku.size()));
+  for (int i = 0; i < n; ++i)
+    if (taikai.Shumoku[i].Name == name) return i;
+  return -1;
+}
+
+}  // namespace qv

@@ -1,0 +1,17 @@
+#include "data/Taikai.h"
+
+#include "data/Program.h"
+#include "platform/ProgramEnd.h"
+
+namespace qv {
+
+bool IsTaikaiOption(const TaikaiSwitches& sw, const QString& word) {
+  return sw.TaikaiOptions.contains(word, Qt::CaseSensitive);
+}
+
+void FatalDataFileMsg(Program& program, const QString& title, const QString& message) {
+  program.messages.show(title, message, platform::MsgIcon::None, platform::MsgButtons::Ok);
+  throw platform::ProgramEnd(title, message);
+}
+
+}  // namespace qv

@@ -1,0 +1,17 @@
+#pragma once
+// Option words and the fatal data-file message.
+
+#include <QString>
+
+namespace qv {
+
+struct Program;
+struct TaikaiSwitches;
+
+// True when word is one of the data file's OPTION words (exact, case-sensitive).
+bool IsTaikaiOption(const TaikaiSwitches& sw, const QString& word);
+
+// Shows the message under the title with an OK button, then ends the program.
+[[noreturn]] void FatalDataFileMsg(Program& program, const QString& title, const QString& message);
+
+}  // namespace qv

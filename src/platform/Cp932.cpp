@@ -1,0 +1,131 @@
+#include "platform/Cp932.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <cstring>
+#include <stdexcept>
+#include <unordered_map>
+
+namespace platform {
+namespace {
+
+// Built once from iconv, then read-only: decoding and encoding become table look-ups,
+// which matters for readers that decode tens of thousands of lines.
+struct Cp932Tables {
+  std::array<char16_t, 256> single{};           // 0 = not a single-byte character
+  std::array<bool, 256> leadByte{};
+  std::vector<char16_t> dbcs;                   // index (lead << 8 | trail), 0 = invalid
+  std::unordered_map<char16_t, uint16_t> encode;  // UTF-16 unit -> CP932 code (1 or 2 bytes)
+
+  Cp932Tables() : dbcs(65536, 0) {
+    iconv_t cd = iconv_open("UTF-16LE", "CP932");
+    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv has no CP932");
+    auto convert = [&](const char* in, size_t inLen) -> char16_t {
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);
+      char buf[8];
+      char* inp = const_cast<char*>(in);
+      char* outp = buf;
+      size_t inLeft = inLen, outLeft = sizeof buf;
+      if (iconv(cd, &inp, &inLeft, &outp, &outLeft) == static_cast<size_t>(-1)) return 0;
+      if (inLeft != 0 || sizeof buf - outLeft != 2) return 0;
+      char16_t u;
+      std::memcpy(&u, buf, 2);
+      return u;
+    };
+    for (int b = 0; b < 256; ++b) {
+      const char c = static_cast<char>(b);
+      if (b == 0) { single[0] = 0; continue; }
+      single[b] = convert(&c, 1);
+    }
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+      if (lead >= 0xA0 && lead <= 0xDF) continue;
+      leadByte[lead] = true;
+      for (int trail = 0x40; trail <= 0xFC; ++trail) {
+        if (trail == 0x7F) continue;
+        const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+        const char16_t u = convert(pair, 2);
+        if (!u) continue;
+        const auto code = static_cast<uint16_t>(lead << 8 | trail);
+        dbcs[code] = u;
+        encode.try_emplace(u, code);  // first code wins, as Windows' best mapping does
+      }
+    }
+    for (int b = 1; b < 256; ++b)
+      if (single[b]) encode[single[b]] = static_cast<uint16_t>(b);  // single byte beats double
+    iconv_close(cd);
+  }
+};
+
+const Cp932Tables& tables() {
+  static const Cp932Tables t;
+  return t;
+}
+
+}  // namespace
+
+QString decodeCp932(QByteArrayView bytes) {
+  const auto& t = tables();
+  QString out;
+  out.reserve(bytes.size());
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const qsizetype n = bytes.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const unsigned char b = p[i];
+    if (b == 0) {
+      out.append(QChar(0));
+    } else if (t.leadByte[b] && i + 1 < n && t.dbcs[b << 8 | p[i + 1]]) {
+      out.append(QChar(t.dbcs[b << 8 | p[i + 1]]));
+      ++i;
+    } else if (t.single[b]) {
+      out.append(QChar(t.single[b]));
+    } else {
+      out.append(QChar(0xFFFD));
+    }
+  }
+  return out;
+}
+
+QByteArray encodeCp932(QStringView text) {
+  const auto& t = tables();
+  QByteArray out;
+  out.reserve(text.size() * 2);
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t u = text[i].unicode();
+    if (u == 0) { out.append('\0'); continue; }
+    if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+      out.append('?');  // outside the BMP: CP932 has none of these
+      ++i;
+      continue;
+    }
+    const auto it = t.encode.find(u);
+    if (it == t.encode.end()) {
+      out.append('?');
+    } else if (it->second > 0xFF) {
+      out.append(static_cast<char>(it->second >> 8));
+      out.append(static_cast<char>(it->second & 0xFF));
+    } else {
+      out.append(static_cast<char>(it->second));
+    }
+  }
+  return out;
+}
+
+bool isFullWidth(char32_t ch) {
+  if (ch > 0xFFFF) return false;
+  const auto& t = tables();
+  const auto it = t.encode.find(static_cast<char16_t>(ch));
+  return it != t.encode.end() && it->second > 0xFF;
+}
+
+int lenAnsi(QStringView text) {
+  int n = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
+    n += isFullWidth(c.unicode()) ? 2 : 1;
+  }
+  return n;
+}
+
+}  // namespace platform

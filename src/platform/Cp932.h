@@ -1,0 +1,26 @@
+#pragma once
+// Code page 932 (Windows Shift_JIS), the encoding of every file of the suite and of the
+// printer's text calls. Built over iconv's "CP932" (not "SHIFT_JIS", which maps 0x817C
+// to U+2212 instead of the U+FF0D that Windows gives).
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+namespace platform {
+
+// Decodes CP932 bytes. A byte sequence that is not valid CP932 becomes U+FFFD, one per
+// bad byte, so a damaged file still reads to its end.
+QString decodeCp932(QByteArrayView bytes);
+
+// Encodes to CP932. A character that CP932 cannot hold becomes "?".
+QByteArray encodeCp932(QStringView text);
+
+// Byte length of the text in CP932: 2 for a full-width character, 1 for a half-width one.
+// Characters CP932 cannot hold count as one byte (they print as "?").
+int lenAnsi(QStringView text);
+
+// True when the character takes two bytes in CP932 (full width).
+bool isFullWidth(char32_t ch);
+
+}  // namespace platform

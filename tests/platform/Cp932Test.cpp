@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "platform/Cp932.h"
+#include "platform/TextFile.h"
+
+using namespace platform;
+
+TEST(Cp932, RoundTripsTheCharactersWindowsMapsItsOwnWay) {
+  struct Case { QByteArray bytes; QString text; };
+  const Case cases[] = {
+      {QByteArray("\x81\x7C"), QString(QChar(0xFF0D))},   // full-width hyphen-minus, not U+2212
+      {QByteArray("\x81\x60"), QString(QChar(0xFF5E))},   // full-width tilde
+      {QByteArray("\x87\x40"), QString(QChar(0x2460))},   // circled one (NEC row 13)
+      {QByteArray("\xB6\xDE"), QStringLiteral("ｶﾞ")},    // half-width katakana with voiced mark
+      {QByteArray("\x8E\x52\x93\x63 A"), QStringLiteral("山田 A")},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(decodeCp932(c.bytes), c.text);
+    EXPECT_EQ(encodeCp932(c.text), c.bytes);
+  }
+}
+
+TEST(Cp932, WidthIsTheByteLength) {
+  EXPECT_EQ(lenAnsi(QStringLiteral("山田A")), 5);
+  EXPECT_EQ(lenAnsi(QStringLiteral("ｶﾞ")), 2);
+  EXPECT_EQ(lenAnsi(QString()), 0);
+  EXPECT_TRUE(isFullWidth(U'－'));
+  EXPECT_FALSE(isFullWidth(U'ｱ'));
+}
+
+TEST(Cp932, UnencodableBecomesQuestionMarkAndBadBytesDoNotStopDecoding) {
+  EXPECT_EQ(encodeCp932(QStringLiteral("a€😀b")), QByteArray("a??b"));
+  // A lone lead byte at the end and an invalid trail byte.
+  const QString s = decodeCp932(QByteArray("A\x81\x20" "B\x82", 5));
+  EXPECT_EQ(s.size(), 5);
+  EXPECT_EQ(s[0], QChar('A'));
+  EXPECT_EQ(s[2], QChar(' '));
+  EXPECT_EQ(s[3], QChar('B'));
+}
+
+TEST(TextFile, ReadsLfAndCrLfAndWritesCrLf) {
+  QTemporaryDir dir;
+  const QString path = dir.path() + "/t.txt";
+  {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("a\r\n\x8E\x52\nlast");
+  }
+  auto lines = readTextLines(path);
+  ASSERT_TRUE(lines);
+  EXPECT_EQ(*lines, (QStringList{"a", "山", "last"}));
+  ASSERT_TRUE(writeTextLines(path, {"x", "山"}));
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), QByteArray("x\r\n\x8E\x52\r\n"));
+  EXPECT_FALSE(readTextLines(dir.path() + "/missing.txt"));
+}
+
+TEST(TextFile, FailedWriteLeavesTheTargetAlone) {
+  QTemporaryDir dir;
+  EXPECT_FALSE(writeTextLines(dir.path() + "/no/such/folder/t.txt", {"x"}));
+}
