@@ -1,0 +1,67 @@
+#include "print/PrintFilters.h"
+
+#include <algorithm>
+
+#include "data/Program.h"
+#include "print/SplitSankasha.h"
+
+namespace qv {
+
+namespace {
+
+QString withoutBlanks(QString s) {
+  s.remove(QChar(' '));
+  s.remove(QChar(0x3000));  // "　"
+  return s;
+}
+
+}  // namespace
+
+bool IsSelected(const PrintFilterState& filters, const QString& name) {
+  const QString n = withoutBlanks(name);
+  // Nothing occurs in an empty name, and an empty selection string has no fragments.
+  if (n.isEmpty() || filters.TeamFilter.isEmpty()) return false;
+  QString s = filters.TeamFilter;
+  s.replace(QChar(','), QChar(0x3001));  // "、"
+  const QStringList fragments = s.split(QChar(0x3001), Qt::KeepEmptyParts);
+  return std::any_of(fragments.begin(), fragments.end(),
+                     [&](const QString& fragment) { return n.contains(fragment); });
+}
+
+QString GetTashumokuMark(const Program& program, const QString& name,
+                         const SankashaRefResolver& resolve) {
+  // An empty name is no player: it would match the empty second name of every singles
+  // entry and colour a team or organisation as a singles player.
+  if (name.isEmpty()) return {};
+  const TaikaiRec& taikai = program.taikai.Taikai;
+  const qsizetype eventCount =
+      std::min<qsizetype>(std::max(taikai.ShumokuCount, 0), qsizetype(taikai.Shumoku.size()));
+  for (qsizetype i = 0; i < eventCount; ++i) {
+    if (i == program.printFilters.CurrentShumoku) continue;
+    const ShumokuRec& ev = taikai.Shumoku[i];
+    const qsizetype entryCount =
+        std::min<qsizetype>(std::max(ev.SankashaCount, 0), qsizetype(ev.Sankasha.size()));
+    for (qsizetype k = 0; k < entryCount; ++k) {
+      const QString text = resolve ? resolve(ev.Sankasha[k].Name) : ev.Sankasha[k].Name;
+      const SankashaPair p = SplitSankasha(program, text, QStringLiteral("並列"));
+      if (p.name1 != name && p.name2 != name) continue;
+      // The first entry with the name decides, whatever the kind of its event.
+      if (ev.Shubetsu == QStringLiteral("単")) return QStringLiteral("S");
+      if (ev.Shubetsu == QStringLiteral("複")) {
+        return ev.Seibetsu == QStringLiteral("混合") ? QStringLiteral("X") : QStringLiteral("D");
+      }
+      return {};
+    }
+  }
+  return {};
+}
+
+QString GetArrayItem(const QStringList& items, qsizetype index) {
+  return (index >= 0 && index < items.size()) ? items[index] : QString();
+}
+
+bool IsSameName(const QString& a, const QString& b) {
+  return withoutBlanks(a) == withoutBlanks(b);
+}
+
+}  // namespace qv
