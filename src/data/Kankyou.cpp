@@ -1,0 +1,205 @@
+// The configuration file: its keys, the league match-order lines and the sections.
+
+#include "data/Kankyou.h"
+
+#include <QStringList>
+
+#include <vector>
+
+#include "data/KankyouState.h"
+#include "data/Program.h"
+#include "platform/Files.h"
+#include "platform/Numbers.h"
+#include "platform/ProgramEnd.h"
+#include "print/BunshouItems.h"
+#include "print/TextVars.h"
+
+namespace qv {
+
+namespace {
+
+const QString kReadTitle = QStringLiteral("環境定義ファイルの読み込み");
+
+int wholeNumber(const QString& text) { return platform::roundHalfEven(platform::Val(text)); }
+
+// Key before the first "=", value up to the second "="; no "=" at all: no value.
+struct KeyLine {
+  QString key;
+  QString value;
+  bool hasValue = false;
+};
+
+KeyLine splitKeyLine(const QString& line) {
+  const QStringList parts = line.split(QChar('='));
+  KeyLine k;
+  k.key = parts.value(0);
+  k.hasValue = parts.size() > 1;
+  k.value = parts.value(1);
+  return k;
+}
+
+void setKankyouDefaults(Program& program) {
+  KankyouState& k = program.kankyou;
+  k.SankashaShumokuShubetsu = QStringLiteral("各種目別");
+  k.LeagueShinpan.clear();
+  k.TournamentShinpan.clear();
+  k.LeagueShiaiJuns = {};
+  k.TeamShogenCount = 0;
+  k.TeamShogens.clear();
+  k.ShumokuClassCount = 1;
+  k.ShumokuClasses = {ShumokuClassRec{{QStringLiteral("(なし)"), {}, {}}}};
+  k.KongouCodes = QStringLiteral("MWX");
+  k.KikenMark = QStringLiteral("ｷｹﾝ");
+  program.printFilters.TeamFilter = QStringLiteral("-----");
+  k.AutoGapXFew = 10;
+  k.AutoGapXMany = 5;
+  k.AutoGapYFew = 10;
+  k.AutoGapYMany = 5;
+  program.taikai.sw.NarrowEntryText = true;
+}
+
+// 試合番号=N,a1,...,ak: the playing order of a league of N. The codes must be 1..k each
+// once, or the inverse table would point outside itself; the record is replaced only
+// when the whole line is sound.
+void readShiaiBangou(Program& program, const KankyouFile& file, const QString& line,
+                     const QString& value) {
+  const QStringList fields = value.split(QChar(','));
+  const int size = wholeNumber(fields.value(0));
+  LeagueShiaiJunRec* target = program.kankyou.LeagueShiaiJun(size);
+  if (!target) {
+    FatalKankyouLine(program, file.path, file.reader.lineNumber(), line,
+                     QStringLiteral("リーグの参加者数は3から18までです"));
+  }
+  const int k = static_cast<int>(fields.size()) - 1;
+  LeagueShiaiJunRec rec;
+  rec.LeagueSize = size;
+  rec.ShiaiCount = k;
+  rec.Order.assign(static_cast<std::size_t>(k), 0);
+  rec.OrderInv.assign(static_cast<std::size_t>(k), -1);
+  rec.Shinpan.assign(static_cast<std::size_t>(2 * k), -1);
+  for (int i = 0; i < k; ++i) {
+    const int code = wholeNumber(fields[i + 1]);
+    if (code < 1 || code > k || rec.OrderInv[static_cast<std::size_t>(code - 1)] != -1) {
+      FatalKankyouLine(program, file.path, file.reader.lineNumber(), line,
+                       QStringLiteral("試合番号は1から%1までを一つずつ並べて下さい").arg(k));
+    }
+    rec.Order[static_cast<std::size_t>(i)] = code;
+    rec.OrderInv[static_cast<std::size_t>(code - 1)] = i;
+  }
+  *target = std::move(rec);
+}
+
+// ブロック審判=N,r1,...,rm: the umpires of the match slots of a league of N, first
+// umpires then second ones; the 試合番号= line of that size sizes the table.
+void readBlockShinpan(Program& program, const KankyouFile& file, const QString& line,
+                      const QString& value) {
+  const QStringList fields = value.split(QChar(','));
+  const int size = wholeNumber(fields.value(0));
+  LeagueShiaiJunRec* target = program.kankyou.LeagueShiaiJun(size);
+  if (!target) {
+    FatalKankyouLine(program, file.path, file.reader.lineNumber(), line,
+                     QStringLiteral("リーグの参加者数は3から18までです"));
+  }
+  if (target->LeagueSize == 0) {
+    FatalKankyouLine(program, file.path, file.reader.lineNumber(), line,
+                     QStringLiteral("同じ参加者数の試合番号=の行より前にあります"));
+  }
+  const qsizetype m = fields.size() - 1;
+  if (m > static_cast<qsizetype>(target->Shinpan.size())) {
+    FatalKankyouLine(program, file.path, file.reader.lineNumber(), line,
+                     QStringLiteral("審判の数が試合数の2倍(%1)を超えています")
+                         .arg(target->Shinpan.size()));
+  }
+  for (qsizetype i = 0; i < m; ++i) {
+    target->Shinpan[static_cast<std::size_t>(i)] = wholeNumber(fields[i + 1]);
+  }
+}
+
+void readKeyLine(Program& program, KankyouFile& file, const QString& line) {
+  KankyouState& k = program.kankyou;
+  const KeyLine kl = splitKeyLine(line);
+  const QString& key = kl.key;
+  const QString& value = kl.value;
+
+  if (key == QStringLiteral("[団体戦諸元]")) {
+    ReadTeamShogen(program, file);
+    return;
+  }
+  if (key == QStringLiteral("[大会種目クラス]")) {
+    ReadShumokuClass(program, file);
+    return;
+  }
+  // A key of the file's own without "=" carries nothing; such lines are skipped.
+  if (!kl.hasValue) return;
+
+  if (key == QStringLiteral("協会")) {
+    program.taikai.KyoukaiName = value;
+    SetTextVar(program.textVars, QStringLiteral("協会名"), value);
+  } else if (key == QStringLiteral("会長")) {
+    program.taikai.KaichouName = value;
+    SetTextVar(program.textVars, QStringLiteral("会長名"), value);
+  } else if (key == QStringLiteral("名簿") || key == QStringLiteral("先頭ブロック名称")) {
+    // Settings of the suite's other programs.
+  } else if (key == QStringLiteral("文章ファイル")) {
+    k.BunshouFileName = value;
+  } else if (key == QStringLiteral("賞状")) {
+    k.KankyouShoujou = value;
+  } else if (key == QStringLiteral("審判用紙")) {
+    k.ShinpanYoushi.Name = value;
+  } else if (key == QStringLiteral("参加者種目別種別")) {
+    k.SankashaShumokuShubetsu = value;
+  } else if (key == QStringLiteral("リーグ戦順位判定方法")) {
+    k.LeagueJuniHantei = value.isEmpty() ? QStringLiteral("勝率") : value;
+  } else if (key == QStringLiteral("リーグ審判")) {
+    k.LeagueShinpan = value;
+  } else if (key == QStringLiteral("トーナメント審判")) {
+    k.TournamentShinpan = value;
+  } else if (key == QStringLiteral("試合番号")) {
+    readShiaiBangou(program, file, line, value);
+  } else if (key == QStringLiteral("ブロック審判")) {
+    readBlockShinpan(program, file, line, value);
+  } else if (key == QStringLiteral("HTM出力")) {
+    k.HtmOutput = value.toUpper() == QStringLiteral("TRUE");
+  } else if (!key.startsWith(QChar('*'))) {
+    SetTextVar(program.textVars, key, value);
+  }
+}
+
+}  // namespace
+
+void FatalKankyouLine(Program& program, const QString& path, qsizetype lineNumber,
+                      const QString& line, const QString& reason) {
+  const QString text =
+      QStringLiteral("%1\n%2行目: %3\n%4").arg(path).arg(lineNumber).arg(line, reason);
+  program.messages.info(kReadTitle, text);
+  throw platform::ProgramEnd(kReadTitle, text);
+}
+
+void ReadKankyouTeigi(Program& program) {
+  const QString path = program.programFolder + QStringLiteral("Quorvane.cfg");
+  if (!platform::fileExists(path)) {
+    const QString title = QStringLiteral("Quorvaneシステム");
+    const QString text = QStringLiteral("環境定義ファイルが見つかりません");
+    program.messages.info(title, text);
+    throw platform::ProgramEnd(title, text);
+  }
+
+  ReadUserDat(program.kankyou, program.programFolder);
+  program.taikai.DataFolder = ChooseDataFolder(program.programFolder, program.clock.now().date());
+
+  setKankyouDefaults(program);
+  auto lines = platform::readTextLines(path);
+  if (!lines) {
+    const QString text = QStringLiteral("%1\n読み込めません").arg(path);
+    program.messages.info(kReadTitle, text);
+    throw platform::ProgramEnd(kReadTitle, text);
+  }
+  KankyouFile file{path, platform::TextFileReader(std::move(*lines))};
+  while (!file.reader.atEnd()) readKeyLine(program, file, file.reader.readLine());
+
+  InitBunshouItems(program.bunshou, program.kankyou.InsatsuFont);
+  ReadBunshouFile(program, program.kankyou.BunshouFileName);
+  program.kankyou.InsatsuFont = QStringLiteral("ＭＳ 明朝");
+}
+
+}  // namespace qv
