@@ -1,0 +1,27 @@
+#include <gtest/gtest.h>
+
+#include <QFont>
+#include <QFontInfo>
+#include <QStringList>
+
+#include "platform/FaceSubstitution.h"
+
+using namespace platform;
+
+TEST(FaceSubstitution, WindowsFacesResolveToTheIpaFaces) {
+  installFaceSubstitutions();
+  installFaceSubstitutions();  // a second call adds nothing
+  struct Case { const char16_t* face; const char* family; };
+  const Case cases[] = {
+      {u"ＭＳ 明朝", "IPAMincho"},      {u"ＭＳ Ｐ明朝", "IPAMincho"},
+      {u"MS Mincho", "IPAMincho"},      {u"MS PMincho", "IPAMincho"},
+      {u"ＭＳ ゴシック", "IPAGothic"},  {u"ＭＳ Ｐゴシック", "IPAGothic"},
+      {u"MS Gothic", "IPAGothic"},      {u"MS PGothic", "IPAGothic"},
+  };
+  for (const auto& c : cases) {
+    const QString face = QString::fromUtf16(c.face);
+    EXPECT_EQ(QFont::substitutes(face), QStringList{QString::fromLatin1(c.family).toLower()})
+        << face.toStdString();
+    EXPECT_EQ(QFontInfo(QFont(face)).family(), QString::fromLatin1(c.family)) << face.toStdString();
+  }
+}
