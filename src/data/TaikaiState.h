@@ -29,8 +29,11 @@ struct TaikaiSwitches {
   QString TeamOrderYoushi;
   QStringList TeamOrderCaptions;
   bool NarrowEntryText = true;
-  int SeibetsuPosStart = 0;
+  int SeibetsuPosStart = 0;  // 1-based position of the sex letter in event abbreviations
   int SeibetsuPosEnd = 0;
+  bool ShozokuHyouji = true;      // print the affiliation column
+  bool NumberJunban = false;
+  bool ShozokuNaiJunban = false;
 };
 
 struct TaikaiState {
@@ -43,6 +46,9 @@ struct TaikaiState {
   QString DataFolder;      // with a trailing separator
   QString TaikaiFileName;  // the data file's name within DataFolder
   std::vector<JudgeShumokuRec> JudgeShumoku;
+  std::vector<ShokaisenRec> Shokaisens;  // first-round shapes read from the results file
+  bool RewriteNeeded = false;     // true only while the data file is rewritten
+  int TournamentFirstDrawNo = 0;
 };
 
 }  // namespace qv
