@@ -1,0 +1,102 @@
+#include "data/InsatsuSeigyoReader.h"
+
+#include "data/Fields.h"
+#include "data/InsatsuSeigyo.h"
+#include "data/InsatsuSeigyoLayoutKeys.h"
+#include "data/Program.h"
+#include "platform/TextFile.h"
+#include "print/BunshouItems.h"
+
+namespace qv {
+
+namespace {
+
+// The suite's files pad with ASCII blanks only; other white space belongs to the text.
+QString trimTrailingBlanks(const QString& s) {
+  qsizetype n = s.size();
+  while (n > 0 && s[n - 1] == QChar(' ')) --n;
+  return s.left(n);
+}
+
+QString trimBlanks(const QString& s) {
+  qsizetype from = 0;
+  while (from < s.size() && s[from] == QChar(' ')) ++from;
+  return trimTrailingBlanks(s.mid(from));
+}
+
+// Key before the first "=" as written; value trimmed, textValue with its leading blanks.
+// A line without "=" (or starting with it) is its own key and value.
+struct KeyLine {
+  QString key;
+  QString value;
+  QString textValue;
+};
+
+KeyLine cutKeyLine(const QString& line) {
+  const qsizetype eq = line.indexOf(QChar('='));
+  if (eq < 1) return {line, line, line};
+  const QString rest = line.mid(eq + 1);
+  return {line.left(eq), trimBlanks(rest), trimTrailingBlanks(rest)};
+}
+
+// 頁固定文字=on,x,y,size,text fills the next phrase field; a text cannot hold a comma.
+// The table has 14 fields: further lines are ignored.
+void readBunshouItem(BunshouState& b, const QString& value) {
+  const int k = b.BunshouItemCount;
+  if (k < 0 || k >= kBunshouItemSlots) return;
+  BunshouItem& item = b.BunshouItems[static_cast<std::size_t>(k)];
+  QString on;
+  SplitToFields(value, on, item.X, item.Y, item.Height, item.Text);
+  item.Width = item.Height;
+  item.Pitch = item.Height;
+  b.BunshouItemOn[static_cast<std::size_t>(k)] = on == QStringLiteral("1");
+  b.BunshouItemCount = k + 1;
+}
+
+// The keys that concern the whole document; false for any other key.
+bool readDocumentKey(Program& program, const QString& key, const QString& value) {
+  InsatsuSeigyoRec& rec = program.insatsu.InsatsuSeigyo;
+  if (key == QStringLiteral("用紙")) {
+    SplitToFields(value, rec.PaperName, rec.PaperWidth, rec.PaperHeight, rec.MarginLeft,
+                  rec.MarginRight, rec.MarginTop, rec.MarginBottom);
+  } else if (key == QStringLiteral("ポイント表示")) {
+    rec.PointHyouji = LngOrDefault(value, 0);
+  } else if (key == QStringLiteral("頁固定文字フォント")) {
+    program.bunshou.BunshouFont = value;
+  } else if (key == QStringLiteral("頁固定文字")) {
+    readBunshouItem(program.bunshou, value);
+  } else if (key == QStringLiteral("先頭頁頁番号")) {
+    program.bunshou.FirstPageNo = LngOrDefault(value, 1);
+  } else if (key == QStringLiteral("印刷頁指示")) {
+    SplitToFields(value, rec.PageSelectMode, rec.PageRangeFrom, rec.PageRangeTo);
+  } else if (key == QStringLiteral("保存時刻")) {
+    program.kekka.HozonJikoku = value;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+QString ReadInsatsuSeigyoData(platform::TextFileReader& file, Program& program) {
+  InitInsatsuSeigyo(program);
+  program.bunshou.BunshouItemCount = 0;  // the first 頁固定文字 line fills field 0
+  InsatsuSeigyoRec& rec = program.insatsu.InsatsuSeigyo;
+  LayoutCursor cursor;
+
+  while (!file.atEnd()) {
+    const QString line = file.readLine();
+    if (line.startsWith(QStringLiteral("【"))) return line;
+    if (line.startsWith(QChar('['))) {
+      ReadLayoutMarker(rec, cursor, line);
+      continue;
+    }
+    const KeyLine k = cutKeyLine(line);
+    if (!readDocumentKey(program, k.key, k.value))
+      ReadLayoutKey(rec, cursor, program.taikai.Taikai, k.key, k.value, k.textValue);
+  }
+  return QStringLiteral(".eof.");
+}
+
+}  // namespace qv
