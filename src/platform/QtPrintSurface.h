@@ -1,0 +1,72 @@
+#pragma once
+// The print surface on a Qt paged device: the system printer (QPrinter, through CUPS) or a
+// PDF file (QPrinter in PDF mode or QPdfWriter). Painter coordinates are the device's
+// pixels from the top-left of the printable area.
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QPainter>
+#include <QRawFont>
+
+#include "print/PrintSurface.h"
+
+class QPagedPaintDevice;
+
+namespace platform {
+
+class QtPrintSurface : public qv::PrintSurface {
+ public:
+  // The caller sets the device up (output, paper size, orientation); it must outlive the
+  // surface. Nothing is sent until the first drawing call begins the document.
+  explicit QtPrintSurface(QPagedPaintDevice& device);
+  ~QtPrintSurface() override;
+  QtPrintSurface(const QtPrintSurface&) = delete;
+  QtPrintSurface& operator=(const QtPrintSurface&) = delete;
+
+  // Throws std::runtime_error when the printer or file cannot be opened.
+  void beginDocument() override;
+  double pixelsPerMm() const override;
+  void printBlank() override;
+  void newPage() override;
+  void endDocument() override;
+  void setTextColor(qv::RgbColor color) override;
+  void setLineWidth(int pixels) override;
+  void textOut(QPoint at, const qv::PrintFont& font, const QString& text) override;
+  void placeChars(const qv::PrintFont& font, std::span<const qv::PlacedChar> chars) override;
+  void line(QPointF from, QPointF to, qv::RgbColor color) override;
+  void box(QPointF corner1, QPointF corner2, qv::RgbColor color, int fillStyle,
+           qv::RgbColor fillColor) override;
+  void picture(const QRectF& boxMm, const QImage& image, const QString& file) override;
+
+ private:
+  struct FontKey {
+    QString face;
+    int heightPx;
+    int weight;
+    bool operator==(const FontKey&) const = default;
+    friend size_t qHash(const FontKey& k, size_t seed = 0) {
+      return qHashMulti(seed, k.face, k.heightPx, k.weight);
+    }
+  };
+  struct FontEntry {
+    QFont font;
+    QRawFont raw;
+    qreal ascent = 0;
+  };
+  const FontEntry& fontFor(const qv::PrintFont& font);
+  QPainter& painter();
+  // Maps the cell's top-left at `at` to the origin, baseline at y 0, stretched to the cell
+  // width the font description asks for.
+  void setCellTransform(QPoint at, const qv::PrintFont& font, const FontEntry& entry);
+  QPointF toPixels(QPointF mm) const;
+  QPen linePen(qv::RgbColor color) const;
+
+  QPagedPaintDevice& device_;
+  QPainter painter_;
+  QColor textColor_ = Qt::black;
+  int lineWidth_ = 1;
+  QHash<FontKey, FontEntry> fonts_;
+};
+
+}  // namespace platform

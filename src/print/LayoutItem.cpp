@@ -1,0 +1,61 @@
+// Layout items: a page phrase field, page-overlay text or page number, and the line blocks
+// of 文字列 placements.
+
+#include <QStringView>
+
+#include <algorithm>
+
+#include "data/InsatsuSeigyoModel.h"
+#include "print/BunshouItems.h"
+#include "print/PrintDevice.h"
+#include "print/TextVars.h"
+
+namespace qv {
+
+void PrintDevice::PrintLayoutItem(const BunshouItem& item, const TextVarState& textVars) {
+  const QString s = ExpandLayoutText(textVars, item.Text);
+  if (s.isEmpty()) return;
+  if (s.startsWith(QStringLiteral("IMG:"))) {
+    // A picture as high as the item's characters, as wide as its aspect ratio gives.
+    OutputImage(item.X, item.Y, 0, item.Height, s.mid(4), -1);
+    return;
+  }
+  if (!item.FontName.isEmpty()) SetFontName(item.FontName);
+  FontBold = item.Bold;
+
+  const double x = item.X;
+  const double pitch = item.Pitch;
+  const double x2 = item.X2;
+  const int n = LenAnsi(s);
+  const double left = x >= 0 ? x : std::max(x2 - n * pitch / 2, -x);
+  if (pitch >= 0) {
+    PrintStr(left, item.Y, item.Height, item.Width, pitch, x2, s);
+    return;
+  }
+  // Centred between the left edge and x2, shrunk when it would not fit.
+  double p = -pitch;
+  double w = item.Width;
+  const double needed = item.Width + (n - 2) * p / 2;
+  // Only a real squeeze shrinks: no width needed, or no room at all (a negative X with a
+  // negative pitch puts the left edge beyond x2), prints at the item's own size.
+  const double ratio = needed > 0 ? (x2 - left) / needed : 1;
+  if (ratio > 0 && ratio < 1) {
+    w = item.Width * ratio;
+    p = p * ratio;
+  }
+  PrintStrCenter((left + x2) / 2, item.Y, item.Height, w, p, s);
+}
+
+void PrintDevice::PrintLayoutItemLines(const MojiretsuItem& item) {
+  if (!item.FontName.isEmpty()) SetFontName(item.FontName);
+  FontBold = item.Bold;
+  // The lines print as they stand: no placeholders, no pictures.
+  const qsizetype count = std::min<qsizetype>(item.LineCount, item.Lines.size());
+  double y = item.Y;
+  for (qsizetype k = 0; k < count; ++k) {
+    PrintStr(item.X, y, item.Height, item.Width, item.Pitch, item.X2, item.Lines[k]);
+    y += item.LineStep;
+  }
+}
+
+}  // namespace qv

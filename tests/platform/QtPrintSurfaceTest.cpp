@@ -1,0 +1,83 @@
+// The print device on a PDF file: what is printed can be read back.
+
+#include <gtest/gtest.h>
+
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include "platform/QtPrintSurface.h"
+#include "print/PrintDevice.h"
+#include "support/TestProgram.h"
+
+namespace qv::test {
+namespace {
+
+QString runTool(const QString& tool, const QStringList& args) {
+  QProcess p;
+  p.start(tool, args);
+  if (!p.waitForFinished(30000)) return {};
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Prints two pages to a PDF at 600 dpi, A4, no margins; the second page is empty.
+class QtPrintSurfacePdf : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+      GTEST_SKIP() << "poppler-utils not installed";
+    pdf = t.folder() + "out.pdf";
+  }
+  void print(const std::function<void(PrintDevice&)>& draw) {
+    QPdfWriter writer(pdf);
+    writer.setResolution(600);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    platform::QtPrintSurface surface(writer);
+    PrintDevice& device = t.program.device;
+    device.OpenPrint(surface, QStringLiteral("ＭＳ 明朝"), t.folder());
+    draw(device);
+    device.ClosePrint();
+  }
+
+  TestProgram t;
+  QString pdf;
+};
+
+TEST_F(QtPrintSurfacePdf, TextReadsBackAndEveryPageIsEmitted) {
+  print([](PrintDevice& d) {
+    d.PrintStr(20, 20, 5, 5, 5, 0, QStringLiteral("県選手権大会"));
+    d.FontBold = 900;
+    d.SetFontName(QStringLiteral("ＭＳ ゴシック"));
+    d.PrintStr(20, 40, 4, 4, 4, 120, QStringLiteral("山田太郎（東京）"));
+    d.OutputLine(20, 50, 120, 50);
+    d.NewPage();
+  });
+  const QString text = runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+  EXPECT_TRUE(text.contains(QStringLiteral("県選手権大会"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("山田太郎（東京）"))) << text.toStdString();
+  const QString info = runTool(QStringLiteral("pdfinfo"), {pdf});
+  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\b")))) << info.toStdString();
+  const QString fonts = runTool(QStringLiteral("pdffonts"), {pdf});
+  EXPECT_TRUE(fonts.contains(QStringLiteral("IPAMincho"))) << fonts.toStdString();
+  EXPECT_TRUE(fonts.contains(QStringLiteral("IPAGothic"))) << fonts.toStdString();
+}
+
+TEST_F(QtPrintSurfacePdf, CharactersSitInTheirCells) {
+  // 10 mm characters at a 12 mm pitch from (20, 30): each glyph's box starts in its cell.
+  print([](PrintDevice& d) { d.PrintStr(20, 30, 10, 10, 12, 0, QStringLiteral("日本一")); });
+  const QString html = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  // pdftotext gives one word for the run; its box spans the three cells in points.
+  const QRegularExpression word(QStringLiteral(
+      "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">日本一<"));
+  const auto m = word.match(html);
+  ASSERT_TRUE(m.hasMatch()) << html.toStdString();
+  const double ptPerMm = 72 / 25.4;
+  EXPECT_NEAR(m.captured(1).toDouble() / ptPerMm, 20, 0.5);
+  EXPECT_NEAR(m.captured(3).toDouble() / ptPerMm, 20 + 2 * 12 + 10, 0.5);
+  EXPECT_NEAR(m.captured(2).toDouble() / ptPerMm, 30, 1.5);
+}
+
+}  // namespace
+}  // namespace qv::test
