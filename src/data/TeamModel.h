@@ -96,6 +96,7 @@ struct TeamShumokuRec {
   QString Meishou;   // event name; the team file's section header must match it
   QString Ryakugou;  // from the team file's section header
   QString Seibetsu;  // "男子", "女子" or "混合"
+  int ShumokuIndex = -1;  // index of the paired event in Taikai.Shumoku
   TeamKubunRec Kubun;
   int KouseiCount = 0;
   std::vector<KouseiShumokuRec> Kousei;  // in tie order

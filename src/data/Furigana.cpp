@@ -1,0 +1,93 @@
+#include "data/Furigana.h"
+
+#include <algorithm>
+
+#include "data/Program.h"
+#include "platform/Files.h"
+#include "platform/TextFile.h"
+
+namespace qv {
+
+namespace {
+
+QString kanaFilePath(const TaikaiState& taikai) {
+  const QString& name = taikai.TaikaiFileName;
+  return taikai.DataFolder + (name.size() >= 3 ? name.chopped(3) : QString()) +
+         QStringLiteral("kan");
+}
+
+// One name,reading row per line; a line without "," names nobody and is left out.
+std::vector<StrPairRec> readRows(const QStringList& lines) {
+  std::vector<StrPairRec> rows;
+  for (const QString& line : lines) {
+    const QStringList pieces = line.split(QChar(','));
+    if (pieces.size() < 2) continue;
+    rows.push_back({pieces[0], pieces[1]});
+  }
+  return rows;
+}
+
+void fillEntries(TaikaiRec& taikai, const std::vector<StrPairRec>& rows) {
+  for (ShumokuRec& ev : taikai.Shumoku) {
+    int players = 0;
+    if (ev.Shubetsu == QStringLiteral("単")) players = 1;
+    if (ev.Shubetsu == QStringLiteral("複")) players = 2;
+    if (players == 0) continue;
+    for (SankashaRec& entry : ev.Sankasha) {
+      const QStringList names = entry.Name.split(QChar(','));
+      QStringList readings = (entry.SubText + QChar(',')).split(QChar(','));
+      for (int k = 0; k < players; ++k) {
+        if (readings[k].isEmpty() && k < names.size()) readings[k] = GetFurigana(rows, names[k]);
+      }
+      entry.SubText = players == 1 ? readings[0] : readings[0] + QChar(',') + readings[1];
+    }
+  }
+}
+
+void fillMembers(TeamState& team, const std::vector<StrPairRec>& rows) {
+  for (TeamShumokuRec& ev : team.TeamShumokus) {
+    for (TeamSankashaRec& t : ev.Teams) {
+      // A team that the team file never listed has no member lists.
+      const std::size_t divisions =
+          std::min(static_cast<std::size_t>(std::max(ev.Kubun.Count, 0)), t.Members.size());
+      for (std::size_t d = 0; d < divisions; ++d) {
+        TeamKubunMemberRec& m = t.Members[d];
+        const qsizetype count =
+            std::min({static_cast<qsizetype>(m.Count), m.Names.size(), m.Furiganas.size()});
+        for (qsizetype i = 0; i < count; ++i) {
+          if (!m.Furiganas[i].isEmpty()) continue;
+          const QString reading = GetFurigana(rows, m.Names[i]);
+          if (!reading.isEmpty()) m.Furiganas[i] = reading;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void ReadFuriganaFile(Program& program) {
+  const QString path = kanaFilePath(program.taikai);
+  if (!platform::fileExists(path)) return;
+  const auto lines = platform::readTextLines(path);
+  if (!lines) {
+    // Readings are a convenience: the tournament opens without them.
+    program.messages.warn(path, QStringLiteral("読み込めません"));
+    return;
+  }
+  const std::vector<StrPairRec> rows = readRows(*lines);
+  fillEntries(program.taikai.Taikai, rows);
+  fillMembers(program.team, rows);
+}
+
+QString GetFurigana(const std::vector<StrPairRec>& furigana, const QString& name) {
+  static const QString kDropped = QStringLiteral("①②③④⑤⑥");
+  QString key = name;
+  if (!key.isEmpty() && kDropped.contains(key.back())) key.chop(1);
+  for (const StrPairRec& row : furigana) {
+    if (row.Key == key) return row.Value;
+  }
+  return {};
+}
+
+}  // namespace qv

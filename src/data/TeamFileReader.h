@@ -1,0 +1,56 @@
+#pragma once
+// The team file reader's working state, shared by the files that handle its line forms.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace qv {
+
+struct Program;
+struct TeamShumokuRec;
+struct TeamSankashaRec;
+
+namespace teamfile {
+
+class Reader {
+ public:
+  Reader(Program& program, QString path) : program(program), path(std::move(path)) {}
+
+  Program& program;
+  const QString path;       // the team file, the title of its messages
+  qsizetype lineNumber = 0; // 1-based number of the line being handled
+  QString line;             // the line being handled
+
+  // Indexes into the model; -1 none. The team and division are kept across a section
+  // header, so every use checks them against the current event.
+  int event = -1;
+  int team = -1;
+  int stage = -1;
+  int division = -1;
+
+  TeamShumokuRec& currentEvent();
+  TeamSankashaRec* currentTeam();
+
+  // Shows the message with the exclamation icon, then ends the program.
+  [[noreturn]] void fatal(const QString& title, const QString& text) const;
+  // A line the suite never writes: names the file, the line number and the line.
+  [[noreturn]] void fatalLine(const QString& reason) const;
+};
+
+// Whole number of a field; empty when it is not numeric.
+std::optional<int> wholeNumber(const QString& text);
+
+// Line forms inside a section; fields are the line cut at every ",".
+void readKousei(Reader& r, const QStringList& fields);
+void readKubun(Reader& r, const QStringList& fields);
+void readTeamLine(Reader& r, const QStringList& fields);
+void readOrder(Reader& r, const QStringList& fields);
+void readMemberTexts(Reader& r, const QStringList& fields, bool furigana);
+void readMembers(Reader& r, const QStringList& fields);
+void readBlock(Reader& r);
+void readTaisen(Reader& r, const QStringList& fields);
+
+}  // namespace teamfile
+}  // namespace qv

@@ -1,0 +1,117 @@
+// The team file's stages and ties with their sub-match results.
+
+#include <cstdlib>
+
+#include "data/Fields.h"
+#include "data/Program.h"
+#include "data/TeamFileReader.h"
+#include "data/TeamModel.h"
+
+namespace qv {
+namespace teamfile {
+
+namespace {
+
+// Why a tie cannot be kept, or empty when it can. A tie whose two sides name the same
+// team and line-up is a placeholder and needs no line-up of its own.
+QString tieFault(const TeamShumokuRec& ev, int matchNo, int teamA, int orderA, int teamB,
+                 int orderB) {
+  const int teamCount = static_cast<int>(ev.Teams.size());
+  for (int t : {teamA, teamB}) {
+    if (t < 0 || t >= teamCount) return QStringLiteral("団体の番号%1がありません").arg(t);
+  }
+  if (teamA == teamB && orderA == orderB) return {};
+  for (auto [t, o] : {std::pair{teamA, orderA}, std::pair{teamB, orderB}}) {
+    const TeamSankashaRec& team = ev.Teams[static_cast<std::size_t>(t)];
+    if (o < 0 || o >= static_cast<int>(team.Orders.size())) {
+      return QStringLiteral("団体「%1」のオーダー%2がありません").arg(team.TeamName).arg(o);
+    }
+    const int orderNo = team.Orders[static_cast<std::size_t>(o)].OrderNo;
+    if (std::abs(orderNo) != matchNo) {
+      return QStringLiteral("団体「%1」のオーダーの試合番号%2が対戦番号と合いません")
+          .arg(team.TeamName)
+          .arg(orderNo);
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+// ブロック=<stage name>: the following ties belong to it.
+void readBlock(Reader& r) {
+  TeamShumokuRec& ev = r.currentEvent();
+  ++r.stage;
+  TeamBlockRec block;
+  block.Meishou = r.line.mid(QStringLiteral("ブロック=").size()).trimmed();
+  ev.Blocks.resize(static_cast<std::size_t>(r.stage));
+  ev.Blocks.push_back(block);
+  ev.BlockCount = r.stage + 1;
+}
+
+// 対戦=<match no>,<team A>,<line-up A>,<team B>,<line-up B>,<result A>,<result B>,
+// <sub 1>,...,<sub N>, then optionally two texts and a number per sub-match.
+void readTaisen(Reader& r, const QStringList& fields) {
+  TeamShumokuRec& ev = r.currentEvent();
+  if (r.stage < 0 || r.stage >= static_cast<int>(ev.Blocks.size())) {
+    r.fatalLine(QStringLiteral("ブロック=の行より前にあります"));
+  }
+  TeamBlockRec& block = ev.Blocks[static_cast<std::size_t>(r.stage)];
+  const QString matchText = fields[0].mid(QStringLiteral("対戦=").size());
+
+  const auto matchNo = wholeNumber(matchText);
+  const auto teamA = wholeNumber(fields.value(1));
+  const auto orderA = wholeNumber(fields.value(2));
+  const auto teamB = wholeNumber(fields.value(3));
+  const auto orderB = wholeNumber(fields.value(4));
+  QString fault;
+  if (!matchNo || !teamA || !orderA || !teamB || !orderB) {
+    fault = QStringLiteral("番号が数字ではありません");
+  } else {
+    fault = tieFault(ev, *matchNo, *teamA, *orderA, *teamB, *orderB);
+  }
+  TeamTaisenRec tie;
+  tie.ShiaiCount = ev.KouseiCount;
+  tie.Shiais.assign(static_cast<std::size_t>(ev.KouseiCount), TeamShiaiRec{});
+  if (!fault.isEmpty()) {
+    // The printers look the tie's teams and line-ups up by these numbers, so a tie that
+    // does not fit is not read; an empty tie (same team and line-up on both sides, no
+    // results) keeps its place, since the tie with number m is found at position m - 1.
+    r.program.messages.warn(
+        r.path, QStringLiteral("種目「%1」ブロック「%2」の対戦%3: %4\nこの対戦は読み込みません")
+                    .arg(ev.Meishou, block.Meishou, matchText, fault));
+    block.Taisens.push_back(std::move(tie));
+    block.TaisenCount = static_cast<int>(block.Taisens.size());
+    return;
+  }
+
+  tie.TeamA = *teamA;
+  tie.OrderA = *orderA;
+  tie.TeamB = *teamB;
+  tie.OrderB = *orderB;
+  tie.KekkaA = fields.value(5);
+  tie.KekkaB = fields.value(6);
+  const qsizetype n = ev.KouseiCount;
+  for (qsizetype j = 0; j < n; ++j) {
+    const QString sub = fields.value(7 + j);
+    if (sub.isEmpty()) continue;
+    const auto pieces = SplitColonFields(sub);
+    TeamShiaiRec& s = tie.Shiais[static_cast<std::size_t>(j)];
+    s.GameCount = {pieces[0], pieces[1]};
+    for (std::size_t g = 0; g < s.Scores.size(); ++g) s.Scores[g] = pieces[g + 2];
+  }
+  qsizetype next = 7 + n;
+  for (qsizetype j = 0; j < n && next < fields.size(); ++j) {
+    TeamShiaiRec& s = tie.Shiais[static_cast<std::size_t>(j)];
+    s.ExtraText1 = fields[next++];
+    if (next >= fields.size()) break;
+    s.ExtraText2 = fields[next++];
+    if (next >= fields.size()) break;
+    if (const auto v = wholeNumber(fields[next++])) s.ExtraValue = *v;
+  }
+  block.Taisens.push_back(std::move(tie));
+  block.TaisenCount = static_cast<int>(block.Taisens.size());
+}
+
+}  // namespace teamfile
+}  // namespace qv
