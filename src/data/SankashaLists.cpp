@@ -1,0 +1,267 @@
+// The two entry lists of the tournament data file.
+
+#include "data/SankashaLists.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
+
+#include "data/Fields.h"
+#include "data/Program.h"
+#include "data/SenshuJisho.h"
+#include "data/TaikaiFile.h"
+#include "platform/Messages.h"
+#include "platform/ProgramEnd.h"
+#include "platform/Width.h"
+
+namespace qv {
+
+namespace {
+
+const QString kFullSpace = QStringLiteral("　");
+
+[[noreturn]] void fatalSection(Program& program, const QString& title, const QString& text) {
+  program.messages.warn(title, text);
+  throw platform::ProgramEnd(title, text);
+}
+
+// A draw number beyond any draw is reported and dropped, so it never sizes a table.
+int checkedBangou(Program& program, const TaikaiDataFile& file, const ShumokuRec& event,
+                  int bangou) {
+  if (bangou <= kMaxBangou) return bangou;
+  program.messages.warn(QStringLiteral("参加者名簿読み込み"),
+                        QStringLiteral("抽選番号が大きすぎるため無視します\n%1\n種目＝%2　番号＝%3")
+                            .arg(file.path, event.Name)
+                            .arg(bangou));
+  return -1;
+}
+
+// Appends a team to the team event paired with the event.
+void addTeam(Program& program, const ShumokuRec& event, const QString& teamName) {
+  const int t = event.TeamShumokuIndex;
+  if (t < 0 || t >= static_cast<int>(program.team.TeamShumokus.size())) return;
+  TeamShumokuRec& team = program.team.TeamShumokus[static_cast<size_t>(t)];
+  TeamSankashaRec rec;
+  rec.TeamName = teamName;
+  team.Teams.push_back(std::move(rec));
+  team.TeamCount = static_cast<int>(team.Teams.size());
+}
+
+void appendEntry(ShumokuRec& event, SankashaRec entry) {
+  event.Sankasha.push_back(std::move(entry));
+  event.SankashaCount = static_cast<int>(event.Sankasha.size());
+}
+
+// An empty dictionary text comes from the player-name dictionary when it holds entries.
+QString senshuJishoText(Program& program, const QString& name) {
+  if (program.senshuJisho.SenshuJishoCount <= 0) return QString();
+  return LookupSenshuJisho(program, name);
+}
+
+// Name, affiliation and dictionary fields of the entry line of each kind.
+struct EntryLayout {
+  int players = 1;   // names (and affiliations, except for teams)
+  int nameFields = 1;  // k: fields 1 … k hold names and affiliations
+};
+
+EntryLayout layoutOf(const QString& shubetsu) {
+  if (shubetsu == QStringLiteral("単")) return {1, 2};
+  if (shubetsu == QStringLiteral("複")) return {2, 4};
+  if (shubetsu == QStringLiteral("３人")) return {3, 6};
+  return {1, 1};
+}
+
+}  // namespace
+
+QString ReadShumokuSankasha(Program& program, TaikaiDataFile& file) {
+  TaikaiRec& taikai = program.taikai.Taikai;
+  int current = -1;
+  while (!file.reader.atEnd()) {
+    const QString line = file.reader.readLine();
+    if (line.startsWith(QStringLiteral("【"))) return line;
+    if (line.startsWith(QChar('['))) {
+      const QString name = line.size() >= 2 ? line.mid(1, line.size() - 2) : QString();
+      current = FindShumoku(taikai, name);
+      if (current < 0) {
+        fatalSection(program, QStringLiteral("種目別参加者名簿読み込みシステムエラー"),
+                     QStringLiteral("種目名が見つかりません"));
+      }
+      continue;
+    }
+    // An entry needs its event heading; a blank line is no entry.
+    if (current < 0 || current >= static_cast<int>(taikai.Shumoku.size())) continue;
+    if (line.trimmed().isEmpty()) continue;
+
+    ShumokuRec& event = taikai.Shumoku[static_cast<size_t>(current)];
+    const QString rest = line.mid(line.indexOf(QChar(',')) + 1);
+    const qsizetype lastComma = rest.lastIndexOf(QChar(','));
+    SankashaRec entry;
+    entry.ShumokuName = event.Name;
+    if (lastComma < 0) {
+      entry.Name = rest;
+    } else {
+      entry.Name = rest.left(lastComma);
+      entry.Bangou =
+          checkedBangou(program, file, event, LngOrDefault(rest.mid(lastComma + 1), -1));
+    }
+    entry.Name.replace(kFullSpace, QStringLiteral(" "));
+    const QString teamName = entry.Name;
+    appendEntry(event, std::move(entry));
+    ++event.KumiawaseSuu2;
+    if (event.Shubetsu == QStringLiteral("団体")) addTeam(program, event, teamName);
+  }
+  return TaikaiFileEof();
+}
+
+QString ReadMoushikomiSankasha(Program& program, TaikaiDataFile& file, int& regroupCount) {
+  TaikaiState& t = program.taikai;
+  QString previousRyakugou;
+  int current = -1;
+  QString organisation;
+  QString previousShozoku = QStringLiteral("------");
+  int run = 0;
+
+  auto regroup = [&] {
+    regroupCount = file.entryRuns - static_cast<int>(file.runAbbreviations.size());
+  };
+
+  while (!file.reader.atEnd()) {
+    QString line = file.reader.readLine();
+    if (!t.sw.NarrowEntryText) line = platform::toHalfWidth(line);
+    if (line.startsWith(QStringLiteral("【"))) {
+      regroup();
+      return line;
+    }
+    if (line.startsWith(QStringLiteral("団体="))) {
+      const QString name = line.mid(3);
+      organisation = name == QStringLiteral("共通") ? kFullSpace : name;
+      const bool known = std::any_of(t.Shozoku.begin(), t.Shozoku.end(),
+                                     [&](const ShozokuRec& s) { return s.Name == name; });
+      if (!known) t.Shozoku.push_back(ShozokuRec{name, -1});
+      continue;
+    }
+    if (line.trimmed().isEmpty()) continue;
+
+    const QStringList parts = line.split(QChar(','));
+    const QString ryakugou = parts.value(0).trimmed();
+    if (current < 0 || ryakugou != previousRyakugou) {
+      previousRyakugou = ryakugou;
+      ++file.entryRuns;
+      if (!file.runAbbreviations.contains(ryakugou)) file.runAbbreviations.append(ryakugou);
+      current = -1;
+      for (size_t i = 0; i < t.Taikai.Shumoku.size(); ++i) {
+        if (t.Taikai.Shumoku[i].Ryakugou == ryakugou) {
+          current = static_cast<int>(i);
+          break;
+        }
+      }
+      if (current < 0) {
+        fatalSection(program, QStringLiteral("申込団体別参加者名簿読み込みシステムエラー"),
+                     QStringLiteral("種目略号が見つかりません ") + ryakugou);
+      }
+    }
+    ShumokuRec& event = t.Taikai.Shumoku[static_cast<size_t>(current)];
+
+    std::array<QString, 14> f;
+    for (size_t i = 0; i < f.size(); ++i) {
+      const QString raw = parts.value(static_cast<qsizetype>(i));
+      f[i] = (raw == QStringLiteral(" ") || raw == kFullSpace) ? raw : raw.trimmed();
+    }
+
+    const EntryLayout layout = layoutOf(event.Shubetsu);
+    const bool isTeam = layout.nameFields == 1;
+    const auto n = static_cast<size_t>(layout.players);
+    const auto k = static_cast<size_t>(layout.nameFields);
+    // Names at 1 … n, affiliations at n+1 … 2n, draw number at k+1, dictionary texts after.
+    std::array<QString, 3> groups;
+    if (!isTeam) {
+      if (f[n + 1].isEmpty()) f[n + 1] = organisation;
+      for (size_t p = 1; p < n; ++p) {
+        if (f[n + 1 + p].trimmed().isEmpty()) f[n + 1 + p] = f[n + p];
+      }
+      for (size_t p = 0; p < n; ++p) {
+        QString& aff = f[n + 1 + p];
+        const qsizetype bracket = aff.indexOf(QChar('['));
+        if (bracket >= 0) {
+          groups[p] = aff.mid(bracket + 1).remove(QChar(']'));
+          aff = aff.left(bracket);
+        }
+      }
+    }
+    QStringList dictionary;
+    if (!isTeam) {
+      for (size_t p = 0; p < n; ++p) {
+        QString text = f[k + 2 + p];
+        if (text.isEmpty()) text = senshuJishoText(program, f[1 + p]);
+        dictionary.append(text);
+      }
+    }
+    for (size_t p = 0; p < n; ++p) {
+      event.MaxLen1 = std::max(event.MaxLen1, static_cast<int>(f[1 + p].size()));
+      if (!isTeam) {
+        event.MaxLen2 = std::max(event.MaxLen2, static_cast<int>(f[n + 1 + p].size()));
+        event.MaxLen3 = std::max(event.MaxLen3, static_cast<int>(groups[p].size()));
+      }
+    }
+
+    QString shozokuKey;
+    if (!isTeam) {
+      for (size_t p = 0; p < n; ++p) {
+        shozokuKey += (p ? QStringLiteral(",") : QString()) + f[n + 1 + p];
+      }
+    }
+    if (shozokuKey != previousShozoku) {
+      run = 1;
+      previousShozoku = shozokuKey;
+    } else {
+      ++run;
+    }
+
+    QString text;
+    for (size_t i = 1; i <= k; ++i) {
+      QString part = f[i];
+      if (t.sw.NarrowEntryText) {
+        part = platform::toFullWidth(part);
+      } else if (i > 1) {
+        part = platform::toHalfWidth(part);
+      }
+      text += (i > 1 ? QStringLiteral(",") : QString()) + part;
+    }
+    text.replace(kFullSpace, QStringLiteral(" "));
+    if (text.startsWith(QStringLiteral("削除"))) continue;
+
+    SankashaRec entry;
+    entry.ShumokuName = event.Name;
+    entry.Name = text;
+    entry.SubText = dictionary.join(QChar(','));
+    for (size_t p = 0; p < n; ++p) {
+      if (groups[p].isEmpty() || (p > 0 && groups[p] == groups[p - 1])) continue;
+      entry.GroupName += (p > 0 ? QStringLiteral("／") : QString()) + groups[p];
+    }
+    if (k + 1 < static_cast<size_t>(parts.size()) && !f[k + 1].trimmed().isEmpty()) {
+      entry.Bangou = checkedBangou(program, file, event, LngOrDefault(f[k + 1], -1));
+    }
+    entry.SeqNo = event.SankashaCount;
+    entry.ShozokuNaiJun = run;
+    const int bangou = entry.Bangou;
+    appendEntry(event, std::move(entry));
+    ++event.KumiawaseSuu;
+    ++event.KumiawaseSuu2;
+
+    if (current < static_cast<int>(t.JudgeShumoku.size())) {
+      JudgeShumokuRec& judge = t.JudgeShumoku[static_cast<size_t>(current)];
+      if (bangou >= judge.Count) {
+        while (judge.Texts1.size() <= bangou) judge.Texts1.append(QString());
+        while (judge.Texts2.size() <= bangou) judge.Texts2.append(QString());
+        judge.Count = bangou + 1;
+      }
+      if (bangou >= 0) judge.Texts1[bangou] = text;
+    }
+    if (event.Shubetsu == QStringLiteral("団体")) addTeam(program, event, text);
+  }
+  regroup();
+  return TaikaiFileEof();
+}
+
+}  // namespace qv

@@ -1,0 +1,15 @@
+#pragma once
+// The 【大会データ】 section: tournament keys, OPTION words and one 種目= line per event.
+
+#include <QString>
+
+namespace qv {
+
+struct Program;
+struct TaikaiDataFile;
+
+// Reads the section from the open file; returns the line that ended it (its first
+// character is "【") or TaikaiFileEof().
+QString ReadTaikaiData(Program& program, TaikaiDataFile& file);
+
+}  // namespace qv
