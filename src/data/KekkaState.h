@@ -9,8 +9,12 @@ struct KekkaState {
   QString KekkaVersion;    // version line of the results file
   QString HozonJikoku;     // save time, compared by the data-change warning
   bool UserErrorContinue = false;
+  int KekkaFileAttr = 0;   // 1 when the results file is read-only
+  int CourtCount = 0;      // "コート数" of the results file; nothing prints it
   int ShumokuIndex = -1;   // event the match-data reader is on
   int TournamentIndex = -1;
+  int SankashaIndex = -1;      // entry being printed, with ShumokuIndex; set by the charts
+  QString SankashaRefText;     // group text of the entry a reference resolved to
 };
 
 }  // namespace qv

@@ -5,17 +5,25 @@
 
 #include <QString>
 
+#include <memory>
+
 #include "data/KankyouState.h"
+#include "data/Cyusen.h"
 #include "data/KekkaState.h"
+#include "data/Nittei.h"
 #include "data/RuleState.h"
+#include "data/SenshuJisho.h"
 #include "data/TaikaiState.h"
 #include "data/TeamModel.h"
+#include "data/UserErrorPrompt.h"
 #include "data/InsatsuSeigyoModel.h"
+#include "data/InsatsuUnits.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "print/BunshouItems.h"
 #include "print/PrintDevice.h"
 #include "print/PrintFilters.h"
+#include "print/Spreadsheet.h"
 #include "print/TextVars.h"
 #include "team/TeamKenin.h"
 
@@ -36,11 +44,17 @@ struct Program {
   RuleState rule;                  // the last decoded game rule
   KekkaState kekka;                // results-file reading state
   InsatsuSeigyoState insatsu;      // page layout model
+  InsatsuUnitState insatsuUnits;   // printable units of the open tournament; nothing reads it
   TextVarState textVars;           // "&" placeholders of printed texts
   BunshouState bunshou;            // the fourteen page phrase fields, phrases, font list
   PrintFilterState printFilters;   // what the entry splitters and print filters read
   TeamKeninState teamKenin;        // tie-sheet seal boxes
   PrintDevice device;              // the one print device
+  NitteiState nittei;              // schedule file, loaded on first lookup
+  CyusenState cyusen;              // draw-lots file, loaded on first lookup
+  SenshuJishoState senshuJisho;    // player-name dictionary
+  std::unique_ptr<Spreadsheet> spreadsheet = std::make_unique<NullSpreadsheet>();
+  UserErrorPrompt* userErrorPrompt = nullptr;  // the data-change warning; not owned
 };
 
 }  // namespace qv

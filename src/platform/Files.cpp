@@ -41,7 +41,8 @@ std::optional<QDateTime> lastModifiedLocal(const QString& path) {
 
 bool isReadOnly(const QString& path) {
   const QFileInfo fi(path);
-  return fi.exists() && !(fi.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteUser));
+  // The owner's write bit, as the file says; what the current user may do differs for root.
+  return fi.exists() && !(fi.permissions() & QFileDevice::WriteOwner);
 }
 
 QString joinPath(const QString& folder, const QString& name) {
