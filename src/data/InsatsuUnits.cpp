@@ -1,0 +1,42 @@
+#include "data/InsatsuUnits.h"
+
+#include <algorithm>
+
+#include "data/Program.h"
+
+namespace qv {
+
+void MakeInsatsuUnitList(Program& program) {
+  InsatsuUnitState& list = program.insatsuUnits;
+  list.InsatsuUnits.clear();
+  auto add = [&](const QString& label, int e, const QString& kind, int t) {
+    list.InsatsuUnits.push_back({label, e, kind, t});
+  };
+
+  const auto& events = program.taikai.Taikai.Shumoku;
+  const int count =
+      std::min(program.taikai.Taikai.ShumokuCount, static_cast<int>(events.size()));
+  for (int e = 0; e < count; ++e) {
+    const ShumokuRec& s = events[static_cast<std::size_t>(e)];
+    if (s.YosenLeagueAri > 0) {
+      add(s.Name + QStringLiteral("(リーグ)"), e, QStringLiteral("予選リーグ"), 0);
+    }
+    if (s.KesshouLeagueAri > 0) {
+      add(s.Name + QStringLiteral("(決勝リーグ)"), e, QStringLiteral("決勝リーグ"), 0);
+    }
+    for (int t = 0; t < s.TournamentCount; ++t) {
+      QString suffix;
+      if (t >= 1) {
+        suffix = QStringLiteral("(%1位トーナメント)").arg(t + 1);
+      } else if (s.YosenLeagueAri > 0 && s.TournamentCount == 1) {
+        suffix = QStringLiteral("(決勝トーナメント)");
+      } else {
+        suffix = QStringLiteral("(トーナメント)");
+      }
+      add(s.Name + suffix, e, QStringLiteral("決勝トーナメント"), t);
+    }
+  }
+  list.InsatsuUnitCount = static_cast<int>(list.InsatsuUnits.size());
+}
+
+}  // namespace qv
