@@ -1,0 +1,71 @@
+#include "data/Fields.h"
+#include "data/LeagueResults.h"
+#include "data/LeagueSlots.h"
+#include "data/Program.h"
+#include "platform/Numbers.h"
+
+namespace qv {
+
+namespace {
+
+// Matches each entrant of the block has to play: a block lists every pairing, and a
+// pairing labelled 0 (or not numbered) is no match.
+int matchesToPlay(const LeagueBlockRec& blk) {
+  int unplayable = 0;
+  const int matches = league::matchCount(blk);
+  for (int t = 0; t < matches; ++t)
+    if (ValOrDefault(blk.Taisen[static_cast<size_t>(t)].ShiaiBangouHyouji, 0) == 0) ++unplayable;
+  const int each = platform::roundHalfEven(2.0 * unplayable / blk.SankashaSuu);
+  return blk.SankashaSuu - 1 - each;
+}
+
+void fillQualifiers(ShumokuRec& ev, int blockIndex) {
+  const LeagueBlockRec& blk = ev.YosenLeague.Blocks[static_cast<size_t>(blockIndex)];
+  if (blk.SankashaSuu <= 0) return;
+  const int toPlay = matchesToPlay(blk);
+  const int slotTotal = std::min({blk.SankashaSuu, static_cast<int>(blk.Sankasha.size()),
+                              static_cast<int>(blk.SankashaIchi.size())});
+  const int entries = league::entryCount(ev);
+  const int qualifiers = std::max(
+      0, std::min<int>(ev.KesshouShinshutsuSuu, static_cast<int>(ev.KesshouShinshutsu.size())));
+  for (int q = 0; q < qualifiers; ++q) {
+    KesshouShinshutsuRec& k = ev.KesshouShinshutsu[static_cast<size_t>(q)];
+    if (k.BlockNo != blockIndex + 1) continue;
+    for (int m = 0; m < slotTotal; ++m) {
+      const int entry = blk.Sankasha[static_cast<size_t>(m)];
+      if (entry < 0 || entry >= entries) continue;
+      if (!blk.Dummy) {
+        // Standings not computed yet count as no match played.
+        const bool hasJuni = m < static_cast<int>(blk.Juni.size());
+        const float played = hasJuni ? blk.Juni[static_cast<size_t>(m)].Kachi +
+                                           blk.Juni[static_cast<size_t>(m)].Make
+                                     : 0.0f;
+        if (played != static_cast<float>(toPlay)) continue;
+      }
+      if (blk.SankashaIchi[static_cast<size_t>(m)] != k.Juni) continue;
+      const SankashaRec& s = ev.Sankasha[static_cast<size_t>(entry)];
+      k.SankashaIdx = entry;
+      k.Hyouji = s.Name;
+      k.SankashaText = s.GroupName;
+      break;
+    }
+  }
+}
+
+}  // namespace
+
+void CountLeagueProgress(Program& program, int shumokuIndex, int blockIndex) {
+  const int events = league::eventCount(program);
+  for (int e = 0; e < events; ++e) {
+    if (shumokuIndex >= 0 && e != shumokuIndex) continue;
+    ShumokuRec& ev = program.taikai.Taikai.Shumoku[static_cast<size_t>(e)];
+    if (ev.TournamentCount <= 0) continue;
+    const int blocks = league::blockCount(ev.YosenLeague);
+    for (int b = 0; b < blocks; ++b) {
+      if (blockIndex >= 0 && b != blockIndex) continue;
+      fillQualifiers(ev, b);
+    }
+  }
+}
+
+}  // namespace qv

@@ -1,0 +1,49 @@
+#include "data/LeagueResults.h"
+
+#include "data/LeagueSlots.h"
+#include "data/Program.h"
+
+namespace qv {
+
+LeagueRule DecodeLeagueRule(int code) {
+  LeagueRule r;
+  if (code < 100) {
+    r.points = code;
+    r.games = 3;
+  } else if (code < 1000) {
+    r.points = code / 10;
+    r.games = code % 10;
+  } else {
+    r.points = code / 1000;
+    r.games = (code / 100) % 10;
+  }
+  r.toWin = (r.games + 1) / 2;
+  return r;
+}
+
+void ClearLeagueStandings(LeagueBlockRec& block) {
+  const int n = league::slotCount(block);
+  for (int s = 0; s < n; ++s) {
+    block.Juni[static_cast<size_t>(s)] = LeagueJuniRec{};
+    block.Juni[static_cast<size_t>(s)].Kekka = QString(n, QChar('-'));
+    block.SankashaShiaiSuu[static_cast<size_t>(s)] = 0;
+  }
+}
+
+void MakeAllLeagueResults(Program& program) {
+  const int events = league::eventCount(program);
+  for (int e = 0; e < events; ++e) {
+    const ShumokuRec& ev = program.taikai.Taikai.Shumoku[static_cast<size_t>(e)];
+    if (ev.YosenLeagueAri <= 0) continue;
+    const bool team = ev.Shubetsu == QStringLiteral("団体");
+    const int blocks = league::blockCount(ev.YosenLeague);
+    for (int b = 0; b < blocks; ++b) {
+      if (team)
+        MakeTeamLeagueResults(program, e, b);
+      else
+        MakeLeagueResults(program, e, b);
+    }
+  }
+}
+
+}  // namespace qv
