@@ -38,6 +38,11 @@ void InitInsatsuSeigyo(Program& program) {
 
 void ResetInsatsuSeigyoForTournament(Program& program) {
   InitInsatsuSeigyo(program);
+  // A page range chosen for the previous tournament may not exist in this one.
+  InsatsuSeigyoRec& rec = program.insatsu.InsatsuSeigyo;
+  rec.PageSelectMode = 0;
+  rec.PageRangeFrom = 0;
+  rec.PageRangeTo = 0;
   program.bunshou.BunshouItemCount = 0;  // lets the defaults replace the fields
   InitBunshouItems(program);
 }

@@ -1,7 +1,14 @@
 #include "platform/TextFile.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "platform/Cp932.h"
 
@@ -43,21 +50,40 @@ QString TextFileReader::readLine() {
 }
 
 bool writeTextLines(const QString& path, const QStringList& lines, QString* errorText) {
-  QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) {
-    if (errorText) *errorText = f.errorString();
-    return false;
-  }
   QByteArray bytes;
   for (const QString& line : lines) {
     bytes += encodeCp932(line);
     bytes += "\r\n";
   }
-  if (f.write(bytes) != bytes.size() || !f.commit()) {
-    if (errorText) *errorText = f.errorString();
-    f.cancelWriting();
+  return writeFileReplacing(path, bytes, errorText);
+}
+
+// Every write is checked for its full length and the data is synced before the rename:
+// a short write (full disk, size limit) must never replace the target with a cut-off file.
+bool writeFileReplacing(const QString& path, const QByteArray& bytes, QString* errorText) {
+  auto fail = [&](const QString& why) {
+    if (errorText) *errorText = why;
     return false;
+  };
+  const QFileInfo target(path);
+  QTemporaryFile tmp(target.absolutePath() + "/." + target.fileName() + ".XXXXXX");
+  if (!tmp.open()) return fail(tmp.errorString());
+  const int fd = tmp.handle();
+  qsizetype done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return fail(QString::fromLocal8Bit(std::strerror(n < 0 ? errno : ENOSPC)));
+    done += n;
   }
+  if (::fsync(fd) != 0) return fail(QString::fromLocal8Bit(std::strerror(errno)));
+  // Keep the permissions of the file being replaced (the temporary file is owner-only).
+  if (target.exists()) tmp.setPermissions(QFile(path).permissions());
+  else tmp.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+  tmp.close();
+  if (::rename(QFile::encodeName(tmp.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+    return fail(QString::fromLocal8Bit(std::strerror(errno)));
+  tmp.setAutoRemove(false);
   return true;
 }
 

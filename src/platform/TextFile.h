@@ -39,4 +39,8 @@ std::optional<QStringList> readTextLines(const QString& path);
 // on any failure; errorText then says why.
 bool writeTextLines(const QString& path, const QStringList& lines, QString* errorText = nullptr);
 
+// Replaces the file with the bytes the same way: temporary file, full-length writes, sync,
+// rename. False (target untouched) on any failure.
+bool writeFileReplacing(const QString& path, const QByteArray& bytes, QString* errorText = nullptr);
+
 }  // namespace platform

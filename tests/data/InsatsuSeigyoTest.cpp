@@ -94,9 +94,14 @@ TEST(InsatsuSeigyo, TournamentOpenLeavesNoTraceOfThePreviousLayout) {
   ASSERT_EQ(p.insatsu.InsatsuSeigyo.PageCount, 1);
   p.insatsu.CurrentPage = 1;
   p.insatsu.CurrentRyouiki = 0;
+  p.insatsu.InsatsuSeigyo.PageSelectMode = 1;
+  p.insatsu.InsatsuSeigyo.PageRangeFrom = 2;
+  p.insatsu.InsatsuSeigyo.PageRangeTo = 3;
 
   ResetInsatsuSeigyoForTournament(p);
   expectDefaultLayout(p.insatsu);
+  EXPECT_EQ(p.insatsu.InsatsuSeigyo.PageSelectMode, 0);
+  EXPECT_EQ(p.insatsu.InsatsuSeigyo.PageRangeTo, 0);
   const BunshouState& b = p.bunshou;
   EXPECT_EQ(b.BunshouItemCount, defaults.BunshouItemCount);
   EXPECT_EQ(b.FirstPageNo, 1);

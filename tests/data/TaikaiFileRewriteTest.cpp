@@ -2,7 +2,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include "data/TaikaiFileFixture.h"
 #include "data/TaikaiFileWriter.h"
@@ -128,6 +131,30 @@ TEST_F(TaikaiFileTest, FailedWriteLeavesTheFileByteIdentical) {
   EXPECT_TRUE(read);
   EXPECT_EQ(bytesOf(tp.folder() + "大会.tai"), original);
   EXPECT_EQ(tp.messages.shown.size(), 1u);
+}
+
+// The file-size limit stops root too: the backup (as large as the original) goes through,
+// the longer new file is cut off part-way, as on a full disk.
+TEST_F(TaikaiFileTest, WriteCutShortLeavesTheFileByteIdentical) {
+  tp.writeFile("大会.tai", kScattered);
+  const QByteArray original = bytesOf(tp.folder() + "大会.tai");
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  rlimit limited = old;
+  limited.rlim_cur = static_cast<rlim_t>(original.size() + 1);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+  const auto end = openExisting();
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  ASSERT_FALSE(end);
+  EXPECT_TRUE(read);
+  EXPECT_EQ(bytesOf(tp.folder() + "大会.tai"), original);
+  EXPECT_EQ(bytesOf(tp.folder() + "大会.bak"), original);
+  ASSERT_EQ(tp.messages.shown.size(), 1u);
+  EXPECT_EQ(tp.messages.shown[0].title, "大会データファイルを書き換えできません");
+  // The model of the first pass stays.
+  EXPECT_EQ(event(0).SankashaCount, 2);
 }
 
 TEST_F(TaikaiFileTest, FailedWriteAfterTheBackupIsReported) {

@@ -1,0 +1,52 @@
+#include "data/Cyusen.h"
+
+#include <algorithm>
+
+#include "data/Fields.h"
+#include "data/Program.h"
+#include "platform/TextFile.h"
+
+namespace qv {
+
+namespace {
+
+bool isBlankLine(const QString& line) {
+  for (const QChar c : line)
+    if (c != QChar(' ')) return false;
+  return true;
+}
+
+}  // namespace
+
+void ReadCyusenFile(Program& program) {
+  CyusenState& state = program.cyusen;
+  state = CyusenState{};
+  const TaikaiState& t = program.taikai;
+  // The data file's name with its last three characters ("tai") replaced.
+  const QString stem = t.TaikaiFileName.left(std::max<qsizetype>(0, t.TaikaiFileName.size() - 3));
+  auto reader = platform::TextFileReader::open(t.DataFolder + stem + QStringLiteral("csn"));
+  if (!reader) return;
+
+  while (!reader->atEnd()) {
+    const QString line = reader->readLine();
+    if (isBlankLine(line)) break;
+    CyusenRec rec;
+    // Short lines leave the missing fields empty; a number that is not one reads as 0.
+    SplitToFields(line, rec.Name, rec.No, rec.Field3, rec.Field4, rec.Field5, rec.Field6,
+                  rec.Field7, rec.Field8, rec.Field9, rec.Field10);
+    state.Cyusen.push_back(std::move(rec));
+    ++state.CyusenCount;
+  }
+}
+
+int FindCyusen(Program& program, const QString& name, int no) {
+  if (program.cyusen.CyusenCount == 0) ReadCyusenFile(program);
+  const CyusenState& state = program.cyusen;
+  for (size_t i = 0; i < state.Cyusen.size(); ++i) {
+    const CyusenRec& rec = state.Cyusen[i];
+    if (rec.Name == name && rec.No == no) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+}  // namespace qv

@@ -1,0 +1,73 @@
+#include "data/Nittei.h"
+
+#include "data/Fields.h"
+#include "data/Program.h"
+#include "platform/TextFile.h"
+
+namespace qv {
+
+namespace {
+
+QString trimBlanks(const QString& s) {
+  qsizetype b = 0;
+  qsizetype e = s.size();
+  while (b < e && s[b] == QChar(' ')) ++b;
+  while (e > b && s[e - 1] == QChar(' ')) --e;
+  return s.mid(b, e - b);
+}
+
+// Fields 2 … count + 1 of a line; a line that ends early (or is missing when the file ends
+// inside a group) gives empty texts.
+QStringList columnsOf(const QStringList& fields, int count) {
+  QStringList columns;
+  columns.reserve(count);
+  for (int c = 1; c <= count; ++c) columns << (c < fields.size() ? fields[c] : QString());
+  return columns;
+}
+
+}  // namespace
+
+void ReadNitteiFile(Program& program) {
+  NitteiState& state = program.nittei;
+  state = NitteiState{};
+  const TaikaiState& t = program.taikai;
+  auto reader = platform::TextFileReader::open(t.DataFolder + t.NitteiFileName);
+  if (!reader) return;
+
+  while (!reader->atEnd()) {
+    const QString first = reader->readLine();
+    if (trimBlanks(first).isEmpty()) break;
+    const QStringList fields1 = first.split(QChar(','));
+    const QString key = trimBlanks(fields1[0]);
+    if (key.isEmpty()) break;
+    const QStringList fields2 = reader->readLine().split(QChar(','));
+    const QStringList fields3 = reader->readLine().split(QChar(','));
+
+    NitteiRec rec;
+    rec.ColumnCount = static_cast<int>(fields1.size()) - 1;
+    const qsizetype dash = key.indexOf(QChar('-'));
+    if (dash >= 0) {
+      rec.Title = key.left(dash);
+      rec.Number = LngOrDefault(key.mid(dash + 1), 0);
+    } else {
+      rec.Title = key;
+    }
+    rec.Line1 = columnsOf(fields1, rec.ColumnCount);
+    rec.Line2 = columnsOf(fields2, rec.ColumnCount);
+    rec.Line3 = columnsOf(fields3, rec.ColumnCount);
+    state.Nittei.push_back(std::move(rec));
+    ++state.NitteiCount;
+  }
+}
+
+int FindNitteiIndex(Program& program, const QString& key, int number) {
+  if (program.nittei.NitteiCount == 0) ReadNitteiFile(program);
+  const NitteiState& state = program.nittei;
+  for (size_t i = 0; i < state.Nittei.size(); ++i) {
+    const NitteiRec& rec = state.Nittei[i];
+    if (rec.Title == key && rec.Number == number) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+}  // namespace qv

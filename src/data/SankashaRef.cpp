@@ -1,0 +1,353 @@
+#include "data/SankashaRef.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "data/Program.h"
+#include "data/Tournament.h"
+#include "platform/Numbers.h"
+#include "platform/Width.h"
+
+namespace qv {
+
+namespace {
+
+// A chain of references is cut here, and where it comes back to a reference still being
+// resolved; the text reached is printed. The step budget bounds one top-level call even
+// when many entries refer onward (each place reference resolves every slot it lists).
+constexpr int kMaxRefDepth = 16;
+constexpr int kMaxRefSteps = 10000;
+
+QString referenceField(const QString& text) {
+  if (text.isEmpty()) return QString();
+  const qsizetype comma = text.indexOf(QChar(','));
+  return platform::toHalfWidth(comma < 0 ? text : text.left(comma));
+}
+
+bool isReference(const QString& text) {
+  return platform::toHalfWidth(text).contains(QChar(':'));
+}
+
+// A match or place number: the text must read whole as a whole number ("07" is 7).
+std::optional<int> wholeNumber(const QString& text) {
+  const auto v = platform::numericValue(text);
+  if (!v || *v != std::floor(*v) || *v < INT_MIN || *v > INT_MAX) return std::nullopt;
+  return static_cast<int>(*v);
+}
+
+int usableCount(int count, size_t size) {
+  return std::clamp(count, 0, static_cast<int>(std::min<size_t>(size, INT_MAX)));
+}
+
+const SankashaRec* entryAt(const ShumokuRec& e, long long index) {
+  if (index < 0 || index >= usableCount(e.SankashaCount, e.Sankasha.size())) return nullptr;
+  return &e.Sankasha[static_cast<size_t>(index)];
+}
+
+const KesshouShinshutsuRec* qualifierAt(const ShumokuRec& e, long long index) {
+  if (index < 0 || index >= usableCount(e.KesshouShinshutsuSuu, e.KesshouShinshutsu.size()))
+    return nullptr;
+  return &e.KesshouShinshutsu[static_cast<size_t>(index)];
+}
+
+// The event's knock-out when it has exactly one and it has a tree; a draw of fewer than two
+// entrants has none and is undecided.
+const TournamentRec* onlyTournament(const ShumokuRec& e) {
+  if (e.TournamentCount != 1 || e.Tournaments.empty()) return nullptr;
+  const TournamentRec& t = e.Tournaments.front();
+  return TournamentHasTree(t) ? &t : nullptr;
+}
+
+bool isEntrant(long long v) { return v >= 0 && v < kShoushaUndecided; }
+
+class Resolver {
+ public:
+  explicit Resolver(Program& program)
+      : taikai_(program.taikai.Taikai), kekka_(program.kekka) {}
+
+  QString resolve(const QString& text, QString& subText);
+  void juni(int shumokuIndex, int count, JuniEntries& entries, JuniNames& names);
+  QString shouhai(const QString& text, int shumokuIndex, int matchNumber, QChar side,
+                  QString& subText);
+
+ private:
+  const ShumokuRec* event(int index) const {
+    if (index < 0 || index >= usableCount(taikai_.ShumokuCount, taikai_.Shumoku.size()))
+      return nullptr;
+    return &taikai_.Shumoku[static_cast<size_t>(index)];
+  }
+  int firstEvent(const QString& ryakugou) const {
+    const int n = usableCount(taikai_.ShumokuCount, taikai_.Shumoku.size());
+    for (int i = 0; i < n; ++i)
+      if (taikai_.Shumoku[static_cast<size_t>(i)].Ryakugou == ryakugou) return i;
+    return -1;
+  }
+  QString resolveReference(const QString& text, const QString& abbr, const QString& position,
+                           QString& subText);
+  QString resolveLeague(const QString& text, const QString& abbr, const QString& position,
+                        QString& subText);
+  // The result of a match or place: resolved again while it is itself a reference.
+  QString resolveFound(const QString& found, QString& subText) {
+    const QString half = platform::toHalfWidth(found);
+    return half.contains(QChar(':')) ? resolve(half, subText) : found;
+  }
+
+  const TaikaiRec& taikai_;
+  KekkaState& kekka_;
+  QStringList active_;  // references being resolved, outermost first
+  int steps_ = 0;
+};
+
+QString Resolver::resolve(const QString& text, QString& subText) {
+  const QString field = referenceField(text);
+  const qsizetype colon = field.indexOf(QChar(':'));
+  if (colon < 0) {
+    const ShumokuRec* e = event(kekka_.ShumokuIndex);
+    const SankashaRec* printed = e ? entryAt(*e, kekka_.SankashaIndex) : nullptr;
+    kekka_.SankashaRefText = printed ? printed->GroupName : QString();
+    return text;
+  }
+  if (active_.size() >= kMaxRefDepth || active_.contains(field) || ++steps_ > kMaxRefSteps)
+    return text;
+  active_.append(field);
+  QString result = resolveReference(text, field.left(colon), field.mid(colon + 1), subText);
+  active_.removeLast();
+  return result;
+}
+
+QString Resolver::resolveReference(const QString& text, const QString& abbr,
+                                   const QString& position, QString& subText) {
+  if (position.contains(QChar('-'))) return resolveLeague(text, abbr, position, subText);
+
+  const int e = firstEvent(abbr);
+  if (e < 0 || position.isEmpty()) return text;
+  const QChar last = position.back().toUpper();
+  if (last == QChar('W') || last == QChar('L')) {
+    const auto n = wholeNumber(position.chopped(1));
+    if (!n) return text;
+    const QString r = shouhai(text, e, *n, last, subText);
+    return r == text ? text : resolveFound(r, subText);
+  }
+  const auto n = wholeNumber(position);
+  if (!n || *n < 1 || *n > kJuniSlotCount) return text;
+  JuniEntries entries;
+  JuniNames names;
+  juni(e, *n, entries, names);
+  const QString& slot = names[static_cast<size_t>(*n - 1)];
+  return slot.isEmpty() ? text : resolveFound(slot, subText);
+}
+
+QString Resolver::resolveLeague(const QString& text, const QString& abbr,
+                                const QString& position, QString& subText) {
+  const qsizetype dash = position.indexOf(QChar('-'));
+  const QString blockName = position.left(dash);
+  const int rank = platform::roundHalfEven(platform::Val(position.mid(dash + 1)));
+  // Places count from 1; a rank without a number must not pick a member that has no place.
+  if (rank < 1) return text;
+  const int eventCount = usableCount(taikai_.ShumokuCount, taikai_.Shumoku.size());
+  for (int i = 0; i < eventCount; ++i) {
+    const ShumokuRec& e = taikai_.Shumoku[static_cast<size_t>(i)];
+    if (e.Ryakugou != abbr || e.YosenLeagueAri <= 0) continue;
+    const LeagueStageRec& league = e.YosenLeague;
+    const int blockCount = usableCount(league.BlockCount, league.Blocks.size());
+    for (int b = 0; b < blockCount; ++b) {
+      const LeagueBlockRec& block = league.Blocks[static_cast<size_t>(b)];
+      if (block.Name != blockName) continue;
+      const int members = usableCount(usableCount(block.SankashaSuu, block.Sankasha.size()),
+                                      block.SankashaIchi.size());
+      for (int m = 0; m < members; ++m) {
+        if (block.SankashaIchi[static_cast<size_t>(m)] != rank) continue;
+        // A slot without an entry designates nobody; a later member may.
+        const SankashaRec* entry = entryAt(e, block.Sankasha[static_cast<size_t>(m)]);
+        if (!entry) continue;
+        if (isReference(entry->Name)) return resolve(platform::toHalfWidth(entry->Name), subText);
+        subText = entry->SubText;
+        kekka_.SankashaRefText = entry->GroupName;
+        return entry->Name;
+      }
+    }
+  }
+  return text;
+}
+
+QString Resolver::shouhai(const QString& text, int shumokuIndex, int matchNumber, QChar side,
+                          QString& subText) {
+  const ShumokuRec* e = event(shumokuIndex);
+  const TournamentRec* t = e ? onlyTournament(*e) : nullptr;
+  long long r = -1;
+  if (t) {
+    const int nodeCount = usableCount(t->TaisenCount, t->Taisens.size());
+    for (int k = 0; k < nodeCount; ++k) {
+      const TaisenRec& node = t->Taisens[static_cast<size_t>(k)];
+      const QString& label = node.ShiaiBangouHyouji.isEmpty() ? node.ShiaiBangou
+                                                              : node.ShiaiBangouHyouji;
+      const auto v = platform::numericValue(label);
+      if (!v || *v != matchNumber) continue;
+      long long x;
+      if (node.Shousha < 0) {
+        x = kShoushaUndecided;
+      } else if (side == QChar('W')) {
+        x = node.Shousha;
+      } else if (k == 0) {
+        // The third-place match holds its two players' indexes in place of child nodes.
+        x = static_cast<long long>(node.Taisen1) + node.Taisen2 - node.Shousha;
+      } else {
+        const int first = TournamentShousha(*t, node.Taisen1);
+        x = first == node.Shousha ? TournamentShousha(*t, node.Taisen2) : first;
+      }
+      if (x >= 0) {
+        r = x;
+        break;
+      }
+    }
+  }
+  if (!isEntrant(r)) {
+    subText.clear();
+    return text;
+  }
+
+  QString name;
+  const SankashaRec* entry = nullptr;
+  if (e->KesshouShinshutsuSuu < 1) {
+    entry = entryAt(*e, r);
+    if (!entry) {
+      subText.clear();
+      return text;
+    }
+    name = entry->Name;
+  } else {
+    // The draw holds qualifier indexes.
+    const KesshouShinshutsuRec* q = qualifierAt(*e, r);
+    if (!q) {
+      subText.clear();
+      return text;
+    }
+    name = q->Hyouji;
+    entry = entryAt(*e, q->SankashaIdx);
+  }
+  subText = entry ? entry->SubText : QString();
+  kekka_.SankashaRefText = entry ? entry->GroupName : QString();
+  return resolve(name, subText);
+}
+
+void Resolver::juni(int shumokuIndex, int count, JuniEntries& entries, JuniNames& names) {
+  entries.fill(-1);
+  names.fill(QString());
+  count = std::clamp(count, 0, kJuniSlotCount);
+  const ShumokuRec* e = event(shumokuIndex);
+  const TournamentRec* t = e ? onlyTournament(*e) : nullptr;
+  if (!t) return;
+
+  // Winners of a working copy: the undecided upper rounds are filled in below.
+  const int c = t->TaisenCount;
+  std::vector<long long> w(static_cast<size_t>(c) + 1);
+  for (int k = 0; k <= c; ++k) w[static_cast<size_t>(k)] = t->Taisens[static_cast<size_t>(k)].Shousha;
+  auto W = [&](int k) { return w[static_cast<size_t>(k)]; };
+
+  // No champion yet: each undecided match among the top seven takes its first feeder's
+  // winner, so the leaders so far stand in the places.
+  if (W(1) < 0) {
+    for (int k = 7; k >= 1; --k)
+      if (k <= c && 2 * k <= c && W(k) < 0) w[static_cast<size_t>(k)] = W(2 * k);
+  }
+
+  std::array<long long, kJuniSlotCount> s;
+  s.fill(-1);
+  if (W(1) >= 0) {
+    s[0] = W(1);
+    s[1] = W(2) + W(3) - W(1);
+    if (c > 4 && W(2) >= 0) s[2] = W(4) + W(5) - W(2);
+    if (c > 6 && W(3) >= 0) s[3] = W(6) + W(7) - W(3);
+    if (s[1] == W(2)) std::swap(s[2], s[3]);  // the semi-final loser beaten by the champion first
+    if (s[2] < 0) {
+      s[2] = s[3];
+      s[3] = -1;
+    }
+    if (t->KetteiJuni == 0 && W(0) != s[2]) {
+      s[3] = s[2];
+      s[2] = W(0);
+    }
+  }
+
+  // The losers of a round stand behind the player who beat them, one group further down.
+  auto placeLosers = [&](int firstNode, int lastNode, int groupSize) {
+    for (int k = firstNode; k <= lastNode && k + 1 <= c; k += 2) {
+      const long long a = W(k);
+      const long long b = W(k + 1);
+      if (a < 0 || b < 0) continue;
+      for (int j = 0; j < groupSize; ++j) {
+        if (s[static_cast<size_t>(j)] == a) {
+          s[static_cast<size_t>(j + groupSize)] = b;
+          break;
+        }
+        if (s[static_cast<size_t>(j)] == b) {
+          s[static_cast<size_t>(j + groupSize)] = a;
+          break;
+        }
+      }
+    }
+  };
+  if (count >= 5) placeLosers(8, 14, 4);
+  if (count >= 9) placeLosers(16, 30, 8);
+  if (count >= 17) placeLosers(32, 62, 16);
+
+  for (size_t i = 0; i < s.size(); ++i)
+    entries[i] = s[i] >= INT_MIN && s[i] <= INT_MAX ? static_cast<int>(s[i]) : -1;
+
+  for (int i = 0; i < count; ++i) {
+    const auto slot = static_cast<size_t>(i);
+    if (!isEntrant(s[slot])) continue;
+    QString scratch;
+    if (e->KesshouShinshutsuSuu < 1) {
+      const SankashaRec* entry = entryAt(*e, s[slot]);
+      if (!entry) continue;
+      QString text = resolve(entry->Name, scratch);
+      if (!kekka_.SankashaRefText.isEmpty())
+        text += QStringLiteral("[") + kekka_.SankashaRefText + QStringLiteral("]");
+      names[slot] = text;
+    } else {
+      const KesshouShinshutsuRec* q = qualifierAt(*e, s[slot]);
+      if (!q) continue;
+      names[slot] = q->Hyouji;
+      if (!q->SankashaText.isEmpty())
+        names[slot] += QStringLiteral("[") + q->SankashaText + QStringLiteral("]");
+      const QString resolved = resolve(q->Hyouji, scratch);
+      const int n = usableCount(e->SankashaCount, e->Sankasha.size());
+      for (int k = 0; k < n; ++k) {
+        if (e->Sankasha[static_cast<size_t>(k)].Name == resolved) {
+          entries[slot] = k;
+          break;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+
+QString ResolveSankashaRef(Program& program, const QString& text, QString& subText) {
+  return Resolver(program).resolve(text, subText);
+}
+
+QString ResolveSankashaRef(Program& program, const QString& text) {
+  QString scratch;
+  return ResolveSankashaRef(program, text, scratch);
+}
+
+void GetTournamentJuni(Program& program, int shumokuIndex, int count, JuniEntries& entries,
+                       JuniNames& names) {
+  Resolver(program).juni(shumokuIndex, count, entries, names);
+}
+
+QString GetShiaiShouhai(Program& program, const QString& text, int shumokuIndex, int matchNumber,
+                        QChar side, QString& subText) {
+  return Resolver(program).shouhai(text, shumokuIndex, matchNumber, side.toUpper(), subText);
+}
+
+}  // namespace qv

@@ -1,0 +1,42 @@
+#pragma once
+// Entry references: an entry whose name stands for a result of another stage (the 2nd of a
+// league block, the winner or loser of a match, a place of a knock-out) is printed as the
+// entry that result designates, or as the reference itself while it is undecided.
+//
+//   ABBR:BLOCK-RANK  place RANK of block BLOCK of the event's preliminary league
+//   ABBR:NW / ABBR:NL  winner / loser of match N of the event's knock-out
+//   ABBR:N           place slot N (1 to 32) of the event's knock-out placing list
+//
+// The reference is the entry text's first comma field, read in half-width form.
+
+#include <QString>
+
+#include <array>
+
+namespace qv {
+
+struct Program;
+
+inline constexpr int kJuniSlotCount = 32;
+using JuniEntries = std::array<int, kJuniSlotCount>;
+using JuniNames = std::array<QString, kJuniSlotCount>;
+
+// The text to print for an entry text; a text that is no reference comes back unchanged.
+// Writes kekka.SankashaRefText (the group text that goes with the result; for a plain name
+// the group of entry kekka.SankashaIndex of event kekka.ShumokuIndex) and, when a reference
+// resolves to an entry, subText (that entry's SubText). Reads only the tournament model.
+QString ResolveSankashaRef(Program& program, const QString& text, QString& subText);
+QString ResolveSankashaRef(Program& program, const QString& text);
+
+// The placing list of the event's only knock-out: per slot the entry (or qualifier) index,
+// -1 undecided, and its printed text, empty undecided. Slot 0 1st, 1 2nd, 2-3 3rd, 4-7 5th,
+// 8-15 9th, 16-31 17th; only the first count (1 to 32) slots get texts.
+void GetTournamentJuni(Program& program, int shumokuIndex, int count, JuniEntries& entries,
+                       JuniNames& names);
+
+// The winner (side 'W') or loser ('L') of match matchNumber of the event's only knock-out,
+// resolved; text unchanged and subText emptied while the match is undecided or missing.
+QString GetShiaiShouhai(Program& program, const QString& text, int shumokuIndex, int matchNumber,
+                        QChar side, QString& subText);
+
+}  // namespace qv
