@@ -4,6 +4,7 @@
 
 #include "data/Fields.h"
 #include "data/Program.h"
+#include "data/Taikai.h"
 #include "platform/TextFile.h"
 
 namespace qv {
@@ -22,9 +23,8 @@ void ReadCyusenFile(Program& program) {
   CyusenState& state = program.cyusen;
   state = CyusenState{};
   const TaikaiState& t = program.taikai;
-  // The data file's name with its last three characters ("tai") replaced.
-  const QString stem = t.TaikaiFileName.left(std::max<qsizetype>(0, t.TaikaiFileName.size() - 3));
-  auto reader = platform::TextFileReader::open(t.DataFolder + stem + QStringLiteral("csn"));
+  auto reader = platform::TextFileReader::open(
+      t.DataFolder + SideFileName(t.TaikaiFileName, QStringLiteral("csn")));
   if (!reader) return;
 
   while (!reader->atEnd()) {

@@ -2,20 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/Blanks.h"
 #include "platform/Numbers.h"
 #include "platform/Width.h"
 
 namespace qv {
 namespace {
-
-bool isBlank(QChar c) { return c == QChar(' ') || c == QChar(0x3000); }
-
-QString trimBlanks(const QString& s) {
-  qsizetype b = 0, e = s.size();
-  while (b < e && isBlank(s[b])) ++b;
-  while (e > b && isBlank(s[e - 1])) --e;
-  return s.mid(b, e - b);
-}
 
 // The 年月日 form leaves a "." behind the day (2009.5.3. and a range -4.); it is dropped.
 QString dropTrailingDot(QString s) {
@@ -67,7 +59,7 @@ Era eraOf(int year, int month) {
 }  // namespace
 
 QString NormalizeKaisaibi(const QString& typed) {
-  const QString trimmed = trimBlanks(typed);
+  const QString trimmed = platform::trimAllBlanks(typed);
   QString s = trimmed;
   s.remove(QStringLiteral("平成"));
   for (const QChar unit : {QChar(u'年'), QChar(u'月'), QChar(u'日')}) s.replace(unit, QChar('.'));

@@ -1,6 +1,7 @@
 #include "data/Fields.h"
 
 #include "data/TaikaiModel.h"
+#include "platform/Blanks.h"
 
 namespace qv {
 
@@ -15,12 +16,6 @@ QStringList splitCommaParts(const QString& line) {
 
 namespace {
 
-QString trimTrailingBlanks(const QString& s) {
-  qsizetype n = s.size();
-  while (n > 0 && s[n - 1] == QChar(' ')) --n;
-  return s.left(n);
-}
-
 }  // namespace
 
 std::array<QString, 7> SplitColonFields(const QString& text) {
@@ -34,7 +29,7 @@ std::array<QString, 7> SplitColonFields(const QString& text) {
       break;
     }
     f[i] = rest.left(colon);
-    rest = trimTrailingBlanks(rest.mid(colon + 1));
+    rest = platform::trimTrailingBlanks(rest.mid(colon + 1));
   }
   return f;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/Program.h"
+#include "data/Taikai.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
 
@@ -11,9 +12,7 @@ namespace qv {
 namespace {
 
 QString kanaFilePath(const TaikaiState& taikai) {
-  const QString& name = taikai.TaikaiFileName;
-  return taikai.DataFolder + (name.size() >= 3 ? name.chopped(3) : QString()) +
-         QStringLiteral("kan");
+  return taikai.DataFolder + SideFileName(taikai.TaikaiFileName, QStringLiteral("kan"));
 }
 
 // One name,reading row per line; a line without "," names nobody and is left out.

@@ -4,25 +4,13 @@
 #include "data/InsatsuSeigyo.h"
 #include "data/InsatsuSeigyoLayoutKeys.h"
 #include "data/Program.h"
+#include "platform/Blanks.h"
 #include "platform/TextFile.h"
 #include "print/BunshouItems.h"
 
 namespace qv {
 
 namespace {
-
-// The suite's files pad with ASCII blanks only; other white space belongs to the text.
-QString trimTrailingBlanks(const QString& s) {
-  qsizetype n = s.size();
-  while (n > 0 && s[n - 1] == QChar(' ')) --n;
-  return s.left(n);
-}
-
-QString trimBlanks(const QString& s) {
-  qsizetype from = 0;
-  while (from < s.size() && s[from] == QChar(' ')) ++from;
-  return trimTrailingBlanks(s.mid(from));
-}
 
 // Key before the first "=" as written; value trimmed, textValue with its leading blanks.
 // A line without "=" (or starting with it) is its own key and value.
@@ -36,7 +24,7 @@ KeyLine cutKeyLine(const QString& line) {
   const qsizetype eq = line.indexOf(QChar('='));
   if (eq < 1) return {line, line, line};
   const QString rest = line.mid(eq + 1);
-  return {line.left(eq), trimBlanks(rest), trimTrailingBlanks(rest)};
+  return {line.left(eq), platform::trimBlanks(rest), platform::trimTrailingBlanks(rest)};
 }
 
 // 頁固定文字=on,x,y,size,text fills the next phrase field; a text cannot hold a comma.

@@ -57,8 +57,7 @@ void showUserError(Program& program) {
 }  // namespace
 
 QString KekkaFileName(const QString& taikaiFileName) {
-  return taikaiFileName.left(std::max<qsizetype>(0, taikaiFileName.size() - 3)) +
-         QStringLiteral("kai");
+  return SideFileName(taikaiFileName, QStringLiteral("kai"));
 }
 
 std::optional<QDateTime> ParseHozonJikoku(const QString& hozonJikoku) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "data/Program.h"
+#include "platform/Blanks.h"
 
 namespace qv::league {
 
@@ -49,15 +50,6 @@ inline int entryCount(const ShumokuRec& e) {
 // a + b held within the 32-bit range: totals add numbers taken from files.
 inline int sum(int a, long long b) {
   return static_cast<int>(std::clamp<long long>(a + b, INT32_MIN, INT32_MAX));
-}
-
-// Leading and trailing half-width blanks removed.
-inline QString trimBlanks(const QString& text) {
-  qsizetype from = 0;
-  qsizetype to = text.size();
-  while (from < to && text[from] == QChar(' ')) ++from;
-  while (to > from && text[to - 1] == QChar(' ')) --to;
-  return text.mid(from, to - from);
 }
 
 }  // namespace qv::league

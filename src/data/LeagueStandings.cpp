@@ -13,8 +13,8 @@ ScoreSplitResult ScoreSplit(const QString& score, int points) {
   ScoreSplitResult r;
   const qsizetype dash = score.indexOf(QChar('-'));
   if (dash < 0) return r;
-  QString left = league::trimBlanks(score.left(dash));
-  QString right = league::trimBlanks(score.mid(dash + 1));
+  QString left = platform::trimBlanks(score.left(dash));
+  QString right = platform::trimBlanks(score.mid(dash + 1));
   const QString x = QStringLiteral("X");
   if (left == x) {
     if (right != x) r.b = points;  // side A did not play the game

@@ -2,19 +2,12 @@
 
 #include "data/Fields.h"
 #include "data/Program.h"
+#include "platform/Blanks.h"
 #include "platform/TextFile.h"
 
 namespace qv {
 
 namespace {
-
-QString trimBlanks(const QString& s) {
-  qsizetype b = 0;
-  qsizetype e = s.size();
-  while (b < e && s[b] == QChar(' ')) ++b;
-  while (e > b && s[e - 1] == QChar(' ')) --e;
-  return s.mid(b, e - b);
-}
 
 // Fields 2 … count + 1 of a line; a line that ends early (or is missing when the file ends
 // inside a group) gives empty texts.
@@ -36,9 +29,9 @@ void ReadNitteiFile(Program& program) {
 
   while (!reader->atEnd()) {
     const QString first = reader->readLine();
-    if (trimBlanks(first).isEmpty()) break;
+    if (platform::trimBlanks(first).isEmpty()) break;
     const QStringList fields1 = first.split(QChar(','));
-    const QString key = trimBlanks(fields1[0]);
+    const QString key = platform::trimBlanks(fields1[0]);
     if (key.isEmpty()) break;
     const QStringList fields2 = reader->readLine().split(QChar(','));
     const QStringList fields3 = reader->readLine().split(QChar(','));

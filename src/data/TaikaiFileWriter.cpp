@@ -6,6 +6,7 @@
 
 #include "data/Fields.h"
 #include "data/Program.h"
+#include "data/Taikai.h"
 #include "platform/Files.h"
 #include "platform/Messages.h"
 #include "platform/TextFile.h"
@@ -106,8 +107,7 @@ bool WriteTaikaiFile(Program& program, const QString& fileName, const TaikaiKept
   if (!t.RewriteNeeded) return false;
   const QString path = t.DataFolder + fileName;
   if (!keepEarlierBackup && platform::fileExists(path)) {
-    const QString stem = fileName.left(std::max<qsizetype>(0, fileName.size() - 3));
-    const QString backup = t.DataFolder + stem + QStringLiteral("bak");
+    const QString backup = t.DataFolder + SideFileName(fileName, QStringLiteral("bak"));
     if (!platform::copyFile(path, backup)) {
       program.messages.warn(QStringLiteral("バックアップファイルを作成できません"),
                             backup + QStringLiteral("\n") + path);

@@ -49,9 +49,8 @@ void readDanKubun(teamfile::Reader& r, const QStringList& fields) {
 }  // namespace
 
 void ReadDanFile(Program& program) {
-  const QString& name = program.taikai.TaikaiFileName;
   const QString path = program.taikai.DataFolder +
-                       (name.size() >= 3 ? name.chopped(3) : QString()) + QStringLiteral("dan");
+                       SideFileName(program.taikai.TaikaiFileName, QStringLiteral("dan"));
   if (!platform::fileExists(path)) return;
   teamfile::Reader r(program, path);
   const auto lines = platform::readTextLines(path);

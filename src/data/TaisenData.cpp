@@ -11,6 +11,7 @@
 #include "data/Program.h"
 #include "data/TaisenDataReader.h"
 #include "data/TournamentKekka.h"
+#include "platform/Blanks.h"
 #include "platform/Messages.h"
 #include "platform/Numbers.h"
 #include "platform/ProgramEnd.h"
@@ -20,15 +21,6 @@ namespace qv {
 namespace taisen {
 
 namespace {
-
-// Blanks only, as the suite writes them; other white space is part of the value.
-QString trimBlanks(const QString& s) {
-  qsizetype b = 0;
-  qsizetype e = s.size();
-  while (b < e && s[b] == QChar(' ')) ++b;
-  while (e > b && s[e - 1] == QChar(' ')) --e;
-  return s.mid(b, e - b);
-}
 
 int roundedOr(const QString& value, double defaultValue) {
   return platform::roundHalfEven(ValOrDefault(value, defaultValue));
@@ -40,7 +32,7 @@ void readHeader(Reader& r, const QString& line) {
   const qsizetype comma = line.indexOf(QChar(','));
   const qsizetype end = comma >= 0 ? comma - 1 : line.size() - 1;  // the "]" is dropped
   const QString name = end > 1 ? line.mid(1, end - 1) : QString();
-  const QString ryakugou = comma >= 0 ? trimBlanks(line.mid(comma + 1)) : QString();
+  const QString ryakugou = comma >= 0 ? platform::trimBlanks(line.mid(comma + 1)) : QString();
 
   const int index = FindShumoku(r.program.taikai.Taikai, name);
   if (index < 0 || index >= static_cast<int>(r.program.taikai.Taikai.Shumoku.size())) {
@@ -212,7 +204,7 @@ QString ReadTaisenData(platform::TextFileReader& file, Program& program) {
     }
     const qsizetype eq = line.indexOf(QChar('='));
     if (eq <= 0) continue;  // no key: matches nothing
-    pending = taisen::applyKey(r, line.left(eq), taisen::trimBlanks(line.mid(eq + 1)));
+    pending = taisen::applyKey(r, line.left(eq), platform::trimBlanks(line.mid(eq + 1)));
   }
   CountLeagueProgress(program, -1, -1);
   return QStringLiteral(".eof.");

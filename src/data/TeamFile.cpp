@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "data/Program.h"
+#include "data/Taikai.h"
 #include "data/TeamFileReader.h"
 #include "data/TeamModel.h"
 #include "platform/Files.h"
@@ -23,9 +24,7 @@ namespace {
 constexpr std::int64_t kMaxKubunTotal = 9920;
 
 QString teamFilePath(const TaikaiState& taikai) {
-  const QString& name = taikai.TaikaiFileName;
-  return taikai.DataFolder + (name.size() >= 3 ? name.chopped(3) : QString()) +
-         QStringLiteral("dan");
+  return taikai.DataFolder + SideFileName(taikai.TaikaiFileName, QStringLiteral("dan"));
 }
 
 void readSection(Reader& r) {

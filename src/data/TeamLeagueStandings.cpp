@@ -47,7 +47,7 @@ int ruleCode(const QString& rule) {
 }
 
 QString narrowTrimmed(const QString& text) {
-  return league::trimBlanks(platform::toHalfWidth(text));
+  return platform::trimBlanks(platform::toHalfWidth(text));
 }
 
 int addRounded(int total, const QString& text) {

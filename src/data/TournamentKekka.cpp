@@ -9,21 +9,13 @@
 #include "data/Shokaisen.h"
 #include "data/Tournament.h"
 #include "data/TournamentPlacement.h"
+#include "platform/Blanks.h"
 #include "platform/Numbers.h"
 #include "platform/TextFile.h"
 
 namespace qv {
 
 namespace {
-
-// Blanks only, as the suite writes them; other white space is part of the value.
-QString trimBlanks(const QString& s) {
-  qsizetype b = 0;
-  qsizetype e = s.size();
-  while (b < e && s[b] == QChar(' ')) ++b;
-  while (e > b && s[e - 1] == QChar(' ')) --e;
-  return s.mid(b, e - b);
-}
 
 bool endsStage(const QString& line) {
   if (line.isEmpty()) return false;
@@ -216,7 +208,7 @@ QString ReadTournamentKekka(Program& program, platform::TextFileReader& file, in
     if (endsStage(line)) return line;
     const qsizetype eq = line.indexOf(QChar('='));
     if (eq <= 0 || !t) continue;
-    applyHeader(program, *e, shumokuIndex, *t, line.left(eq), trimBlanks(line.mid(eq + 1)));
+    applyHeader(program, *e, shumokuIndex, *t, line.left(eq), platform::trimBlanks(line.mid(eq + 1)));
   }
   return QStringLiteral(".eof.");
 }

@@ -8,6 +8,7 @@
 #include "data/Fields.h"
 #include "data/Program.h"
 #include "data/Taikai.h"
+#include "platform/Blanks.h"
 #include "print/PrintFilters.h"
 
 namespace qv {
@@ -17,15 +18,6 @@ namespace {
 const QString kChokuretsu = QStringLiteral("直列");
 const QString kKumiawase = QStringLiteral("組合せ");
 const QString kNakaguro = QStringLiteral("・");
-
-// Only U+0020 counts as a blank here; a full-width blank stays part of the name.
-QString trimSpaces(const QString& s) {
-  qsizetype b = 0;
-  qsizetype e = s.size();
-  while (b < e && s[b] == QChar(' ')) ++b;
-  while (e > b && s[e - 1] == QChar(' ')) --e;
-  return s.mid(b, e - b);
-}
 
 // Under "(TEAM)" a one-field text outside the league table is a player followed by the
 // affiliation in full-width parentheses.
@@ -37,10 +29,10 @@ bool usesTeamRule(const PrintFilterState& filters, const TaikaiSwitches& sw) {
 SankashaTrio splitOneField(const QString& text, bool teamRule) {
   SankashaTrio out;
   if (!teamRule) {
-    out.aff1 = trimSpaces(text);
+    out.aff1 = platform::trimBlanks(text);
     return out;
   }
-  out.name1 = trimSpaces(text);
+  out.name1 = platform::trimBlanks(text);
   const qsizetype p = text.indexOf(QChar(0xFF08));  // "（"
   if (p < 0) return out;
   // The cut is made in the untrimmed text; the last character (normally "）") is dropped

@@ -1,3 +1,4 @@
+#include "platform/Blanks.h"
 #include "print/TextVars.h"
 
 #include <QStringList>
@@ -17,17 +18,6 @@ QString lookupOneKey(const TextVarState& vars, const QString& key) {
     if (const auto* pair = findKey(vars, key.mid(1))) return pair->Value;
   }
   return {};
-}
-
-// Half-width and full-width blanks alike: a closing word written after either kind of
-// blank must not print on its own.
-QString trimBlanks(const QString& text) {
-  auto isBlank = [](QChar c) { return c == QChar(' ') || c == QChar(0x3000); };
-  qsizetype begin = 0;
-  qsizetype end = text.size();
-  while (begin < end && isBlank(text[begin])) ++begin;
-  while (end > begin && isBlank(text[end - 1])) --end;
-  return text.mid(begin, end - begin);
 }
 
 QString lookupAndCut(const TextVarState& vars, const QString& placeholder) {
@@ -84,7 +74,7 @@ QString ExpandLayoutText(const TextVarState& vars, const QString& text) {
         result += piece;
       }
     }
-    const QString bare = trimBlanks(result);
+    const QString bare = platform::trimAllBlanks(result);
     if (bare == QStringLiteral("殿") || bare == QStringLiteral("様") ||
         bare == QStringLiteral("()") || bare == QStringLiteral("（）"))
       return {};
