@@ -1,5 +1,7 @@
 #include "data/Furigana.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 #include "data/Program.h"
@@ -26,7 +28,30 @@ std::vector<StrPairRec> readRows(const QStringList& lines) {
   return rows;
 }
 
-void fillEntries(TaikaiRec& taikai, const std::vector<StrPairRec>& rows) {
+// The name a row is looked up by: one trailing circled digit ①..⑥ is dropped.
+QString furiganaKey(const QString& name) {
+  static const QString kDropped = QStringLiteral("①②③④⑤⑥");
+  QString key = name;
+  if (!key.isEmpty() && kDropped.contains(key.back())) key.chop(1);
+  return key;
+}
+
+// GetFurigana over a hash: a large tournament's kana file lists every player, and a scan
+// per name would grow with the square of the players. The first row of a name wins.
+class FuriganaIndex {
+ public:
+  explicit FuriganaIndex(const std::vector<StrPairRec>& rows) {
+    byName_.reserve(static_cast<qsizetype>(rows.size()));
+    for (const StrPairRec& row : rows)
+      if (!byName_.contains(row.Key)) byName_.insert(row.Key, row.Value);
+  }
+  QString operator()(const QString& name) const { return byName_.value(furiganaKey(name)); }
+
+ private:
+  QHash<QString, QString> byName_;
+};
+
+void fillEntries(TaikaiRec& taikai, const FuriganaIndex& furigana) {
   for (ShumokuRec& ev : taikai.Shumoku) {
     int players = 0;
     if (ev.Shubetsu == QStringLiteral("単")) players = 1;
@@ -36,14 +61,14 @@ void fillEntries(TaikaiRec& taikai, const std::vector<StrPairRec>& rows) {
       const QStringList names = entry.Name.split(QChar(','));
       QStringList readings = (entry.SubText + QChar(',')).split(QChar(','));
       for (int k = 0; k < players; ++k) {
-        if (readings[k].isEmpty() && k < names.size()) readings[k] = GetFurigana(rows, names[k]);
+        if (readings[k].isEmpty() && k < names.size()) readings[k] = furigana(names[k]);
       }
       entry.SubText = players == 1 ? readings[0] : readings[0] + QChar(',') + readings[1];
     }
   }
 }
 
-void fillMembers(TeamState& team, const std::vector<StrPairRec>& rows) {
+void fillMembers(TeamState& team, const FuriganaIndex& furigana) {
   for (TeamShumokuRec& ev : team.TeamShumokus) {
     for (TeamSankashaRec& t : ev.Teams) {
       // A team that the team file never listed has no member lists.
@@ -55,7 +80,7 @@ void fillMembers(TeamState& team, const std::vector<StrPairRec>& rows) {
             std::min({static_cast<qsizetype>(m.Count), m.Names.size(), m.Furiganas.size()});
         for (qsizetype i = 0; i < count; ++i) {
           if (!m.Furiganas[i].isEmpty()) continue;
-          const QString reading = GetFurigana(rows, m.Names[i]);
+          const QString reading = furigana(m.Names[i]);
           if (!reading.isEmpty()) m.Furiganas[i] = reading;
         }
       }
@@ -74,15 +99,13 @@ void ReadFuriganaFile(Program& program) {
     program.messages.warn(path, QStringLiteral("読み込めません"));
     return;
   }
-  const std::vector<StrPairRec> rows = readRows(*lines);
-  fillEntries(program.taikai.Taikai, rows);
-  fillMembers(program.team, rows);
+  const FuriganaIndex furigana(readRows(*lines));
+  fillEntries(program.taikai.Taikai, furigana);
+  fillMembers(program.team, furigana);
 }
 
 QString GetFurigana(const std::vector<StrPairRec>& furigana, const QString& name) {
-  static const QString kDropped = QStringLiteral("①②③④⑤⑥");
-  QString key = name;
-  if (!key.isEmpty() && kDropped.contains(key.back())) key.chop(1);
+  const QString key = furiganaKey(name);
   for (const StrPairRec& row : furigana) {
     if (row.Key == key) return row.Value;
   }

@@ -1,3 +1,5 @@
+#include <vector>
+
 #include "data/Fields.h"
 #include "data/LeagueResults.h"
 #include "data/LeagueSlots.h"
@@ -19,18 +21,16 @@ int matchesToPlay(const LeagueBlockRec& blk) {
   return blk.SankashaSuu - 1 - each;
 }
 
-void fillQualifiers(ShumokuRec& ev, int blockIndex) {
+// qualifiers: the indexes of the event's qualifiers that name this block, ascending.
+void fillQualifiers(ShumokuRec& ev, int blockIndex, const std::vector<int>& qualifiers) {
   const LeagueBlockRec& blk = ev.YosenLeague.Blocks[static_cast<size_t>(blockIndex)];
   if (blk.SankashaSuu <= 0) return;
   const int toPlay = matchesToPlay(blk);
   const int slotTotal = std::min({blk.SankashaSuu, static_cast<int>(blk.Sankasha.size()),
                               static_cast<int>(blk.SankashaIchi.size())});
   const int entries = league::entryCount(ev);
-  const int qualifiers = std::max(
-      0, std::min<int>(ev.KesshouShinshutsuSuu, static_cast<int>(ev.KesshouShinshutsu.size())));
-  for (int q = 0; q < qualifiers; ++q) {
+  for (int q : qualifiers) {
     KesshouShinshutsuRec& k = ev.KesshouShinshutsu[static_cast<size_t>(q)];
-    if (k.BlockNo != blockIndex + 1) continue;
     for (int m = 0; m < slotTotal; ++m) {
       const int entry = blk.Sankasha[static_cast<size_t>(m)];
       if (entry < 0 || entry >= entries) continue;
@@ -61,9 +61,17 @@ void CountLeagueProgress(Program& program, int shumokuIndex, int blockIndex) {
     ShumokuRec& ev = program.taikai.Taikai.Shumoku[static_cast<size_t>(e)];
     if (ev.TournamentCount <= 0) continue;
     const int blocks = league::blockCount(ev.YosenLeague);
+    // The qualifiers sorted by their block once, not scanned again for every block.
+    std::vector<std::vector<int>> byBlock(static_cast<size_t>(blocks));
+    const int qualifiers = std::max(
+        0, std::min<int>(ev.KesshouShinshutsuSuu, static_cast<int>(ev.KesshouShinshutsu.size())));
+    for (int q = 0; q < qualifiers; ++q) {
+      const long long b = ev.KesshouShinshutsu[static_cast<size_t>(q)].BlockNo - 1LL;
+      if (b >= 0 && b < blocks) byBlock[static_cast<size_t>(b)].push_back(q);
+    }
     for (int b = 0; b < blocks; ++b) {
       if (blockIndex >= 0 && b != blockIndex) continue;
-      fillQualifiers(ev, b);
+      fillQualifiers(ev, b, byBlock[static_cast<size_t>(b)]);
     }
   }
 }

@@ -7,8 +7,10 @@
 
 #include <memory>
 
-#include "data/KankyouState.h"
 #include "data/Cyusen.h"
+#include "data/InsatsuSeigyoModel.h"
+#include "data/InsatsuUnits.h"
+#include "data/KankyouState.h"
 #include "data/KekkaState.h"
 #include "data/Nittei.h"
 #include "data/RuleState.h"
@@ -16,8 +18,6 @@
 #include "data/TaikaiState.h"
 #include "data/TeamModel.h"
 #include "data/UserErrorPrompt.h"
-#include "data/InsatsuSeigyoModel.h"
-#include "data/InsatsuUnits.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "print/BunshouItems.h"

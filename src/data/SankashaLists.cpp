@@ -2,6 +2,7 @@
 
 #include "data/SankashaLists.h"
 
+#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
@@ -121,6 +122,10 @@ QString ReadMoushikomiSankasha(Program& program, TaikaiDataFile& file, int& regr
   QString organisation;
   QString previousShozoku = QStringLiteral("------");
   int run = 0;
+  // The organisations listed so far, by name: a large tournament has many, and each
+  // "団体=" line would otherwise scan them all.
+  QSet<QString> knownShozoku;
+  for (const ShozokuRec& s : t.Shozoku) knownShozoku.insert(s.Name);
 
   auto regroup = [&] {
     regroupCount = file.entryRuns - static_cast<int>(file.runAbbreviations.size());
@@ -136,9 +141,10 @@ QString ReadMoushikomiSankasha(Program& program, TaikaiDataFile& file, int& regr
     if (line.startsWith(QStringLiteral("団体="))) {
       const QString name = line.mid(3);
       organisation = name == QStringLiteral("共通") ? kFullSpace : name;
-      const bool known = std::any_of(t.Shozoku.begin(), t.Shozoku.end(),
-                                     [&](const ShozokuRec& s) { return s.Name == name; });
-      if (!known) t.Shozoku.push_back(ShozokuRec{name, -1});
+      if (!knownShozoku.contains(name)) {
+        knownShozoku.insert(name);
+        t.Shozoku.push_back(ShozokuRec{name, -1});
+      }
       continue;
     }
     if (line.trimmed().isEmpty()) continue;
