@@ -58,21 +58,28 @@ void setKankyouDefaults(Program& program) {
   program.taikai.sw.NarrowEntryText = true;
 }
 
+// The match-order record of the league size in the line's first field; a size outside
+// 3 to 18 ends the program.
+LeagueShiaiJunRec& leagueTableOf(Program& program, const KankyouFile& file,
+                                 const QString& line, const QStringList& fields) {
+  LeagueShiaiJunRec* target = program.kankyou.LeagueShiaiJun(wholeNumber(fields.value(0)));
+  if (!target) {
+    FatalKankyouLine(program, file.path, file.reader.lineNumber(), line,
+                     QStringLiteral("リーグの参加者数は3から18までです"));
+  }
+  return *target;
+}
+
 // 試合番号=N,a1,...,ak: the playing order of a league of N. The codes must be 1..k each
 // once, or the inverse table would point outside itself; the record is replaced only
 // when the whole line is sound.
 void readShiaiBangou(Program& program, const KankyouFile& file, const QString& line,
                      const QString& value) {
   const QStringList fields = value.split(QChar(','));
-  const int size = wholeNumber(fields.value(0));
-  LeagueShiaiJunRec* target = program.kankyou.LeagueShiaiJun(size);
-  if (!target) {
-    FatalKankyouLine(program, file.path, file.reader.lineNumber(), line,
-                     QStringLiteral("リーグの参加者数は3から18までです"));
-  }
+  LeagueShiaiJunRec* target = &leagueTableOf(program, file, line, fields);
   const int k = static_cast<int>(fields.size()) - 1;
   LeagueShiaiJunRec rec;
-  rec.LeagueSize = size;
+  rec.LeagueSize = wholeNumber(fields.value(0));
   rec.ShiaiCount = k;
   rec.Order.assign(static_cast<std::size_t>(k), 0);
   rec.OrderInv.assign(static_cast<std::size_t>(k), -1);
@@ -94,12 +101,7 @@ void readShiaiBangou(Program& program, const KankyouFile& file, const QString& l
 void readBlockShinpan(Program& program, const KankyouFile& file, const QString& line,
                       const QString& value) {
   const QStringList fields = value.split(QChar(','));
-  const int size = wholeNumber(fields.value(0));
-  LeagueShiaiJunRec* target = program.kankyou.LeagueShiaiJun(size);
-  if (!target) {
-    FatalKankyouLine(program, file.path, file.reader.lineNumber(), line,
-                     QStringLiteral("リーグの参加者数は3から18までです"));
-  }
+  LeagueShiaiJunRec* target = &leagueTableOf(program, file, line, fields);
   if (target->LeagueSize == 0) {
     FatalKankyouLine(program, file.path, file.reader.lineNumber(), line,
                      QStringLiteral("同じ参加者数の試合番号=の行より前にあります"));
