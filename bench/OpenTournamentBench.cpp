@@ -25,7 +25,6 @@
 #include "data/Kankyou.h"
 #include "data/KekkaFile.h"
 #include "data/LeagueResults.h"
-#include "data/Program.h"
 #include "data/SankashaRef.h"
 #include "data/TaikaiFile.h"
 #include "data/TaikaiState.h"
@@ -33,6 +32,7 @@
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/TextFile.h"
+#include "program/Program.h"
 
 namespace {
 

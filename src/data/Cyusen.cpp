@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "data/Fields.h"
-#include "data/Program.h"
+#include "data/Model.h"
 #include "data/Taikai.h"
 #include "platform/TextFile.h"
 
@@ -19,10 +19,10 @@ bool isBlankLine(const QString& line) {
 
 }  // namespace
 
-void ReadCyusenFile(Program& program) {
-  CyusenState& state = program.cyusen;
+void ReadCyusenFile(Model& model) {
+  CyusenState& state = model.cyusen;
   state = CyusenState{};
-  const TaikaiState& t = program.taikai;
+  const TaikaiState& t = model.taikai;
   auto reader = platform::TextFileReader::open(
       t.DataFolder + SideFileName(t.TaikaiFileName, QStringLiteral("csn")));
   if (!reader) return;
@@ -39,9 +39,9 @@ void ReadCyusenFile(Program& program) {
   }
 }
 
-int FindCyusen(Program& program, const QString& name, int no) {
-  if (program.cyusen.CyusenCount == 0) ReadCyusenFile(program);
-  const CyusenState& state = program.cyusen;
+int FindCyusen(Model& model, const QString& name, int no) {
+  if (model.cyusen.CyusenCount == 0) ReadCyusenFile(model);
+  const CyusenState& state = model.cyusen;
   for (size_t i = 0; i < state.Cyusen.size(); ++i) {
     const CyusenRec& rec = state.Cyusen[i];
     if (rec.Name == name && rec.No == no) return static_cast<int>(i);

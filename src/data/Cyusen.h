@@ -8,7 +8,7 @@
 
 namespace qv {
 
-struct Program;
+struct Model;
 
 struct CyusenRec {
   QString Name;  // key text: an event abbreviation
@@ -29,10 +29,10 @@ struct CyusenState {
 };
 
 // Loads the draw-lots file of the open data file. A missing file loads nothing.
-void ReadCyusenFile(Program& program);
+void ReadCyusenFile(Model& model);
 
 // Index of the first record with exactly this key text and number, or -1. Loads the file
 // when the table is empty.
-int FindCyusen(Program& program, const QString& name, int no);
+int FindCyusen(Model& model, const QString& name, int no);
 
 }  // namespace qv

@@ -5,19 +5,6 @@
 
 namespace qv {
 
-namespace detail {
-
-QStringList splitCommaParts(const QString& line) {
-  if (line.isEmpty()) return {};
-  return line.split(QChar(','), Qt::KeepEmptyParts);
-}
-
-}  // namespace detail
-
-namespace {
-
-}  // namespace
-
 std::array<QString, 7> SplitColonFields(const QString& text) {
   std::array<QString, 7> f;
   if (text.isEmpty()) return f;

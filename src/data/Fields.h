@@ -7,6 +7,7 @@
 #include <array>
 #include <type_traits>
 
+#include "platform/CommaParts.h"
 #include "platform/Numbers.h"
 
 namespace qv {
@@ -14,9 +15,6 @@ namespace qv {
 struct TaikaiRec;
 
 namespace detail {
-
-// Cuts at every "," with no quoting, escaping or trimming. An empty line has no parts.
-QStringList splitCommaParts(const QString& line);
 
 inline void assignField(QString& target, const QString& part) { target = part; }
 template <typename T>
@@ -44,7 +42,7 @@ QString joinValue(T v) { return platform::shortestNumberText(static_cast<double>
 // even) and 0 otherwise. Missing parts read as the empty text or 0.
 template <typename... Targets>
 void SplitToFields(const QString& line, Targets&... targets) {
-  const QStringList parts = detail::splitCommaParts(line);
+  const QStringList parts = platform::splitCommaParts(line);
   qsizetype i = 0;
   auto next = [&]() -> QString { return i < parts.size() ? parts[i++] : (++i, QString()); };
   (detail::assignField(targets, next()), ...);

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "data/Program.h"
+#include "data/Model.h"
 #include "data/Taikai.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
@@ -90,18 +90,18 @@ void fillMembers(TeamState& team, const FuriganaIndex& furigana) {
 
 }  // namespace
 
-void ReadFuriganaFile(Program& program) {
-  const QString path = kanaFilePath(program.taikai);
+void ReadFuriganaFile(Model& model) {
+  const QString path = kanaFilePath(model.taikai);
   if (!platform::fileExists(path)) return;
   const auto lines = platform::readTextLines(path);
   if (!lines) {
     // Readings are a convenience: the tournament opens without them.
-    program.messages.warn(path, QStringLiteral("読み込めません"));
+    model.messages.warn(path, QStringLiteral("読み込めません"));
     return;
   }
   const FuriganaIndex furigana(readRows(*lines));
-  fillEntries(program.taikai.Taikai, furigana);
-  fillMembers(program.team, furigana);
+  fillEntries(model.taikai.Taikai, furigana);
+  fillMembers(model.team, furigana);
 }
 
 QString GetFurigana(const std::vector<StrPairRec>& furigana, const QString& name) {

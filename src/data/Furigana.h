@@ -6,16 +6,16 @@
 
 #include <vector>
 
-#include "print/TextVars.h"
+#include "data/TextVars.h"
 
 namespace qv {
 
-struct Program;
+struct Model;
 
 // Fills every empty reading of the singles and doubles entries and of the team members
 // from the kana file beside the data file. A reading already given is never replaced; a
 // missing kana file changes nothing.
-void ReadFuriganaFile(Program& program);
+void ReadFuriganaFile(Model& model);
 
 // The reading of the first row whose name equals the name exactly, after one trailing
 // circled digit ①..⑥ is dropped from the name; empty when no row matches.

@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "data/Program.h"
-#include "print/BunshouItems.h"
+#include "data/Model.h"
 
 namespace qv {
 
@@ -19,8 +18,8 @@ const std::array<QString, 6>& keishikiNames() {
 
 }  // namespace
 
-void InitInsatsuSeigyo(Program& program) {
-  InsatsuSeigyoState& state = program.insatsu;
+void InitInsatsuSeigyo(Model& model) {
+  InsatsuSeigyoState& state = model.insatsu;
   InsatsuSeigyoRec& rec = state.InsatsuSeigyo;
   rec.PageCount = 0;
   rec.PaperName = QStringLiteral("A4");
@@ -33,18 +32,18 @@ void InitInsatsuSeigyo(Program& program) {
   rec.Pages.assign(1, PageRec{});
   state.CurrentPage = 0;
   state.CurrentRyouiki = -1;
-  GetPrinterFonts(program.bunshou);
+  if (model.getPrinterFonts) model.getPrinterFonts(model.bunshou);
 }
 
-void ResetInsatsuSeigyoForTournament(Program& program) {
-  InitInsatsuSeigyo(program);
+void ResetInsatsuSeigyoForTournament(Model& model) {
+  InitInsatsuSeigyo(model);
   // A page range chosen for the previous tournament may not exist in this one.
-  InsatsuSeigyoRec& rec = program.insatsu.InsatsuSeigyo;
+  InsatsuSeigyoRec& rec = model.insatsu.InsatsuSeigyo;
   rec.PageSelectMode = 0;
   rec.PageRangeFrom = 0;
   rec.PageRangeTo = 0;
-  program.bunshou.BunshouItemCount = 0;  // lets the defaults replace the fields
-  InitBunshouItems(program);
+  model.bunshou.BunshouItemCount = 0;  // lets the defaults replace the fields
+  InitBunshouItems(model);
 }
 
 QString GetTournamentKeishikiName(int code) {

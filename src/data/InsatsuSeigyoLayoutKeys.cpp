@@ -36,7 +36,7 @@ HaichiRec* haichiAt(InsatsuSeigyoRec& rec, const LayoutCursor& cursor) {
 
 // 頁固定印刷: 14 switches; the older 11-switch lines had the page number in position 10.
 void readKoteiInsatsu(PageRec& page, const QString& value) {
-  const QStringList parts = detail::splitCommaParts(value);
+  const QStringList parts = platform::splitCommaParts(value);
   std::array<QString, kKoteiInsatsuSlots> s;
   for (std::size_t i = 0; i < s.size(); ++i) s[i] = parts.value(static_cast<qsizetype>(i));
   if (parts.size() < kKoteiInsatsuSlots && s[10] != QStringLiteral("0")) {

@@ -1,12 +1,12 @@
 #include "data/InsatsuSeigyoReader.h"
 
+#include "data/BunshouItems.h"
 #include "data/Fields.h"
 #include "data/InsatsuSeigyo.h"
 #include "data/InsatsuSeigyoLayoutKeys.h"
-#include "data/Program.h"
+#include "data/Model.h"
 #include "platform/Blanks.h"
 #include "platform/TextFile.h"
-#include "print/BunshouItems.h"
 
 namespace qv {
 
@@ -42,23 +42,23 @@ void readBunshouItem(BunshouState& b, const QString& value) {
 }
 
 // The keys that concern the whole document; false for any other key.
-bool readDocumentKey(Program& program, const QString& key, const QString& value) {
-  InsatsuSeigyoRec& rec = program.insatsu.InsatsuSeigyo;
+bool readDocumentKey(Model& model, const QString& key, const QString& value) {
+  InsatsuSeigyoRec& rec = model.insatsu.InsatsuSeigyo;
   if (key == QStringLiteral("用紙")) {
     SplitToFields(value, rec.PaperName, rec.PaperWidth, rec.PaperHeight, rec.MarginLeft,
                   rec.MarginRight, rec.MarginTop, rec.MarginBottom);
   } else if (key == QStringLiteral("ポイント表示")) {
     rec.PointHyouji = LngOrDefault(value, 0);
   } else if (key == QStringLiteral("頁固定文字フォント")) {
-    program.bunshou.BunshouFont = value;
+    model.bunshou.BunshouFont = value;
   } else if (key == QStringLiteral("頁固定文字")) {
-    readBunshouItem(program.bunshou, value);
+    readBunshouItem(model.bunshou, value);
   } else if (key == QStringLiteral("先頭頁頁番号")) {
-    program.bunshou.FirstPageNo = LngOrDefault(value, 1);
+    model.bunshou.FirstPageNo = LngOrDefault(value, 1);
   } else if (key == QStringLiteral("印刷頁指示")) {
     SplitToFields(value, rec.PageSelectMode, rec.PageRangeFrom, rec.PageRangeTo);
   } else if (key == QStringLiteral("保存時刻")) {
-    program.kekka.HozonJikoku = value;
+    model.kekka.HozonJikoku = value;
   } else {
     return false;
   }
@@ -67,10 +67,10 @@ bool readDocumentKey(Program& program, const QString& key, const QString& value)
 
 }  // namespace
 
-QString ReadInsatsuSeigyoData(platform::TextFileReader& file, Program& program) {
-  InitInsatsuSeigyo(program);
-  program.bunshou.BunshouItemCount = 0;  // the first 頁固定文字 line fills field 0
-  InsatsuSeigyoRec& rec = program.insatsu.InsatsuSeigyo;
+QString ReadInsatsuSeigyoData(platform::TextFileReader& file, Model& model) {
+  InitInsatsuSeigyo(model);
+  model.bunshou.BunshouItemCount = 0;  // the first 頁固定文字 line fills field 0
+  InsatsuSeigyoRec& rec = model.insatsu.InsatsuSeigyo;
   LayoutCursor cursor;
 
   while (!file.atEnd()) {
@@ -81,8 +81,8 @@ QString ReadInsatsuSeigyoData(platform::TextFileReader& file, Program& program) 
       continue;
     }
     const KeyLine k = cutKeyLine(line);
-    if (!readDocumentKey(program, k.key, k.value))
-      ReadLayoutKey(rec, cursor, program.taikai.Taikai, k.key, k.value, k.textValue);
+    if (!readDocumentKey(model, k.key, k.value))
+      ReadLayoutKey(rec, cursor, model.taikai.Taikai, k.key, k.value, k.textValue);
   }
   return QStringLiteral(".eof.");
 }

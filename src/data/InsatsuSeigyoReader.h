@@ -10,12 +10,12 @@ class TextFileReader;
 
 namespace qv {
 
-struct Program;
+struct Model;
 
 // Reads the section from the line after its marker. Starts from the layout defaults
 // (InitInsatsuSeigyo) and refills the page phrase fields from field 0. Returns the line
 // that ended the section unchanged (it begins with "【"), or ".eof." at the end of the file.
 // Never fails: unknown or misplaced lines are skipped, missing numbers read as 0.
-QString ReadInsatsuSeigyoData(platform::TextFileReader& file, Program& program);
+QString ReadInsatsuSeigyoData(platform::TextFileReader& file, Model& model);
 
 }  // namespace qv

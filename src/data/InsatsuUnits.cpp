@@ -2,20 +2,20 @@
 
 #include <algorithm>
 
-#include "data/Program.h"
+#include "data/Model.h"
 
 namespace qv {
 
-void MakeInsatsuUnitList(Program& program) {
-  InsatsuUnitState& list = program.insatsuUnits;
+void MakeInsatsuUnitList(Model& model) {
+  InsatsuUnitState& list = model.insatsuUnits;
   list.InsatsuUnits.clear();
   auto add = [&](const QString& label, int e, const QString& kind, int t) {
     list.InsatsuUnits.push_back({label, e, kind, t});
   };
 
-  const auto& events = program.taikai.Taikai.Shumoku;
+  const auto& events = model.taikai.Taikai.Shumoku;
   const int count =
-      std::min(program.taikai.Taikai.ShumokuCount, static_cast<int>(events.size()));
+      std::min(model.taikai.Taikai.ShumokuCount, static_cast<int>(events.size()));
   for (int e = 0; e < count; ++e) {
     const ShumokuRec& s = events[static_cast<std::size_t>(e)];
     if (s.YosenLeagueAri > 0) {

@@ -8,7 +8,7 @@
 
 namespace qv {
 
-struct Program;
+struct Model;
 
 struct InsatsuUnitRec {
   QString Label;            // the event's name and the unit's suffix
@@ -24,6 +24,6 @@ struct InsatsuUnitState {
 
 // Replaces the list with the units of the open tournament, event by event: the
 // preliminary league, the final league, then every knock-out.
-void MakeInsatsuUnitList(Program& program);
+void MakeInsatsuUnitList(Model& model);
 
 }  // namespace qv

@@ -6,13 +6,13 @@
 
 #include <vector>
 
+#include "data/BunshouItems.h"
 #include "data/KankyouState.h"
-#include "data/Program.h"
+#include "data/Model.h"
+#include "data/TextVars.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 #include "platform/ProgramEnd.h"
-#include "print/BunshouItems.h"
-#include "print/TextVars.h"
 
 namespace qv {
 
@@ -38,8 +38,8 @@ KeyLine splitKeyLine(const QString& line) {
   return k;
 }
 
-void setKankyouDefaults(Program& program) {
-  KankyouState& k = program.kankyou;
+void setKankyouDefaults(Model& model) {
+  KankyouState& k = model.kankyou;
   k.SankashaShumokuShubetsu = QStringLiteral("各種目別");
   k.LeagueShinpan.clear();
   k.TournamentShinpan.clear();
@@ -50,21 +50,21 @@ void setKankyouDefaults(Program& program) {
   k.ShumokuClasses = {ShumokuClassRec{{QStringLiteral("(なし)"), {}, {}}}};
   k.KongouCodes = QStringLiteral("MWX");
   k.KikenMark = QStringLiteral("ｷｹﾝ");
-  program.printFilters.TeamFilter = QStringLiteral("-----");
+  model.printFilters.TeamFilter = QStringLiteral("-----");
   k.AutoGapXFew = 10;
   k.AutoGapXMany = 5;
   k.AutoGapYFew = 10;
   k.AutoGapYMany = 5;
-  program.taikai.sw.NarrowEntryText = true;
+  model.taikai.sw.NarrowEntryText = true;
 }
 
 // The match-order record of the league size in the line's first field; a size outside
 // 3 to 18 ends the program.
-LeagueShiaiJunRec& leagueTableOf(Program& program, const KankyouFile& file,
+LeagueShiaiJunRec& leagueTableOf(Model& model, const KankyouFile& file,
                                  const QString& line, const QStringList& fields) {
-  LeagueShiaiJunRec* target = program.kankyou.LeagueShiaiJun(wholeNumber(fields.value(0)));
+  LeagueShiaiJunRec* target = model.kankyou.LeagueShiaiJun(wholeNumber(fields.value(0)));
   if (!target) {
-    FatalKankyouLine(program, file.path, file.reader.lineNumber(), line,
+    FatalKankyouLine(model, file.path, file.reader.lineNumber(), line,
                      QStringLiteral("リーグの参加者数は3から18までです"));
   }
   return *target;
@@ -73,10 +73,10 @@ LeagueShiaiJunRec& leagueTableOf(Program& program, const KankyouFile& file,
 // 試合番号=N,a1,...,ak: the playing order of a league of N. The codes must be 1..k each
 // once, or the inverse table would point outside itself; the record is replaced only
 // when the whole line is sound.
-void readShiaiBangou(Program& program, const KankyouFile& file, const QString& line,
+void readShiaiBangou(Model& model, const KankyouFile& file, const QString& line,
                      const QString& value) {
   const QStringList fields = value.split(QChar(','));
-  LeagueShiaiJunRec* target = &leagueTableOf(program, file, line, fields);
+  LeagueShiaiJunRec* target = &leagueTableOf(model, file, line, fields);
   const int k = static_cast<int>(fields.size()) - 1;
   LeagueShiaiJunRec rec;
   rec.LeagueSize = wholeNumber(fields.value(0));
@@ -87,7 +87,7 @@ void readShiaiBangou(Program& program, const KankyouFile& file, const QString& l
   for (int i = 0; i < k; ++i) {
     const int code = wholeNumber(fields[i + 1]);
     if (code < 1 || code > k || rec.OrderInv[static_cast<std::size_t>(code - 1)] != -1) {
-      FatalKankyouLine(program, file.path, file.reader.lineNumber(), line,
+      FatalKankyouLine(model, file.path, file.reader.lineNumber(), line,
                        QStringLiteral("試合番号は1から%1までを一つずつ並べて下さい").arg(k));
     }
     rec.Order[static_cast<std::size_t>(i)] = code;
@@ -98,17 +98,17 @@ void readShiaiBangou(Program& program, const KankyouFile& file, const QString& l
 
 // ブロック審判=N,r1,...,rm: the umpires of the match slots of a league of N, first
 // umpires then second ones; the 試合番号= line of that size sizes the table.
-void readBlockShinpan(Program& program, const KankyouFile& file, const QString& line,
+void readBlockShinpan(Model& model, const KankyouFile& file, const QString& line,
                       const QString& value) {
   const QStringList fields = value.split(QChar(','));
-  LeagueShiaiJunRec* target = &leagueTableOf(program, file, line, fields);
+  LeagueShiaiJunRec* target = &leagueTableOf(model, file, line, fields);
   if (target->LeagueSize == 0) {
-    FatalKankyouLine(program, file.path, file.reader.lineNumber(), line,
+    FatalKankyouLine(model, file.path, file.reader.lineNumber(), line,
                      QStringLiteral("同じ参加者数の試合番号=の行より前にあります"));
   }
   const qsizetype m = fields.size() - 1;
   if (m > static_cast<qsizetype>(target->Shinpan.size())) {
-    FatalKankyouLine(program, file.path, file.reader.lineNumber(), line,
+    FatalKankyouLine(model, file.path, file.reader.lineNumber(), line,
                      QStringLiteral("審判の数が試合数の2倍(%1)を超えています")
                          .arg(target->Shinpan.size()));
   }
@@ -117,29 +117,29 @@ void readBlockShinpan(Program& program, const KankyouFile& file, const QString& 
   }
 }
 
-void readKeyLine(Program& program, KankyouFile& file, const QString& line) {
-  KankyouState& k = program.kankyou;
+void readKeyLine(Model& model, KankyouFile& file, const QString& line) {
+  KankyouState& k = model.kankyou;
   const KeyLine kl = splitKeyLine(line);
   const QString& key = kl.key;
   const QString& value = kl.value;
 
   if (key == QStringLiteral("[団体戦諸元]")) {
-    ReadTeamShogen(program, file);
+    ReadTeamShogen(model, file);
     return;
   }
   if (key == QStringLiteral("[大会種目クラス]")) {
-    ReadShumokuClass(program, file);
+    ReadShumokuClass(model, file);
     return;
   }
   // A key of the file's own without "=" carries nothing; such lines are skipped.
   if (!kl.hasValue) return;
 
   if (key == QStringLiteral("協会")) {
-    program.taikai.KyoukaiName = value;
-    SetTextVar(program.textVars, QStringLiteral("協会名"), value);
+    model.taikai.KyoukaiName = value;
+    SetTextVar(model.textVars, QStringLiteral("協会名"), value);
   } else if (key == QStringLiteral("会長")) {
-    program.taikai.KaichouName = value;
-    SetTextVar(program.textVars, QStringLiteral("会長名"), value);
+    model.taikai.KaichouName = value;
+    SetTextVar(model.textVars, QStringLiteral("会長名"), value);
   } else if (key == QStringLiteral("名簿") || key == QStringLiteral("先頭ブロック名称")) {
     // Settings of the suite's other programs.
   } else if (key == QStringLiteral("文章ファイル")) {
@@ -157,51 +157,51 @@ void readKeyLine(Program& program, KankyouFile& file, const QString& line) {
   } else if (key == QStringLiteral("トーナメント審判")) {
     k.TournamentShinpan = value;
   } else if (key == QStringLiteral("試合番号")) {
-    readShiaiBangou(program, file, line, value);
+    readShiaiBangou(model, file, line, value);
   } else if (key == QStringLiteral("ブロック審判")) {
-    readBlockShinpan(program, file, line, value);
+    readBlockShinpan(model, file, line, value);
   } else if (key == QStringLiteral("HTM出力")) {
     k.HtmOutput = value.toUpper() == QStringLiteral("TRUE");
   } else if (!key.startsWith(QChar('*'))) {
-    SetTextVar(program.textVars, key, value);
+    SetTextVar(model.textVars, key, value);
   }
 }
 
 }  // namespace
 
-void FatalKankyouLine(Program& program, const QString& path, qsizetype lineNumber,
+void FatalKankyouLine(Model& model, const QString& path, qsizetype lineNumber,
                       const QString& line, const QString& reason) {
   const QString text =
       QStringLiteral("%1\n%2行目: %3\n%4").arg(path).arg(lineNumber).arg(line, reason);
-  program.messages.info(kReadTitle, text);
+  model.messages.info(kReadTitle, text);
   throw platform::ProgramEnd(kReadTitle, text);
 }
 
-void ReadKankyouTeigi(Program& program) {
-  const QString path = program.programFolder + QStringLiteral("Quorvane.cfg");
+void ReadKankyouTeigi(Model& model) {
+  const QString path = model.programFolder + QStringLiteral("Quorvane.cfg");
   if (!platform::fileExists(path)) {
     const QString title = QStringLiteral("Quorvaneシステム");
     const QString text = QStringLiteral("環境定義ファイルが見つかりません");
-    program.messages.info(title, text);
+    model.messages.info(title, text);
     throw platform::ProgramEnd(title, text);
   }
 
-  ReadUserDat(program.kankyou, program.programFolder);
-  program.taikai.DataFolder = ChooseDataFolder(program.programFolder, program.clock.now().date());
+  ReadUserDat(model.kankyou, model.programFolder);
+  model.taikai.DataFolder = ChooseDataFolder(model.programFolder, model.clock.now().date());
 
-  setKankyouDefaults(program);
+  setKankyouDefaults(model);
   auto lines = platform::readTextLines(path);
   if (!lines) {
     const QString text = QStringLiteral("%1\n読み込めません").arg(path);
-    program.messages.info(kReadTitle, text);
+    model.messages.info(kReadTitle, text);
     throw platform::ProgramEnd(kReadTitle, text);
   }
   KankyouFile file{path, platform::TextFileReader(std::move(*lines))};
-  while (!file.reader.atEnd()) readKeyLine(program, file, file.reader.readLine());
+  while (!file.reader.atEnd()) readKeyLine(model, file, file.reader.readLine());
 
-  InitBunshouItems(program.bunshou, program.kankyou.InsatsuFont);
-  ReadBunshouFile(program, program.kankyou.BunshouFileName);
-  program.kankyou.InsatsuFont = QStringLiteral("ＭＳ 明朝");
+  InitBunshouItems(model.bunshou, model.kankyou.InsatsuFont);
+  ReadBunshouFile(model, model.kankyou.BunshouFileName);
+  model.kankyou.InsatsuFont = QStringLiteral("ＭＳ 明朝");
 }
 
 }  // namespace qv

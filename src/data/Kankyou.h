@@ -9,7 +9,7 @@
 
 namespace qv {
 
-struct Program;
+struct Model;
 struct KankyouState;
 
 // The configuration file while it is read: its path (for messages) and its lines.
@@ -21,7 +21,7 @@ struct KankyouFile {
 // Reads Quorvane.cfg from the program folder, the user file, and chooses the data folder;
 // then sets up the page phrases and reads the phrase file. A missing configuration or a
 // line the format does not allow ends the program after a message.
-void ReadKankyouTeigi(Program& program);
+void ReadKankyouTeigi(Model& model);
 
 // UserName = the first value of User.dat in the program folder, trimmed; empty without it.
 void ReadUserDat(KankyouState& kankyou, const QString& programFolder);
@@ -31,13 +31,13 @@ void ReadUserDat(KankyouState& kankyou, const QString& programFolder);
 QString ChooseDataFolder(const QString& programFolder, const QDate& today);
 
 // [団体戦諸元] up to its "END" line.
-void ReadTeamShogen(Program& program, KankyouFile& file);
+void ReadTeamShogen(Model& model, KankyouFile& file);
 
 // [大会種目クラス] up to the end of the file.
-void ReadShumokuClass(Program& program, KankyouFile& file);
+void ReadShumokuClass(Model& model, KankyouFile& file);
 
 // Shows a fatal configuration message naming the file and the line, then ends the program.
-[[noreturn]] void FatalKankyouLine(Program& program, const QString& path, qsizetype lineNumber,
+[[noreturn]] void FatalKankyouLine(Model& model, const QString& path, qsizetype lineNumber,
                                    const QString& line, const QString& reason);
 
 }  // namespace qv

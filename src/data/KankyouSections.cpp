@@ -5,13 +5,13 @@
 #include "data/Fields.h"
 #include "data/Kankyou.h"
 #include "data/KankyouState.h"
-#include "data/Program.h"
+#include "data/Model.h"
 #include "platform/ProgramEnd.h"
 
 namespace qv {
 
-void ReadTeamShogen(Program& program, KankyouFile& file) {
-  KankyouState& k = program.kankyou;
+void ReadTeamShogen(Model& model, KankyouFile& file) {
+  KankyouState& k = model.kankyou;
   k.TeamShogenCount = 0;
   k.TeamShogens.clear();
   const qsizetype sectionLine = file.reader.lineNumber();
@@ -20,7 +20,7 @@ void ReadTeamShogen(Program& program, KankyouFile& file) {
   while (true) {
     if (file.reader.atEnd()) {
       // Without its END the rest of the file would have been taken as types.
-      FatalKankyouLine(program, file.path, sectionLine, sectionText,
+      FatalKankyouLine(model, file.path, sectionLine, sectionText,
                        QStringLiteral("ENDの行がありません"));
     }
     const QString line = file.reader.readLine();
@@ -43,7 +43,7 @@ void ReadTeamShogen(Program& program, KankyouFile& file) {
     if (!typeKey) continue;
     if (k.TeamShogens.empty()) {
       // It would belong to no type; dropping it would leave a type half described.
-      FatalKankyouLine(program, file.path, file.reader.lineNumber(), line,
+      FatalKankyouLine(model, file.path, file.reader.lineNumber(), line,
                        QStringLiteral("名称=の行より前にあります"));
     }
     TeamShogenRec& type = k.TeamShogens.back();
@@ -72,8 +72,8 @@ void ReadTeamShogen(Program& program, KankyouFile& file) {
   }
 }
 
-void ReadShumokuClass(Program& program, KankyouFile& file) {
-  KankyouState& k = program.kankyou;
+void ReadShumokuClass(Model& model, KankyouFile& file) {
+  KankyouState& k = model.kankyou;
   k.ShumokuClasses = {ShumokuClassRec{{QStringLiteral("(なし)"), {}, {}}}};
   k.ShumokuClassCount = 1;
 
@@ -90,7 +90,7 @@ void ReadShumokuClass(Program& program, KankyouFile& file) {
     } else {
       const QString title = QStringLiteral("環境定義ファイルの読み込み");
       const QString text = QStringLiteral("バージョンが古いのでVessinに連絡して下さい");
-      program.messages.info(title, text);
+      model.messages.info(title, text);
       throw platform::ProgramEnd(title, text);
     }
   }

@@ -8,7 +8,7 @@
 #include "data/Fields.h"
 #include "data/InsatsuSeigyoReader.h"
 #include "data/LeagueResults.h"
-#include "data/Program.h"
+#include "data/Model.h"
 #include "data/Taikai.h"
 #include "data/TaisenData.h"
 #include "data/UserErrorPrompt.h"
@@ -38,10 +38,10 @@ int timePiece(const QStringList& pieces, qsizetype i) {
   return static_cast<int>(*v);
 }
 
-void showUserError(Program& program) {
-  const bool goOn = program.kekka.UserErrorContinue;
-  if (program.userErrorPrompt) {
-    program.userErrorPrompt->ShowUserError(goOn);
+void showUserError(Model& model) {
+  const bool goOn = model.kekka.UserErrorContinue;
+  if (model.userErrorPrompt) {
+    model.userErrorPrompt->ShowUserError(goOn);
     return;
   }
   // No window to show it in: the warning still reaches the user as a message box.
@@ -50,7 +50,7 @@ void showUserError(Program& program) {
     const QString label = UserErrorLabelText(i, goOn);
     if (!label.isEmpty()) text += QChar('\n') + label;
   }
-  program.messages.warn(UserErrorCaption(), text);
+  model.messages.warn(UserErrorCaption(), text);
   if (!goOn) throw platform::ProgramEnd(UserErrorCaption(), UserErrorLabelText(3, goOn));
 }
 
@@ -80,7 +80,7 @@ bool KekkaFileChanged(const QDateTime& saved, const QDateTime& fileTime, bool re
   return wallClockMinutes(fileTime) > wallClockMinutes(saved) + 2;
 }
 
-QString ReadKekkaTaikaiData(platform::TextFileReader& file, Program& program) {
+QString ReadKekkaTaikaiData(platform::TextFileReader& file, Model& model) {
   while (!file.atEnd()) {
     const QString line = file.readLine();
     if (line.startsWith(QStringLiteral("【"))) return line;
@@ -89,34 +89,34 @@ QString ReadKekkaTaikaiData(platform::TextFileReader& file, Program& program) {
     const QString key = line.left(eq);
     const QString value = line.mid(eq + 1).trimmed();
     if (key == QStringLiteral("会場")) {
-      program.taikai.Taikai.Kaijou = value;
+      model.taikai.Taikai.Kaijou = value;
     } else if (key == QStringLiteral("コート数")) {
-      program.kekka.CourtCount = platform::roundHalfEven(ValOrDefault(value, 0));
+      model.kekka.CourtCount = platform::roundHalfEven(ValOrDefault(value, 0));
     } else if (key == QStringLiteral("審判用紙")) {
-      program.kankyou.ShinpanYoushi.Name = value;
+      model.kankyou.ShinpanYoushi.Name = value;
     } else if (key == QStringLiteral("リーグ審判")) {
-      program.kankyou.LeagueShinpan = value;
+      model.kankyou.LeagueShinpan = value;
     } else if (key == QStringLiteral("トーナメント審判")) {
-      program.kankyou.TournamentShinpan = value;
+      model.kankyou.TournamentShinpan = value;
     }
   }
   return KekkaFileEof();
 }
 
-void ReadKekkaFile(Program& program) {
-  const TaikaiState& t = program.taikai;
+void ReadKekkaFile(Model& model) {
+  const TaikaiState& t = model.taikai;
   if (t.TaikaiFileName.isEmpty()) return;
   const QString path = platform::joinPath(t.DataFolder, KekkaFileName(t.TaikaiFileName));
   if (!platform::fileExists(path)) return;
 
-  KekkaState& k = program.kekka;
+  KekkaState& k = model.kekka;
   k.KekkaFileAttr = platform::isReadOnly(path) ? 1 : 0;
   k.KekkaVersion.clear();
   k.HozonJikoku.clear();
 
   // A results file that exists but cannot be read is as broken as an empty one.
   auto opened = platform::TextFileReader::open(path);
-  if (!opened || opened->lines().isEmpty()) FatalDataFileMsg(program, kReadTitle, path);
+  if (!opened || opened->lines().isEmpty()) FatalDataFileMsg(model, kReadTitle, path);
   platform::TextFileReader& file = *opened;
 
   QString line = file.readLine();
@@ -129,17 +129,17 @@ void ReadKekkaFile(Program& program) {
       line = file.readLine();
     }
     if (line == QStringLiteral("【大会データ】")) {
-      line = ReadKekkaTaikaiData(file, program);
+      line = ReadKekkaTaikaiData(file, model);
     } else if (line == QStringLiteral("【対戦データ】")) {
-      line = ReadTaisenData(file, program);
+      line = ReadTaisenData(file, model);
     } else if (line == QStringLiteral("【印刷制御データ】")) {
-      line = ReadInsatsuSeigyoData(file, program);
+      line = ReadInsatsuSeigyoData(file, model);
     } else if (!file.atEnd()) {
       line = file.readLine();  // an unknown line is skipped
     } else if (line != KekkaFileEof()) {
       // Only reachable right after the version line: an unknown last line there means the
       // file was cut short. ".eof." there is a valid, empty results file.
-      FatalDataFileMsg(program, kReadTitle, path);
+      FatalDataFileMsg(model, kReadTitle, path);
     }
     if (line == KekkaFileEof()) break;
   }
@@ -149,10 +149,10 @@ void ReadKekkaFile(Program& program) {
     const QDateTime saved = ParseHozonJikoku(k.HozonJikoku).value_or(QDateTime());
     const auto fileTime = platform::lastModifiedLocal(path);
     const bool changed = fileTime && KekkaFileChanged(saved, *fileTime, k.KekkaFileAttr == 1);
-    if (changed && program.kankyou.UserName != QStringLiteral("Vessin")) showUserError(program);
+    if (changed && model.kankyou.UserName != QStringLiteral("Vessin")) showUserError(model);
   }
 
-  MakeLeagueTables(program, -1);
+  MakeLeagueTables(model, -1);
 }
 
 }  // namespace qv

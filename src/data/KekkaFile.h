@@ -13,7 +13,7 @@ class TextFileReader;
 
 namespace qv {
 
-struct Program;
+struct Model;
 
 // What a results-file section reader returns when the file ended.
 inline QString KekkaFileEof() { return QStringLiteral(".eof."); }
@@ -25,11 +25,11 @@ QString KekkaFileName(const QString& taikaiFileName);
 // data-change warning, then the league slots of every event. Nothing happens without a
 // data file name or without a results file. An empty or unreadable results file ends the
 // program after a message.
-void ReadKekkaFile(Program& program);
+void ReadKekkaFile(Model& model);
 
 // Reads the 【大会データ】 section from the line after its marker; returns the line that
 // ended it (its first character is "【") or ".eof." at the end of the file.
-QString ReadKekkaTaikaiData(platform::TextFileReader& file, Program& program);
+QString ReadKekkaTaikaiData(platform::TextFileReader& file, Model& model);
 
 // The save time "yyyy/mm/dd hh:mm:ss" as a local date and time to the minute; empty when
 // the text does not hold a real date and time.

@@ -3,7 +3,7 @@
 #include "data/Fields.h"
 #include "data/LeagueResults.h"
 #include "data/LeagueSlots.h"
-#include "data/Program.h"
+#include "data/Model.h"
 #include "platform/Numbers.h"
 
 namespace qv {
@@ -54,11 +54,11 @@ void fillQualifiers(ShumokuRec& ev, int blockIndex, const std::vector<int>& qual
 
 }  // namespace
 
-void CountLeagueProgress(Program& program, int shumokuIndex, int blockIndex) {
-  const int events = league::eventCount(program);
+void CountLeagueProgress(Model& model, int shumokuIndex, int blockIndex) {
+  const int events = league::eventCount(model);
   for (int e = 0; e < events; ++e) {
     if (shumokuIndex >= 0 && e != shumokuIndex) continue;
-    ShumokuRec& ev = program.taikai.Taikai.Shumoku[static_cast<size_t>(e)];
+    ShumokuRec& ev = model.taikai.Taikai.Shumoku[static_cast<size_t>(e)];
     if (ev.TournamentCount <= 0) continue;
     const int blocks = league::blockCount(ev.YosenLeague);
     // The qualifiers sorted by their block once, not scanned again for every block.

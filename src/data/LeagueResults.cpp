@@ -1,7 +1,7 @@
 #include "data/LeagueResults.h"
 
 #include "data/LeagueSlots.h"
-#include "data/Program.h"
+#include "data/Model.h"
 
 namespace qv {
 
@@ -30,18 +30,18 @@ void ClearLeagueStandings(LeagueBlockRec& block) {
   }
 }
 
-void MakeAllLeagueResults(Program& program) {
-  const int events = league::eventCount(program);
+void MakeAllLeagueResults(Model& model) {
+  const int events = league::eventCount(model);
   for (int e = 0; e < events; ++e) {
-    const ShumokuRec& ev = program.taikai.Taikai.Shumoku[static_cast<size_t>(e)];
+    const ShumokuRec& ev = model.taikai.Taikai.Shumoku[static_cast<size_t>(e)];
     if (ev.YosenLeagueAri <= 0) continue;
     const bool team = ev.Shubetsu == QStringLiteral("団体");
     const int blocks = league::blockCount(ev.YosenLeague);
     for (int b = 0; b < blocks; ++b) {
       if (team)
-        MakeTeamLeagueResults(program, e, b);
+        MakeTeamLeagueResults(model, e, b);
       else
-        MakeLeagueResults(program, e, b);
+        MakeLeagueResults(model, e, b);
     }
   }
 }

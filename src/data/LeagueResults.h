@@ -9,27 +9,27 @@
 
 namespace qv {
 
-struct Program;
+struct Model;
 struct LeagueBlockRec;
 
 // Links each entry of the event (-1: every event) to the league slot its draw position
 // names; slots that no entry reaches hold -1.
-void MakeLeagueTables(Program& program, int shumokuIndex);
+void MakeLeagueTables(Model& model, int shumokuIndex);
 
 // Standings of one block; blocks of team events are handed to MakeTeamLeagueResults.
 // An empty league or a ",Dummy" block is left as it is.
-void MakeLeagueResults(Program& program, int shumokuIndex, int blockIndex);
+void MakeLeagueResults(Model& model, int shumokuIndex, int blockIndex);
 
 // Standings of one block of a team event, from the ties of its paired team event.
-void MakeTeamLeagueResults(Program& program, int shumokuIndex, int blockIndex);
+void MakeTeamLeagueResults(Model& model, int shumokuIndex, int blockIndex);
 
 // Standings of every block of every event with a preliminary league.
-void MakeAllLeagueResults(Program& program);
+void MakeAllLeagueResults(Model& model);
 
 // Fills the qualifiers of the events that go on to a knock-out from the blocks whose
 // entrants have played all their matches (and from ",Dummy" blocks). -1 = every event /
 // every block.
-void CountLeagueProgress(Program& program, int shumokuIndex, int blockIndex);
+void CountLeagueProgress(Model& model, int shumokuIndex, int blockIndex);
 
 // One game's points for side A and side B.
 struct ScoreSplitResult {

@@ -7,20 +7,20 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "data/Program.h"
+#include "data/Model.h"
 #include "platform/Blanks.h"
 
 namespace qv::league {
 
-inline ShumokuRec* event(Program& program, int shumokuIndex) {
-  auto& t = program.taikai.Taikai;
+inline ShumokuRec* event(Model& model, int shumokuIndex) {
+  auto& t = model.taikai.Taikai;
   const int n = std::min<int>(t.ShumokuCount, static_cast<int>(t.Shumoku.size()));
   if (shumokuIndex < 0 || shumokuIndex >= n) return nullptr;
   return &t.Shumoku[static_cast<size_t>(shumokuIndex)];
 }
 
-inline int eventCount(const Program& program) {
-  const auto& t = program.taikai.Taikai;
+inline int eventCount(const Model& model) {
+  const auto& t = model.taikai.Taikai;
   return std::max(0, std::min<int>(t.ShumokuCount, static_cast<int>(t.Shumoku.size())));
 }
 

@@ -3,7 +3,7 @@
 #include "data/Fields.h"
 #include "data/LeagueResults.h"
 #include "data/LeagueSlots.h"
-#include "data/Program.h"
+#include "data/Model.h"
 #include "platform/Numbers.h"
 #include "platform/Width.h"
 
@@ -76,13 +76,13 @@ void setLetter(LeagueJuniRec& j, int opponent, float own, float other) {
 
 }  // namespace
 
-void MakeLeagueResults(Program& program, int shumokuIndex, int blockIndex) {
-  ShumokuRec* ev = league::event(program, shumokuIndex);
+void MakeLeagueResults(Model& model, int shumokuIndex, int blockIndex) {
+  ShumokuRec* ev = league::event(model, shumokuIndex);
   if (!ev || ev->YosenLeague.Blocks.empty()) return;
   LeagueBlockRec* blk = league::block(*ev, blockIndex);
   if (!blk || blk->Dummy) return;
   if (ev->Shubetsu == QStringLiteral("団体")) {
-    MakeTeamLeagueResults(program, shumokuIndex, blockIndex);
+    MakeTeamLeagueResults(model, shumokuIndex, blockIndex);
     return;
   }
   ClearLeagueStandings(*blk);

@@ -2,7 +2,7 @@
 
 #include "data/LeagueResults.h"
 #include "data/LeagueSlots.h"
-#include "data/Program.h"
+#include "data/Model.h"
 
 namespace qv {
 
@@ -55,11 +55,11 @@ void linkEvent(ShumokuRec& ev) {
 
 }  // namespace
 
-void MakeLeagueTables(Program& program, int shumokuIndex) {
-  const int events = league::eventCount(program);
+void MakeLeagueTables(Model& model, int shumokuIndex) {
+  const int events = league::eventCount(model);
   for (int e = 0; e < events; ++e) {
     if (shumokuIndex >= 0 && e != shumokuIndex) continue;
-    ShumokuRec& ev = program.taikai.Taikai.Shumoku[static_cast<size_t>(e)];
+    ShumokuRec& ev = model.taikai.Taikai.Shumoku[static_cast<size_t>(e)];
     if (ev.YosenLeagueAri > 0) linkEvent(ev);
   }
 }

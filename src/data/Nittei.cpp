@@ -1,7 +1,7 @@
 #include "data/Nittei.h"
 
 #include "data/Fields.h"
-#include "data/Program.h"
+#include "data/Model.h"
 #include "platform/Blanks.h"
 #include "platform/TextFile.h"
 
@@ -20,10 +20,10 @@ QStringList columnsOf(const QStringList& fields, int count) {
 
 }  // namespace
 
-void ReadNitteiFile(Program& program) {
-  NitteiState& state = program.nittei;
+void ReadNitteiFile(Model& model) {
+  NitteiState& state = model.nittei;
   state = NitteiState{};
-  const TaikaiState& t = program.taikai;
+  const TaikaiState& t = model.taikai;
   auto reader = platform::TextFileReader::open(t.DataFolder + t.NitteiFileName);
   if (!reader) return;
 
@@ -53,9 +53,9 @@ void ReadNitteiFile(Program& program) {
   }
 }
 
-int FindNitteiIndex(Program& program, const QString& key, int number) {
-  if (program.nittei.NitteiCount == 0) ReadNitteiFile(program);
-  const NitteiState& state = program.nittei;
+int FindNitteiIndex(Model& model, const QString& key, int number) {
+  if (model.nittei.NitteiCount == 0) ReadNitteiFile(model);
+  const NitteiState& state = model.nittei;
   for (size_t i = 0; i < state.Nittei.size(); ++i) {
     const NitteiRec& rec = state.Nittei[i];
     if (rec.Title == key && rec.Number == number) return static_cast<int>(i);

@@ -9,7 +9,7 @@
 
 namespace qv {
 
-struct Program;
+struct Model;
 
 struct NitteiRec {
   QString Title;        // key up to its first "-"
@@ -26,10 +26,10 @@ struct NitteiState {
 };
 
 // Reads DataFolder + NitteiFileName into the table. A missing file loads nothing.
-void ReadNitteiFile(Program& program);
+void ReadNitteiFile(Model& model);
 
 // Index of the first group with exactly this title and number, or -1. Loads the file when
 // the table is empty; call it only when NitteiFileName is not empty.
-int FindNitteiIndex(Program& program, const QString& key, int number);
+int FindNitteiIndex(Model& model, const QString& key, int number);
 
 }  // namespace qv

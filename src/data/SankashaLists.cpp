@@ -9,7 +9,7 @@
 #include <array>
 
 #include "data/Fields.h"
-#include "data/Program.h"
+#include "data/Model.h"
 #include "data/SenshuJisho.h"
 #include "data/TaikaiFile.h"
 #include "platform/Messages.h"
@@ -22,16 +22,16 @@ namespace {
 
 const QString kFullSpace = QStringLiteral("　");
 
-[[noreturn]] void fatalSection(Program& program, const QString& title, const QString& text) {
-  program.messages.warn(title, text);
+[[noreturn]] void fatalSection(Model& model, const QString& title, const QString& text) {
+  model.messages.warn(title, text);
   throw platform::ProgramEnd(title, text);
 }
 
 // A draw number beyond any draw is reported and dropped, so it never sizes a table.
-int checkedBangou(Program& program, const TaikaiDataFile& file, const ShumokuRec& event,
+int checkedBangou(Model& model, const TaikaiDataFile& file, const ShumokuRec& event,
                   int bangou) {
   if (bangou <= kMaxBangou) return bangou;
-  program.messages.warn(QStringLiteral("参加者名簿読み込み"),
+  model.messages.warn(QStringLiteral("参加者名簿読み込み"),
                         QStringLiteral("抽選番号が大きすぎるため無視します\n%1\n種目＝%2　番号＝%3")
                             .arg(file.path, event.Name)
                             .arg(bangou));
@@ -39,10 +39,10 @@ int checkedBangou(Program& program, const TaikaiDataFile& file, const ShumokuRec
 }
 
 // Appends a team to the team event paired with the event.
-void addTeam(Program& program, const ShumokuRec& event, const QString& teamName) {
+void addTeam(Model& model, const ShumokuRec& event, const QString& teamName) {
   const int t = event.TeamShumokuIndex;
-  if (t < 0 || t >= static_cast<int>(program.team.TeamShumokus.size())) return;
-  TeamShumokuRec& team = program.team.TeamShumokus[static_cast<size_t>(t)];
+  if (t < 0 || t >= static_cast<int>(model.team.TeamShumokus.size())) return;
+  TeamShumokuRec& team = model.team.TeamShumokus[static_cast<size_t>(t)];
   TeamSankashaRec rec;
   rec.TeamName = teamName;
   team.Teams.push_back(std::move(rec));
@@ -55,9 +55,9 @@ void appendEntry(ShumokuRec& event, SankashaRec entry) {
 }
 
 // An empty dictionary text comes from the player-name dictionary when it holds entries.
-QString senshuJishoText(Program& program, const QString& name) {
-  if (program.senshuJisho.SenshuJishoCount <= 0) return QString();
-  return LookupSenshuJisho(program, name);
+QString senshuJishoText(Model& model, const QString& name) {
+  if (model.senshuJisho.SenshuJishoCount <= 0) return QString();
+  return LookupSenshuJisho(model, name);
 }
 
 // Name, affiliation and dictionary fields of the entry line of each kind.
@@ -75,8 +75,8 @@ EntryLayout layoutOf(const QString& shubetsu) {
 
 }  // namespace
 
-QString ReadShumokuSankasha(Program& program, TaikaiDataFile& file) {
-  TaikaiRec& taikai = program.taikai.Taikai;
+QString ReadShumokuSankasha(Model& model, TaikaiDataFile& file) {
+  TaikaiRec& taikai = model.taikai.Taikai;
   int current = -1;
   while (!file.reader.atEnd()) {
     const QString line = file.reader.readLine();
@@ -85,7 +85,7 @@ QString ReadShumokuSankasha(Program& program, TaikaiDataFile& file) {
       const QString name = line.size() >= 2 ? line.mid(1, line.size() - 2) : QString();
       current = FindShumoku(taikai, name);
       if (current < 0) {
-        fatalSection(program, QStringLiteral("種目別参加者名簿読み込みシステムエラー"),
+        fatalSection(model, QStringLiteral("種目別参加者名簿読み込みシステムエラー"),
                      QStringLiteral("種目名が見つかりません"));
       }
       continue;
@@ -104,19 +104,19 @@ QString ReadShumokuSankasha(Program& program, TaikaiDataFile& file) {
     } else {
       entry.Name = rest.left(lastComma);
       entry.Bangou =
-          checkedBangou(program, file, event, LngOrDefault(rest.mid(lastComma + 1), -1));
+          checkedBangou(model, file, event, LngOrDefault(rest.mid(lastComma + 1), -1));
     }
     entry.Name.replace(kFullSpace, QStringLiteral(" "));
     const QString teamName = entry.Name;
     appendEntry(event, std::move(entry));
     ++event.KumiawaseSuu2;
-    if (event.Shubetsu == QStringLiteral("団体")) addTeam(program, event, teamName);
+    if (event.Shubetsu == QStringLiteral("団体")) addTeam(model, event, teamName);
   }
   return TaikaiFileEof();
 }
 
-QString ReadMoushikomiSankasha(Program& program, TaikaiDataFile& file, int& regroupCount) {
-  TaikaiState& t = program.taikai;
+QString ReadMoushikomiSankasha(Model& model, TaikaiDataFile& file, int& regroupCount) {
+  TaikaiState& t = model.taikai;
   QString previousRyakugou;
   int current = -1;
   QString organisation;
@@ -163,7 +163,7 @@ QString ReadMoushikomiSankasha(Program& program, TaikaiDataFile& file, int& regr
         }
       }
       if (current < 0) {
-        fatalSection(program, QStringLiteral("申込団体別参加者名簿読み込みシステムエラー"),
+        fatalSection(model, QStringLiteral("申込団体別参加者名簿読み込みシステムエラー"),
                      QStringLiteral("種目略号が見つかりません ") + ryakugou);
       }
     }
@@ -199,7 +199,7 @@ QString ReadMoushikomiSankasha(Program& program, TaikaiDataFile& file, int& regr
     if (!isTeam) {
       for (size_t p = 0; p < n; ++p) {
         QString text = f[k + 2 + p];
-        if (text.isEmpty()) text = senshuJishoText(program, f[1 + p]);
+        if (text.isEmpty()) text = senshuJishoText(model, f[1 + p]);
         dictionary.append(text);
       }
     }
@@ -246,7 +246,7 @@ QString ReadMoushikomiSankasha(Program& program, TaikaiDataFile& file, int& regr
       entry.GroupName += (p > 0 ? QStringLiteral("／") : QString()) + groups[p];
     }
     if (k + 1 < static_cast<size_t>(parts.size()) && !f[k + 1].trimmed().isEmpty()) {
-      entry.Bangou = checkedBangou(program, file, event, LngOrDefault(f[k + 1], -1));
+      entry.Bangou = checkedBangou(model, file, event, LngOrDefault(f[k + 1], -1));
     }
     entry.SeqNo = event.SankashaCount;
     entry.ShozokuNaiJun = run;
@@ -264,7 +264,7 @@ QString ReadMoushikomiSankasha(Program& program, TaikaiDataFile& file, int& regr
       }
       if (bangou >= 0) judge.Texts1[bangou] = text;
     }
-    if (event.Shubetsu == QStringLiteral("団体")) addTeam(program, event, text);
+    if (event.Shubetsu == QStringLiteral("団体")) addTeam(model, event, text);
   }
   regroup();
   return TaikaiFileEof();

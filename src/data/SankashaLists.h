@@ -6,7 +6,7 @@
 
 namespace qv {
 
-struct Program;
+struct Model;
 struct TaikaiDataFile;
 
 // Draw numbers above this are refused: no draw is that large, and the number would size
@@ -15,11 +15,11 @@ inline constexpr int kMaxBangou = 4096;
 
 // Reads entries under [event name] headings. Returns the line that ended the section
 // (its first character is "【") or TaikaiFileEof().
-QString ReadShumokuSankasha(Program& program, TaikaiDataFile& file);
+QString ReadShumokuSankasha(Model& model, TaikaiDataFile& file);
 
 // Reads entries naming their event by abbreviation, under 団体= lines. Returns as above;
 // regroupCount receives the number of runs of lines beyond one per abbreviation, counted
 // over the file so far: 1 or more when some event's lines are scattered.
-QString ReadMoushikomiSankasha(Program& program, TaikaiDataFile& file, int& regroupCount);
+QString ReadMoushikomiSankasha(Model& model, TaikaiDataFile& file, int& regroupCount);
 
 }  // namespace qv

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "data/Program.h"
+#include "data/Model.h"
 #include "data/Tournament.h"
 #include "platform/Numbers.h"
 #include "platform/Width.h"
@@ -68,8 +68,8 @@ bool isEntrant(long long v) { return v >= 0 && v < kShoushaUndecided; }
 
 class Resolver {
  public:
-  explicit Resolver(Program& program)
-      : taikai_(program.taikai.Taikai), kekka_(program.kekka) {}
+  explicit Resolver(Model& model)
+      : taikai_(model.taikai.Taikai), kekka_(model.kekka) {}
 
   QString resolve(const QString& text, QString& subText);
   void juni(int shumokuIndex, int count, JuniEntries& entries, JuniNames& names);
@@ -331,23 +331,23 @@ void Resolver::juni(int shumokuIndex, int count, JuniEntries& entries, JuniNames
 
 }  // namespace
 
-QString ResolveSankashaRef(Program& program, const QString& text, QString& subText) {
-  return Resolver(program).resolve(text, subText);
+QString ResolveSankashaRef(Model& model, const QString& text, QString& subText) {
+  return Resolver(model).resolve(text, subText);
 }
 
-QString ResolveSankashaRef(Program& program, const QString& text) {
+QString ResolveSankashaRef(Model& model, const QString& text) {
   QString scratch;
-  return ResolveSankashaRef(program, text, scratch);
+  return ResolveSankashaRef(model, text, scratch);
 }
 
-void GetTournamentJuni(Program& program, int shumokuIndex, int count, JuniEntries& entries,
+void GetTournamentJuni(Model& model, int shumokuIndex, int count, JuniEntries& entries,
                        JuniNames& names) {
-  Resolver(program).juni(shumokuIndex, count, entries, names);
+  Resolver(model).juni(shumokuIndex, count, entries, names);
 }
 
-QString GetShiaiShouhai(Program& program, const QString& text, int shumokuIndex, int matchNumber,
+QString GetShiaiShouhai(Model& model, const QString& text, int shumokuIndex, int matchNumber,
                         QChar side, QString& subText) {
-  return Resolver(program).shouhai(text, shumokuIndex, matchNumber, side.toUpper(), subText);
+  return Resolver(model).shouhai(text, shumokuIndex, matchNumber, side.toUpper(), subText);
 }
 
 }  // namespace qv

@@ -15,7 +15,7 @@
 
 namespace qv {
 
-struct Program;
+struct Model;
 
 inline constexpr int kJuniSlotCount = 32;
 using JuniEntries = std::array<int, kJuniSlotCount>;
@@ -25,18 +25,18 @@ using JuniNames = std::array<QString, kJuniSlotCount>;
 // Writes kekka.SankashaRefText (the group text that goes with the result; for a plain name
 // the group of entry kekka.SankashaIndex of event kekka.ShumokuIndex) and, when a reference
 // resolves to an entry, subText (that entry's SubText). Reads only the tournament model.
-QString ResolveSankashaRef(Program& program, const QString& text, QString& subText);
-QString ResolveSankashaRef(Program& program, const QString& text);
+QString ResolveSankashaRef(Model& model, const QString& text, QString& subText);
+QString ResolveSankashaRef(Model& model, const QString& text);
 
 // The placing list of the event's only knock-out: per slot the entry (or qualifier) index,
 // -1 undecided, and its printed text, empty undecided. Slot 0 1st, 1 2nd, 2-3 3rd, 4-7 5th,
 // 8-15 9th, 16-31 17th; only the first count (1 to 32) slots get texts.
-void GetTournamentJuni(Program& program, int shumokuIndex, int count, JuniEntries& entries,
+void GetTournamentJuni(Model& model, int shumokuIndex, int count, JuniEntries& entries,
                        JuniNames& names);
 
 // The winner (side 'W') or loser ('L') of match matchNumber of the event's only knock-out,
 // resolved; text unchanged and subText emptied while the match is undecided or missing.
-QString GetShiaiShouhai(Program& program, const QString& text, int shumokuIndex, int matchNumber,
+QString GetShiaiShouhai(Model& model, const QString& text, int shumokuIndex, int matchNumber,
                         QChar side, QString& subText);
 
 }  // namespace qv

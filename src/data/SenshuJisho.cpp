@@ -1,9 +1,9 @@
 #include "data/SenshuJisho.h"
 
 #include "data/Fields.h"
-#include "data/Program.h"
+#include "data/Model.h"
+#include "data/Spreadsheet.h"
 #include "platform/Width.h"
-#include "print/Spreadsheet.h"
 
 namespace qv {
 
@@ -27,13 +27,13 @@ QString NormalizeJishoKey(const QString& text) {
   return out;
 }
 
-void ReadSenshuJisho(Program& program) {
-  SenshuJishoState& jisho = program.senshuJisho;
+void ReadSenshuJisho(Model& model) {
+  SenshuJishoState& jisho = model.senshuJisho;
   if (jisho.SenshuJishoCount >= 1) return;
-  DebugTrace(program.taikai.DataFolder + QStringLiteral("選手名辞書.xls"));
+  DebugTrace(model.taikai.DataFolder + QStringLiteral("選手名辞書.xls"));
   jisho = SenshuJishoState{};
 
-  Spreadsheet& sheet = *program.spreadsheet;
+  Spreadsheet& sheet = *model.spreadsheet;
   for (int row = 1; row <= kMaxJishoRows; ++row) {
     const QString part1 = sheet.ExcelGetCell(row, 1);
     const QString part2 = sheet.ExcelGetCell(row, 2);
@@ -51,19 +51,19 @@ void ReadSenshuJisho(Program& program) {
   sheet.ExcelClose();
 }
 
-QString LookupSenshuJisho(Program& program, const QString& name) {
+QString LookupSenshuJisho(Model& model, const QString& name) {
   const QString key = NormalizeJishoKey(name);
   if (name.isEmpty() || key.startsWith(QStringLiteral("QUALIFIER"))) return QString();
-  ReadSenshuJisho(program);
-  const SenshuJishoState& jisho = program.senshuJisho;
+  ReadSenshuJisho(model);
+  const SenshuJishoState& jisho = model.senshuJisho;
   const qsizetype i = jisho.SenshuJishoKeys.indexOf(key);
   return i >= 0 && i < jisho.SenshuJishoNames.size() ? jisho.SenshuJishoNames[i] : QString();
 }
 
-void MakeBilingualNames(Program& program, QString& name1, QString& name2, QString& team1,
+void MakeBilingualNames(Model& model, QString& name1, QString& name2, QString& team1,
                         QString& team2) {
-  const QString d1 = LookupSenshuJisho(program, name1);
-  const QString d2 = LookupSenshuJisho(program, name2);
+  const QString d1 = LookupSenshuJisho(model, name1);
+  const QString d2 = LookupSenshuJisho(model, name2);
   if (name2.isEmpty()) {
     name2 = d1;
     team2 = team1;

@@ -7,7 +7,7 @@
 
 namespace qv {
 
-struct Program;
+struct Model;
 
 struct SenshuJishoState {
   // Parallel: the normalised key of a name and its second name, two entries per row
@@ -18,11 +18,11 @@ struct SenshuJishoState {
 };
 
 // Loads "選手名辞書.xls" of the data folder unless the dictionary already holds entries.
-void ReadSenshuJisho(Program& program);
+void ReadSenshuJisho(Model& model);
 
 // The second name for a player's name; empty when there is none, for the empty name and
 // for a name that begins with "QUALIFIER" (any case or width).
-QString LookupSenshuJisho(Program& program, const QString& name);
+QString LookupSenshuJisho(Model& model, const QString& name);
 
 // Half-width, upper case, cut before the first "(" (else "["), without " *-~'`.".
 QString NormalizeJishoKey(const QString& text);
@@ -30,7 +30,7 @@ QString NormalizeJishoKey(const QString& text);
 // A draw slot's names in two lines. On entry: the first and second player's names (the
 // second empty for singles) and their teams; on return: the printed first line, the
 // dictionary line, and the teams still to print.
-void MakeBilingualNames(Program& program, QString& name1, QString& name2, QString& team1,
+void MakeBilingualNames(Model& model, QString& name1, QString& name2, QString& team1,
                         QString& team2);
 
 }  // namespace qv

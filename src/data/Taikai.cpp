@@ -1,6 +1,6 @@
 #include "data/Taikai.h"
 
-#include "data/Program.h"
+#include "data/Model.h"
 #include "platform/ProgramEnd.h"
 
 namespace qv {
@@ -13,8 +13,8 @@ bool IsTaikaiOption(const TaikaiSwitches& sw, const QString& word) {
   return sw.TaikaiOptions.contains(word, Qt::CaseSensitive);
 }
 
-void FatalDataFileMsg(Program& program, const QString& title, const QString& message) {
-  program.messages.show(title, message, platform::MsgIcon::None, platform::MsgButtons::Ok);
+void FatalDataFileMsg(Model& model, const QString& title, const QString& message) {
+  model.messages.show(title, message, platform::MsgIcon::None, platform::MsgButtons::Ok);
   throw platform::ProgramEnd(title, message);
 }
 

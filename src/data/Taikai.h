@@ -5,7 +5,7 @@
 
 namespace qv {
 
-struct Program;
+struct Model;
 struct TaikaiSwitches;
 
 // A side file of the tournament: the data file's name with its last three characters
@@ -16,6 +16,6 @@ QString SideFileName(const QString& taikaiFileName, const QString& ext);
 bool IsTaikaiOption(const TaikaiSwitches& sw, const QString& word);
 
 // Shows the message under the title with an OK button, then ends the program.
-[[noreturn]] void FatalDataFileMsg(Program& program, const QString& title, const QString& message);
+[[noreturn]] void FatalDataFileMsg(Model& model, const QString& title, const QString& message);
 
 }  // namespace qv

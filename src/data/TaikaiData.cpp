@@ -6,12 +6,12 @@
 
 #include "data/Dates.h"
 #include "data/Fields.h"
-#include "data/Program.h"
-#include "data/Taikai.h"
+#include "data/Model.h"
 #include "data/SenshuJisho.h"
+#include "data/Taikai.h"
 #include "data/TaikaiFile.h"
-#include "print/TextVars.h"
-#include "team/TeamKenin.h"
+#include "data/TeamKenin.h"
+#include "data/TextVars.h"
 
 namespace qv {
 
@@ -42,8 +42,8 @@ void setTeamOrderCaptions(TaikaiSwitches& sw) {
 }
 
 // OPTION=<word>. Returns false for the words that only set a switch and are not kept.
-bool applyOption(Program& program, const QString& word) {
-  TaikaiSwitches& sw = program.taikai.sw;
+bool applyOption(Model& model, const QString& word) {
+  TaikaiSwitches& sw = model.taikai.sw;
   if (word == QStringLiteral("RANKING")) {
     sw.NumberSeedJun = true;
     return false;
@@ -75,7 +75,7 @@ bool applyOption(Program& program, const QString& word) {
   } else if (word == QStringLiteral("未完順位非表示")) {
     sw.LeagueMikanJuni = false;
   } else if (word == QStringLiteral("YOJ")) {
-    ReadSenshuJisho(program);
+    ReadSenshuJisho(model);
     sw.NarrowEntryText = false;
   }
   sw.TaikaiOptions.append(word);
@@ -92,8 +92,8 @@ bool isSexLetter(QChar c, const QString& seibetsu) {
 
 // 種目=<name>,<sex class>,<kind>,<abbreviation>: a new event, its draw-number table and,
 // for a team event, its team record, each pointing at the other.
-void addShumoku(Program& program, const QString& value) {
-  TaikaiState& t = program.taikai;
+void addShumoku(Model& model, const QString& value) {
+  TaikaiState& t = model.taikai;
   t.TournamentFirstDrawNo = 0;
   ShumokuRec s;
   SplitToFields(value, s.Name, s.Seibetsu, s.Shubetsu, s.Ryakugou);
@@ -108,9 +108,9 @@ void addShumoku(Program& program, const QString& value) {
     team.Meishou = s.Name;
     team.Seibetsu = s.Seibetsu;
     team.ShumokuIndex = index;
-    s.TeamShumokuIndex = static_cast<int>(program.team.TeamShumokus.size());
-    program.team.TeamShumokus.push_back(std::move(team));
-    program.team.TeamShumokuCount = static_cast<int>(program.team.TeamShumokus.size());
+    s.TeamShumokuIndex = static_cast<int>(model.team.TeamShumokus.size());
+    model.team.TeamShumokus.push_back(std::move(team));
+    model.team.TeamShumokuCount = static_cast<int>(model.team.TeamShumokus.size());
   }
 
   if (index == 0) {
@@ -148,15 +148,15 @@ void readTeamKenin(TeamKeninState& k, const QString& value) {
   put(10, k.TeamKeninFlag);
 }
 
-void setSectionDefaults(Program& program) {
-  TaikaiState& t = program.taikai;
+void setSectionDefaults(Model& model) {
+  TaikaiState& t = model.taikai;
   TaikaiSwitches& sw = t.sw;
-  program.kekka.UserErrorContinue = true;
+  model.kekka.UserErrorContinue = true;
   t.Taikai.SankaShikaku = QStringLiteral("県協");
-  t.Taikai.Shoujou = program.kankyou.KankyouShoujou;
+  t.Taikai.Shoujou = model.kankyou.KankyouShoujou;
   // Team events start again; an event of an earlier section loses its pairing.
-  program.team.TeamShumokus.clear();
-  program.team.TeamShumokuCount = 0;
+  model.team.TeamShumokus.clear();
+  model.team.TeamShumokuCount = 0;
   for (ShumokuRec& s : t.Taikai.Shumoku) s.TeamShumokuIndex = -1;
   sw.ShumokuRyakugouHyouji = false;
   sw.LeagueBlockName = QStringLiteral("ブロック");
@@ -165,7 +165,7 @@ void setSectionDefaults(Program& program) {
   sw.LeagueUeName = QStringLiteral("姓");
   sw.LeagueHidariGroup = QStringLiteral("所属");
   sw.TeamOrderYoushi = QStringLiteral("２枚");
-  SetTeamKeninDefault(program.teamKenin);
+  SetTeamKeninDefault(model.teamKenin);
   sw.UseGakkou = true;
   sw.FinalCaption = QStringLiteral("決勝戦");
   sw.TaikaiOptions.clear();
@@ -173,9 +173,9 @@ void setSectionDefaults(Program& program) {
 
 }  // namespace
 
-QString ReadTaikaiData(Program& program, TaikaiDataFile& file) {
-  setSectionDefaults(program);
-  TaikaiState& t = program.taikai;
+QString ReadTaikaiData(Model& model, TaikaiDataFile& file) {
+  setSectionDefaults(model);
+  TaikaiState& t = model.taikai;
   while (true) {
     if (file.reader.atEnd()) {
       t.sw.LeagueMeisaiMode = IsTaikaiOption(t.sw, QStringLiteral("リーグ戦明細")) ? 1 : 0;
@@ -194,17 +194,17 @@ QString ReadTaikaiData(Program& program, TaikaiDataFile& file) {
       t.Taikai.KaisaiBi = NormalizeKaisaibi(value);
     } else if (key == QStringLiteral("協会名") || key == QStringLiteral("協会")) {
       t.KyoukaiName = value;
-      SetTextVar(program.textVars, QStringLiteral("協会名"), value);
+      SetTextVar(model.textVars, QStringLiteral("協会名"), value);
     } else if (key == QStringLiteral("会長")) {
       t.KaichouName = value;
-      SetTextVar(program.textVars, QStringLiteral("会長名"), value);
+      SetTextVar(model.textVars, QStringLiteral("会長名"), value);
       file.kept.keyLines.append(line);
     } else if (key == QStringLiteral("賞状")) {
       t.Taikai.Shoujou = value;
     } else if (key == QStringLiteral("参加資格")) {
       t.Taikai.SankaShikaku = value;
     } else if (key == QStringLiteral("リーグ戦順位判定方法")) {
-      program.kankyou.LeagueJuniHantei = value;
+      model.kankyou.LeagueJuniHantei = value;
     } else if (key == QStringLiteral("ブロック")) {
       setStageName(t.sw.LeagueBlockName, value);
     } else if (key == QStringLiteral("予選")) {
@@ -212,13 +212,13 @@ QString ReadTaikaiData(Program& program, TaikaiDataFile& file) {
     } else if (key == QStringLiteral("日程")) {
       t.NitteiFileName = value;
     } else if (key == QStringLiteral("団体結果検印")) {
-      readTeamKenin(program.teamKenin, value);
+      readTeamKenin(model.teamKenin, value);
     } else if (key == QStringLiteral("OPTION")) {
-      if (!applyOption(program, value)) file.kept.keyLines.append(line);
+      if (!applyOption(model, value)) file.kept.keyLines.append(line);
     } else if (key == QStringLiteral("種目")) {
-      addShumoku(program, value);
+      addShumoku(model, value);
     } else if (!key.isEmpty()) {
-      SetTextVar(program.textVars, key, value);
+      SetTextVar(model.textVars, key, value);
       file.kept.keyLines.append(line);
     }
   }

@@ -5,11 +5,11 @@
 
 namespace qv {
 
-struct Program;
+struct Model;
 struct TaikaiDataFile;
 
 // Reads the section from the open file; returns the line that ended it (its first
 // character is "【") or TaikaiFileEof().
-QString ReadTaikaiData(Program& program, TaikaiDataFile& file);
+QString ReadTaikaiData(Model& model, TaikaiDataFile& file);
 
 }  // namespace qv

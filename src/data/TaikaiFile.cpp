@@ -4,7 +4,7 @@
 #include "data/TaikaiFile.h"
 
 #include "data/Furigana.h"
-#include "data/Program.h"
+#include "data/Model.h"
 #include "data/SankashaLists.h"
 #include "data/Taikai.h"
 #include "data/TaikaiData.h"
@@ -16,15 +16,15 @@ namespace qv {
 namespace {
 
 // Each pass builds the events and everything hanging off them from nothing.
-void clearEvents(Program& program) {
-  TaikaiState& t = program.taikai;
+void clearEvents(Model& model) {
+  TaikaiState& t = model.taikai;
   t.Shokaisens.clear();
   t.Shozoku.clear();
   t.Taikai.Shumoku.clear();
   t.Taikai.ShumokuCount = 0;
   t.JudgeShumoku.clear();
-  program.team.TeamShumokus.clear();
-  program.team.TeamShumokuCount = 0;
+  model.team.TeamShumokus.clear();
+  model.team.TeamShumokuCount = 0;
 }
 
 // The entries' offsets among all events, and the order within affiliation runs: the first
@@ -45,39 +45,39 @@ void completeEntries(TaikaiRec& taikai) {
 
 }  // namespace
 
-void ResetTournament(Program& program) {
-  TaikaiState& t = program.taikai;
-  clearEvents(program);
+void ResetTournament(Model& model) {
+  TaikaiState& t = model.taikai;
+  clearEvents(model);
   t.Taikai = TaikaiRec{};
   t.sw = TaikaiSwitches{};
   t.NitteiFileName.clear();
   t.TaikaiFileName.clear();
   t.RewriteNeeded = false;
   t.TournamentFirstDrawNo = 0;
-  program.team = TeamState{};
+  model.team = TeamState{};
   // Schedule, draw lots and dictionary belong to the tournament: the next one loads its own.
-  program.nittei = NitteiState{};
-  program.cyusen = CyusenState{};
-  program.senshuJisho = SenshuJishoState{};
+  model.nittei = NitteiState{};
+  model.cyusen = CyusenState{};
+  model.senshuJisho = SenshuJishoState{};
 }
 
-int ReadTaikaiSections(Program& program, TaikaiDataFile& file) {
+int ReadTaikaiSections(Model& model, TaikaiDataFile& file) {
   int regroupCount = 0;
   QString line = file.reader.readLine();
   while (line != TaikaiFileEof()) {
     if (line == QStringLiteral("【大会データ】")) {
-      line = ReadTaikaiData(program, file);
+      line = ReadTaikaiData(model, file);
     } else if (line == QStringLiteral("【種目別参加者名簿】")) {
-      line = ReadShumokuSankasha(program, file);
+      line = ReadShumokuSankasha(model, file);
     } else if (line == QStringLiteral("【申込団体別参加者名簿】")) {
-      line = ReadMoushikomiSankasha(program, file, regroupCount);
+      line = ReadMoushikomiSankasha(model, file, regroupCount);
     } else if (line == QStringLiteral("【団体別参加者名簿】")) {
       // Not read here; a rewrite carries it through unchanged.
       file.kept.tailLines.append(line);
       while (!file.reader.atEnd()) file.kept.tailLines.append(file.reader.readLine());
       line = TaikaiFileEof();
     } else if (file.reader.atEnd()) {
-      FatalDataFileMsg(program, QStringLiteral("Quorvaneデータではありません"), file.path);
+      FatalDataFileMsg(model, QStringLiteral("Quorvaneデータではありません"), file.path);
     } else {
       line = file.reader.readLine();
     }
@@ -85,38 +85,38 @@ int ReadTaikaiSections(Program& program, TaikaiDataFile& file) {
   return regroupCount;
 }
 
-bool ReadTaikaiFile(Program& program, const QString& fileName) {
+bool ReadTaikaiFile(Model& model, const QString& fileName) {
   if (fileName.trimmed().isEmpty()) return false;
-  TaikaiState& t = program.taikai;
+  TaikaiState& t = model.taikai;
   const QString path = t.DataFolder + fileName;
   auto reader = platform::TextFileReader::open(path);
   if (!reader) {
     // The tournament open so far stays as it was.
-    program.messages.warn(QStringLiteral("大会データファイルを読み込めません"), path);
+    model.messages.warn(QStringLiteral("大会データファイルを読み込めません"), path);
     return false;
   }
-  ResetTournament(program);  // also the numbering switches and the affiliation column
+  ResetTournament(model);  // also the numbering switches and the affiliation column
 
   bool rewritten = false;
   for (int pass = 1; pass <= 2; ++pass) {
     if (pass > 1) {
       reader = platform::TextFileReader::open(path);
       if (!reader) {
-        program.messages.warn(QStringLiteral("大会データファイルを読み込めません"), path);
+        model.messages.warn(QStringLiteral("大会データファイルを読み込めません"), path);
         break;  // keep what the first pass read
       }
     }
-    clearEvents(program);
+    clearEvents(model);
     t.TaikaiFileName = fileName;
     if (reader->lines().isEmpty()) {
-      FatalDataFileMsg(program, QStringLiteral("大会参加者読み込み"), path);
+      FatalDataFileMsg(model, QStringLiteral("大会参加者読み込み"), path);
     }
     TaikaiDataFile file{path, std::move(*reader), {}, 0, {}};
-    const int regroupCount = ReadTaikaiSections(program, file);
+    const int regroupCount = ReadTaikaiSections(model, file);
     if (regroupCount < 1) break;
 
     t.RewriteNeeded = true;
-    const bool written = WriteTaikaiFile(program, fileName, file.kept, rewritten);
+    const bool written = WriteTaikaiFile(model, fileName, file.kept, rewritten);
     t.RewriteNeeded = false;
     // A failed rewrite leaves the file as it was: go on with what was just read.
     if (!written || pass == 2) break;
@@ -124,9 +124,9 @@ bool ReadTaikaiFile(Program& program, const QString& fileName) {
   }
 
   completeEntries(t.Taikai);
-  if (program.team.TeamShumokuCount >= 1) ReadTeamFile(program);
+  if (model.team.TeamShumokuCount >= 1) ReadTeamFile(model);
   t.RewriteNeeded = false;
-  ReadFuriganaFile(program);
+  ReadFuriganaFile(model);
   return true;
 }
 

@@ -10,7 +10,7 @@
 
 namespace qv {
 
-struct Program;
+struct Model;
 
 // What a section reader returns when the file ended.
 inline QString TaikaiFileEof() { return QStringLiteral("eof"); }
@@ -28,15 +28,15 @@ struct TaikaiDataFile {
 
 // Clears everything a tournament brings: events, entries, organisations, team events,
 // first-round shapes, option words and switches. Configuration values stay.
-void ResetTournament(Program& program);
+void ResetTournament(Model& model);
 
 // Reads the data file DataFolder + fileName. False when the name is blank (nothing is
 // touched) or the file cannot be read (the user is told). A file that is empty or not a
 // tournament data file ends the program after a message.
-bool ReadTaikaiFile(Program& program, const QString& fileName);
+bool ReadTaikaiFile(Model& model, const QString& fileName);
 
 // Reads sections until the end of the file; returns the regroup count (1 or more when
 // some event's by-organisation lines are scattered).
-int ReadTaikaiSections(Program& program, TaikaiDataFile& file);
+int ReadTaikaiSections(Model& model, TaikaiDataFile& file);
 
 }  // namespace qv

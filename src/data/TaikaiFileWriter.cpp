@@ -5,24 +5,24 @@
 #include <algorithm>
 
 #include "data/Fields.h"
-#include "data/Program.h"
+#include "data/Model.h"
+#include "data/SplitSankasha.h"
 #include "data/Taikai.h"
 #include "platform/Files.h"
 #include "platform/Messages.h"
 #include "platform/TextFile.h"
-#include "print/SplitSankasha.h"
 
 namespace qv {
 
 namespace {
 
 // The entry as the by-organisation list writes it, its group back in brackets.
-QString entryText(const Program& program, const ShumokuRec& event, const SankashaRec& entry) {
+QString entryText(const Model& model, const ShumokuRec& event, const SankashaRec& entry) {
   if (entry.GroupName.isEmpty()) return entry.Name;
   if (event.Shubetsu != QStringLiteral("複")) {
     return entry.Name + QStringLiteral("[") + entry.GroupName + QStringLiteral("]");
   }
-  const SankashaPair pair = SplitSankasha(program, entry.Name, QStringLiteral("並列"));
+  const SankashaPair pair = SplitSankasha(model, entry.Name, QStringLiteral("並列"));
   const qsizetype slash = entry.GroupName.indexOf(QStringLiteral("／"));
   const QString group1 = slash < 0 ? entry.GroupName : entry.GroupName.left(slash);
   const QString group2 = slash < 0 ? entry.GroupName : entry.GroupName.mid(slash + 1);
@@ -55,16 +55,16 @@ QString shokaisenLine(const TaikaiState& t, const ShumokuRec& event) {
 
 }  // namespace
 
-QStringList TaikaiFileLines(Program& program, const TaikaiKeptLines& kept) {
-  TaikaiState& t = program.taikai;
-  const TeamKeninState& k = program.teamKenin;
+QStringList TaikaiFileLines(Model& model, const TaikaiKeptLines& kept) {
+  TaikaiState& t = model.taikai;
+  const TeamKeninState& k = model.teamKenin;
   QStringList out;
   out << QStringLiteral("【大会データ】") << QStringLiteral("大会名=") + t.Taikai.Name
       << QStringLiteral("開催日=") + t.Taikai.KaisaiBi
       << QStringLiteral("協会名=") + t.KyoukaiName
       << QStringLiteral("賞状=") + t.Taikai.Shoujou
       << QStringLiteral("参加資格=") + t.Taikai.SankaShikaku
-      << QStringLiteral("リーグ戦順位判定方法=") + program.kankyou.LeagueJuniHantei
+      << QStringLiteral("リーグ戦順位判定方法=") + model.kankyou.LeagueJuniHantei
       << QStringLiteral("団体結果検印=") +
              JoinFields(k.TeamKenin1, k.TeamKenin2, k.TeamKenin3, k.TeamKenin4, k.TeamKenin5,
                         k.TeamKeninCount, k.TeamKeninLabel1, k.TeamKeninLabel2,
@@ -90,7 +90,7 @@ QStringList TaikaiFileLines(Program& program, const TaikaiKeptLines& kept) {
       }
       // An entry from the list by event may lack its affiliation fields: pad them, so the
       // draw number stays in its own field when the line is read back.
-      QString text = entryText(program, event, entry);
+      QString text = entryText(model, event, entry);
       const qsizetype fields = text.count(QChar(',')) + 1;
       if (fields < nameFieldCount(event)) text += QString(nameFieldCount(event) - fields, QChar(','));
       out << event.Ryakugou + QStringLiteral(",") + text +
@@ -101,22 +101,22 @@ QStringList TaikaiFileLines(Program& program, const TaikaiKeptLines& kept) {
   return out;
 }
 
-bool WriteTaikaiFile(Program& program, const QString& fileName, const TaikaiKeptLines& kept,
+bool WriteTaikaiFile(Model& model, const QString& fileName, const TaikaiKeptLines& kept,
                      bool keepEarlierBackup) {
-  TaikaiState& t = program.taikai;
+  TaikaiState& t = model.taikai;
   if (!t.RewriteNeeded) return false;
   const QString path = t.DataFolder + fileName;
   if (!keepEarlierBackup && platform::fileExists(path)) {
     const QString backup = t.DataFolder + SideFileName(fileName, QStringLiteral("bak"));
     if (!platform::copyFile(path, backup)) {
-      program.messages.warn(QStringLiteral("バックアップファイルを作成できません"),
+      model.messages.warn(QStringLiteral("バックアップファイルを作成できません"),
                             backup + QStringLiteral("\n") + path);
       return false;
     }
   }
   QString error;
-  if (!platform::writeTextLines(path, TaikaiFileLines(program, kept), &error)) {
-    program.messages.warn(QStringLiteral("大会データファイルを書き換えできません"),
+  if (!platform::writeTextLines(path, TaikaiFileLines(model, kept), &error)) {
+    model.messages.warn(QStringLiteral("大会データファイルを書き換えできません"),
                           path + QStringLiteral("\n") + error);
     return false;
   }

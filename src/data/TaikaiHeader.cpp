@@ -2,7 +2,7 @@
 
 #include "data/TaikaiHeader.h"
 
-#include "data/Program.h"
+#include "data/Model.h"
 #include "data/Taikai.h"
 #include "data/TaikaiData.h"
 #include "data/TaikaiFile.h"
@@ -19,7 +19,7 @@ namespace {
 void readDanSection(teamfile::Reader& r) {
   const QString field0 = r.line.section(QChar(','), 0, 0);
   const QString name = field0.size() >= 2 ? field0.mid(1, field0.size() - 2) : QString();
-  auto& events = r.program.team.TeamShumokus;
+  auto& events = r.model.team.TeamShumokus;
   r.event = -1;
   for (size_t i = 0; i < events.size(); ++i) {
     if (events[i].Meishou == name) {
@@ -48,14 +48,14 @@ void readDanKubun(teamfile::Reader& r, const QStringList& fields) {
 
 }  // namespace
 
-void ReadDanFile(Program& program) {
-  const QString path = program.taikai.DataFolder +
-                       SideFileName(program.taikai.TaikaiFileName, QStringLiteral("dan"));
+void ReadDanFile(Model& model) {
+  const QString path = model.taikai.DataFolder +
+                       SideFileName(model.taikai.TaikaiFileName, QStringLiteral("dan"));
   if (!platform::fileExists(path)) return;
-  teamfile::Reader r(program, path);
+  teamfile::Reader r(model, path);
   const auto lines = platform::readTextLines(path);
   if (!lines) r.fatal(path, QStringLiteral("読み込めません"));
-  program.kekka.HozonJikoku.clear();
+  model.kekka.HozonJikoku.clear();
 
   const QString hozonKey = QStringLiteral("保存時刻=");
   for (const QString& line : *lines) {
@@ -66,7 +66,7 @@ void ReadDanFile(Program& program) {
     if (line.startsWith(QChar('['))) {
       readDanSection(r);
     } else if (line.startsWith(hozonKey)) {
-      program.kekka.HozonJikoku = line.mid(hozonKey.size());
+      model.kekka.HozonJikoku = line.mid(hozonKey.size());
     } else if (r.event < 0) {
       r.fatal(path, QStringLiteral("団体戦種目名が記述されていません "));
     } else if (line.startsWith(QStringLiteral("構成種目="))) {
@@ -75,7 +75,7 @@ void ReadDanFile(Program& program) {
       readDanKubun(r, line.split(QChar(',')));
     }
   }
-  for (TeamShumokuRec& ev : program.team.TeamShumokus) {
+  for (TeamShumokuRec& ev : model.team.TeamShumokus) {
     if (ev.BlockCount != 0) continue;
     TeamBlockRec block;
     block.Meishou = ev.Meishou;
@@ -84,37 +84,37 @@ void ReadDanFile(Program& program) {
   }
 }
 
-bool ReadTaikaiShogen(Program& program, const QString& fileName) {
+bool ReadTaikaiShogen(Model& model, const QString& fileName) {
   if (fileName.trimmed().isEmpty()) return false;
-  ResetTournament(program);
-  TaikaiState& t = program.taikai;
+  ResetTournament(model);
+  TaikaiState& t = model.taikai;
   t.TaikaiFileName = fileName;
 
   const QString path = t.DataFolder + fileName;
   auto reader = platform::TextFileReader::open(path);
   if (!reader) {
-    program.messages.warn(QStringLiteral("大会データファイルを読み込めません"), path);
+    model.messages.warn(QStringLiteral("大会データファイルを読み込めません"), path);
     return false;
   }
-  if (reader->lines().isEmpty()) FatalDataFileMsg(program, QStringLiteral("大会参加者読み込み"), path);
+  if (reader->lines().isEmpty()) FatalDataFileMsg(model, QStringLiteral("大会参加者読み込み"), path);
   TaikaiDataFile file{path, std::move(*reader), {}, 0, {}};
 
   QString line = file.reader.readLine();
   while (line != TaikaiFileEof()) {
     if (line == QStringLiteral("【大会データ】")) {
-      line = ReadTaikaiData(program, file);
+      line = ReadTaikaiData(model, file);
     } else if (line == QStringLiteral("【種目別参加者名簿】") ||
                line == QStringLiteral("【申込団体別参加者名簿】") ||
                line == QStringLiteral("【団体別参加者名簿】")) {
       line = TaikaiFileEof();
     } else if (file.reader.atEnd()) {
-      FatalDataFileMsg(program, QStringLiteral("Quorvaneデータではありません"), path);
+      FatalDataFileMsg(model, QStringLiteral("Quorvaneデータではありません"), path);
     } else {
       line = file.reader.readLine();
     }
   }
   if (!t.Taikai.Shumoku.empty()) t.Taikai.Shumoku.front().SankashaOffset = 0;
-  if (program.team.TeamShumokuCount >= 1) ReadDanFile(program);
+  if (model.team.TeamShumokuCount >= 1) ReadDanFile(model);
   return true;
 }
 

@@ -8,7 +8,7 @@
 
 #include "data/Fields.h"
 #include "data/LeagueResults.h"
-#include "data/Program.h"
+#include "data/Model.h"
 #include "data/TaisenDataReader.h"
 #include "data/TournamentKekka.h"
 #include "platform/Blanks.h"
@@ -34,15 +34,15 @@ void readHeader(Reader& r, const QString& line) {
   const QString name = end > 1 ? line.mid(1, end - 1) : QString();
   const QString ryakugou = comma >= 0 ? platform::trimBlanks(line.mid(comma + 1)) : QString();
 
-  const int index = FindShumoku(r.program.taikai.Taikai, name);
-  if (index < 0 || index >= static_cast<int>(r.program.taikai.Taikai.Shumoku.size())) {
+  const int index = FindShumoku(r.model.taikai.Taikai, name);
+  if (index < 0 || index >= static_cast<int>(r.model.taikai.Taikai.Shumoku.size())) {
     const QString title = QStringLiteral("種目名称＝") + name;
     const QString text = QStringLiteral("対戦結果の中に登録されていない種目名称が現れました");
-    r.program.messages.warn(title, text);
+    r.model.messages.warn(title, text);
     throw platform::ProgramEnd(title, text);
   }
   r.shumoku = index;
-  r.program.kekka.ShumokuIndex = index;
+  r.model.kekka.ShumokuIndex = index;
   ShumokuRec& e = *r.event();
   e.Ryakugou = ryakugou;
   e.TaisenHoushiki.clear();
@@ -51,8 +51,8 @@ void readHeader(Reader& r, const QString& line) {
   e.Tournaments.clear();
   e.KesshouShinshutsuSuu = 0;
   e.KesshouShinshutsu.clear();
-  e.LeagueShinpan = r.program.kankyou.LeagueShinpan;
-  e.TournamentShinpan = r.program.kankyou.TournamentShinpan;
+  e.LeagueShinpan = r.model.kankyou.LeagueShinpan;
+  e.TournamentShinpan = r.model.kankyou.TournamentShinpan;
   e.RallyPoint = 0;
   selectTeamEvent(r);
 
@@ -77,11 +77,11 @@ QString readTournament(Reader& r, ShumokuRec& e, const QString& name) {
   e.Tournaments.resize(static_cast<std::size_t>(e.TournamentCount));
   e.Tournaments.push_back(std::move(t));
   const int index = e.TournamentCount++;
-  r.program.kekka.TournamentIndex = index;
+  r.model.kekka.TournamentIndex = index;
 
   ++r.stage;
   ensureTeamStage(r, name, false);
-  return ReadTournamentKekka(r.program, r.file, r.shumoku, index);
+  return ReadTournamentKekka(r.model, r.file, r.shumoku, index);
 }
 
 // A key line of the current event. Returns the line to go on with when the key handed
@@ -154,7 +154,7 @@ std::optional<QString> applyKey(Reader& r, const QString& key, const QString& va
 }  // namespace
 
 ShumokuRec* Reader::event() {
-  auto& events = program.taikai.Taikai.Shumoku;
+  auto& events = model.taikai.Taikai.Shumoku;
   if (shumoku < 0 || shumoku >= static_cast<int>(events.size())) return nullptr;
   return &events[static_cast<std::size_t>(shumoku)];
 }
@@ -166,12 +166,12 @@ LeagueBlockRec* Reader::currentBlock() {
 }
 
 TeamShumokuRec* Reader::teamEvent() {
-  auto& teams = program.team.TeamShumokus;
+  auto& teams = model.team.TeamShumokus;
   if (team < 0 || team >= static_cast<int>(teams.size())) return nullptr;
   return &teams[static_cast<std::size_t>(team)];
 }
 
-bool Reader::globalEntryNumbers() const { return program.kekka.KekkaVersion.isEmpty(); }
+bool Reader::globalEntryNumbers() const { return model.kekka.KekkaVersion.isEmpty(); }
 
 int countValue(const QString& value) {
   int n = 0;
@@ -181,8 +181,8 @@ int countValue(const QString& value) {
 
 }  // namespace taisen
 
-QString ReadTaisenData(platform::TextFileReader& file, Program& program) {
-  taisen::Reader r(program, file);
+QString ReadTaisenData(platform::TextFileReader& file, Model& model) {
+  taisen::Reader r(model, file);
   std::optional<QString> pending;  // the line a knock-out stage ended at
   for (;;) {
     QString line;
@@ -195,7 +195,7 @@ QString ReadTaisenData(platform::TextFileReader& file, Program& program) {
     }
 
     if (line.startsWith(QChar(u'【'))) {
-      CountLeagueProgress(program, -1, -1);
+      CountLeagueProgress(model, -1, -1);
       return line;
     }
     if (line.startsWith(QChar('['))) {
@@ -206,7 +206,7 @@ QString ReadTaisenData(platform::TextFileReader& file, Program& program) {
     if (eq <= 0) continue;  // no key: matches nothing
     pending = taisen::applyKey(r, line.left(eq), platform::trimBlanks(line.mid(eq + 1)));
   }
-  CountLeagueProgress(program, -1, -1);
+  CountLeagueProgress(model, -1, -1);
   return QStringLiteral(".eof.");
 }
 

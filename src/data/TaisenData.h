@@ -11,7 +11,7 @@ class TextFileReader;
 
 namespace qv {
 
-struct Program;
+struct Model;
 
 // Reads the section from the line after its marker into the events, their league stages
 // and the team events' stages, handing each knock-out stage to ReadTournamentKekka. Returns
@@ -19,6 +19,6 @@ struct Program;
 // the file; in both cases the league progress of every event is counted first.
 // An event name that the data file does not define ends the program after a message;
 // every other faulty line is skipped.
-QString ReadTaisenData(platform::TextFileReader& file, Program& program);
+QString ReadTaisenData(platform::TextFileReader& file, Model& model);
 
 }  // namespace qv

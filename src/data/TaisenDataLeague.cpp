@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "data/Fields.h"
-#include "data/Program.h"
+#include "data/Model.h"
 #include "data/TaisenDataReader.h"
 
 namespace qv {
@@ -91,7 +91,7 @@ void setSankashaSuu(Reader& r, const QString& value) {
   if (n >= 3 && n < 8) {
     // The configured table may be shorter than the block's matches (or missing): a slot
     // it has no entry for gets no umpire.
-    const LeagueShiaiJunRec* jun = r.program.kankyou.LeagueShiaiJun(n);
+    const LeagueShiaiJunRec* jun = r.model.kankyou.LeagueShiaiJun(n);
     auto umpire = [&](int i) { return jun && inRange(jun->Shinpan, i) ? jun->Shinpan[i] : -1; };
     const int count = b->TaisenCount;
     for (int i = 0; i < count; ++i) {

@@ -9,7 +9,7 @@ class TextFileReader;
 
 namespace qv {
 
-struct Program;
+struct Model;
 struct ShumokuRec;
 struct LeagueBlockRec;
 struct TeamShumokuRec;
@@ -22,9 +22,9 @@ inline constexpr int kMaxCount = 1 << 16;
 
 class Reader {
  public:
-  Reader(Program& program, platform::TextFileReader& file) : program(program), file(file) {}
+  Reader(Model& target, platform::TextFileReader& file) : model(target), file(file) {}
 
-  Program& program;
+  Model& model;
   platform::TextFileReader& file;
 
   // Indexes into the model; -1 none.

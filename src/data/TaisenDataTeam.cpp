@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "data/Program.h"
+#include "data/Model.h"
 #include "data/TaisenDataReader.h"
 #include "platform/Messages.h"
 
@@ -14,7 +14,7 @@ void selectTeamEvent(Reader& r) {
   r.team = -1;
   const ShumokuRec& e = *r.event();
   if (e.Shubetsu != QStringLiteral("団体")) return;
-  const auto& teams = r.program.team.TeamShumokus;
+  const auto& teams = r.model.team.TeamShumokus;
   const int t = e.TeamShumokuIndex;
   if (t >= 0 && t < static_cast<int>(teams.size()) &&
       teams[static_cast<std::size_t>(t)].ShumokuIndex == r.shumoku) {
@@ -23,7 +23,7 @@ void selectTeamEvent(Reader& r) {
   }
   // Without its team record the event's stages have nowhere to go; its leagues and
   // knock-outs are still read.
-  r.program.messages.warn(
+  r.model.messages.warn(
       QStringLiteral("種目名称＝") + e.Name,
       QStringLiteral("団体戦の種目データが見つかりません。この種目の団体戦のブロックと対戦は設定しません"));
 }

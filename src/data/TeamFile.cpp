@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "data/Program.h"
+#include "data/Model.h"
 #include "data/Taikai.h"
 #include "data/TeamFileReader.h"
 #include "data/TeamModel.h"
@@ -30,7 +30,7 @@ QString teamFilePath(const TaikaiState& taikai) {
 void readSection(Reader& r) {
   const QString field0 = r.line.section(QChar(','), 0, 0);
   const QString eventName = field0.size() >= 2 ? field0.mid(1, field0.size() - 2) : QString();
-  TeamState& team = r.program.team;
+  TeamState& team = r.model.team;
   int found = -1;
   for (int i = 0; i < static_cast<int>(team.TeamShumokus.size()); ++i) {
     if (team.TeamShumokus[static_cast<std::size_t>(i)].Meishou == eventName) {
@@ -89,7 +89,7 @@ void readSectionLine(Reader& r) {
 }  // namespace
 
 TeamShumokuRec& Reader::currentEvent() {
-  return program.team.TeamShumokus.at(static_cast<std::size_t>(event));
+  return model.team.TeamShumokus.at(static_cast<std::size_t>(event));
 }
 
 TeamSankashaRec* Reader::currentTeam() {
@@ -99,7 +99,7 @@ TeamSankashaRec* Reader::currentTeam() {
 }
 
 void Reader::fatal(const QString& title, const QString& text) const {
-  program.messages.warn(title, text);
+  model.messages.warn(title, text);
   throw platform::ProgramEnd(title, text);
 }
 
@@ -206,14 +206,14 @@ void AdjustTeamWaku(TeamKubunRec& kubun) {
   }
 }
 
-void ReadTeamFile(Program& program) {
-  program.team.TeamFileRead = false;
-  const QString path = teamfile::teamFilePath(program.taikai);
+void ReadTeamFile(Model& model) {
+  model.team.TeamFileRead = false;
+  const QString path = teamfile::teamFilePath(model.taikai);
   if (!platform::fileExists(path)) return;
-  teamfile::Reader r(program, path);
+  teamfile::Reader r(model, path);
   const auto lines = platform::readTextLines(path);
   if (!lines) r.fatal(path, QStringLiteral("読み込めません"));
-  program.kekka.HozonJikoku.clear();
+  model.kekka.HozonJikoku.clear();
 
   const QString hozonKey = QStringLiteral("保存時刻=");
   for (const QString& line : *lines) {
@@ -227,14 +227,14 @@ void ReadTeamFile(Program& program) {
     } else if (line.startsWith(QChar('!'))) {
       break;
     } else if (line.startsWith(hozonKey)) {
-      program.kekka.HozonJikoku = line.mid(hozonKey.size());
+      model.kekka.HozonJikoku = line.mid(hozonKey.size());
     } else if (r.event < 0) {
       r.fatal(path, QStringLiteral("団体戦種目名が記述されていません "));
     } else {
       teamfile::readSectionLine(r);
     }
   }
-  teamfile::addMissingStages(program.team);
+  teamfile::addMissingStages(model.team);
 }
 
 }  // namespace qv

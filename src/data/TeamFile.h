@@ -6,14 +6,14 @@
 
 namespace qv {
 
-struct Program;
+struct Model;
 struct TeamKubunRec;
 
 // Reads the team file beside the data file into the team events (which must already
 // hold their teams) and takes its save time. A missing file changes nothing. A file the
 // suite cannot have written ends the program after a message; a tie whose line-ups or
 // indexes do not fit is skipped after a warning.
-void ReadTeamFile(Program& program);
+void ReadTeamFile(Model& model);
 
 // Caps the divisions' slot counts so that their sum is at most 8: first to each
 // division's working cap, then by marking surplus single-player divisions unused (-1),

@@ -8,7 +8,7 @@
 
 namespace qv {
 
-struct Program;
+struct Model;
 struct TeamShumokuRec;
 struct TeamSankashaRec;
 
@@ -16,9 +16,9 @@ namespace teamfile {
 
 class Reader {
  public:
-  Reader(Program& program, QString path) : program(program), path(std::move(path)) {}
+  Reader(Model& target, QString path) : model(target), path(std::move(path)) {}
 
-  Program& program;
+  Model& model;
   const QString path;       // the team file, the title of its messages
   qsizetype lineNumber = 0; // 1-based number of the line being handled
   QString line;             // the line being handled

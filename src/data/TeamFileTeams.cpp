@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "data/Program.h"
+#include "data/Model.h"
 #include "data/TeamFile.h"
 #include "data/TeamFileReader.h"
 #include "data/TeamModel.h"
@@ -98,7 +98,7 @@ void readMembers(Reader& r, const QStringList& fields) {
     SplitTeamNameNo(fields[i], m.Names[m.Count], m.Fukas[m.Count]);
     ++m.Count;
   }
-  r.program.team.TeamFileRead = true;
+  r.model.team.TeamFileRead = true;
 }
 
 }  // namespace teamfile

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "data/Fields.h"
-#include "data/Program.h"
+#include "data/Model.h"
 #include "data/TeamFileReader.h"
 #include "data/TeamModel.h"
 
@@ -77,7 +77,7 @@ void readTaisen(Reader& r, const QStringList& fields) {
     // The printers look the tie's teams and line-ups up by these numbers, so a tie that
     // does not fit is not read; an empty tie (same team and line-up on both sides, no
     // results) keeps its place, since the tie with number m is found at position m - 1.
-    r.program.messages.warn(
+    r.model.messages.warn(
         r.path, QStringLiteral("種目「%1」ブロック「%2」の対戦%3: %4\nこの対戦は読み込みません")
                     .arg(ev.Meishou, block.Meishou, matchText, fault));
     block.Taisens.push_back(std::move(tie));

@@ -1,7 +1,7 @@
 #include "data/Dates.h"
 #include "data/LeagueResults.h"
 #include "data/LeagueSlots.h"
-#include "data/Program.h"
+#include "data/Model.h"
 #include "platform/Numbers.h"
 #include "platform/Width.h"
 
@@ -55,23 +55,23 @@ int addRounded(int total, const QString& text) {
 }
 
 // Team event paired with the event, or null when it has none.
-const TeamShumokuRec* pairedTeamEvent(const Program& program, const ShumokuRec& ev) {
-  const auto& list = program.team.TeamShumokus;
-  const int n = std::min<int>(program.team.TeamShumokuCount, static_cast<int>(list.size()));
+const TeamShumokuRec* pairedTeamEvent(const Model& model, const ShumokuRec& ev) {
+  const auto& list = model.team.TeamShumokus;
+  const int n = std::min<int>(model.team.TeamShumokuCount, static_cast<int>(list.size()));
   if (ev.TeamShumokuIndex < 0 || ev.TeamShumokuIndex >= n) return nullptr;
   return &list[static_cast<size_t>(ev.TeamShumokuIndex)];
 }
 
 }  // namespace
 
-void MakeTeamLeagueResults(Program& program, int shumokuIndex, int blockIndex) {
-  ShumokuRec* ev = league::event(program, shumokuIndex);
+void MakeTeamLeagueResults(Model& model, int shumokuIndex, int blockIndex) {
+  ShumokuRec* ev = league::event(model, shumokuIndex);
   if (!ev) return;
   LeagueBlockRec* blk = league::block(*ev, blockIndex);
   if (!blk) return;
   ClearLeagueStandings(*blk);
 
-  const TeamShumokuRec* team = pairedTeamEvent(program, *ev);
+  const TeamShumokuRec* team = pairedTeamEvent(model, *ev);
   if (!team) return;
   if (blockIndex >= std::min<int>(team->BlockCount, static_cast<int>(team->Blocks.size()))) return;
   const TeamBlockRec& stage = team->Blocks[static_cast<size_t>(blockIndex)];
@@ -131,9 +131,9 @@ void MakeTeamLeagueResults(Program& program, int shumokuIndex, int blockIndex) {
       const int played = std::min<int>(k, static_cast<int>(tie.Shiais.size()));
       for (int s = 0; s < played; ++s) {
         const TeamShiaiRec& sub = tie.Shiais[static_cast<size_t>(s)];
-        DecodeShiaiKeishiki(program.rule, ruleCode(team->Kousei[static_cast<size_t>(s)].Rule));
-        const int p = program.rule.RulePoints;
-        const int g = program.rule.RuleGames;
+        DecodeShiaiKeishiki(model.rule, ruleCode(team->Kousei[static_cast<size_t>(s)].Rule));
+        const int p = model.rule.RulePoints;
+        const int g = model.rule.RuleGames;
         const int n = (g + 1) / 2;
         const QString gameA = narrowTrimmed(sub.GameCount[0]);
         const QString gameB = narrowTrimmed(sub.GameCount[1]);

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "data/Fields.h"
-#include "data/Program.h"
+#include "data/Model.h"
 #include "data/Shokaisen.h"
 #include "data/Tournament.h"
 #include "data/TournamentPlacement.h"
@@ -60,7 +60,7 @@ struct MatchLine {
 int leadingWhole(const QString& text) { return platform::roundHalfEven(platform::Val(text)); }
 
 // Levels reached (KachiagariLevel) by the winner w of node k and by the sides that lost.
-void markLevels(Program& program, ShumokuRec& e, const TournamentRec& t, int k, int w) {
+void markLevels(Model& model, ShumokuRec& e, const TournamentRec& t, int k, int w) {
   const TaisenRec& node = t.Taisens[static_cast<size_t>(k)];
   const int level = node.HyoujiLevel;
   const int entryCount = std::min(e.SankashaCount, static_cast<int>(e.Sankasha.size()));
@@ -80,7 +80,7 @@ void markLevels(Program& program, ShumokuRec& e, const TournamentRec& t, int k, 
       SankashaRec* winner = entry(w);
       if (!winner) return;
       if (k > 0 && winner->KachiagariLevel < 0)
-        program.messages.show(QStringLiteral("このメッセージをVessinにご連絡ください"),
+        model.messages.show(QStringLiteral("このメッセージをVessinにご連絡ください"),
                               e.Ryakugou + QStringLiteral("\r\n") + winner->Name,
                               platform::MsgIcon::None, platform::MsgButtons::Ok);
       winner->KachiagariLevel = level;
@@ -111,7 +111,7 @@ void markLevels(Program& program, ShumokuRec& e, const TournamentRec& t, int k, 
   }
 }
 
-void readMatchLine(Program& program, ShumokuRec& e, TournamentRec& t, const QString& value) {
+void readMatchLine(Model& model, ShumokuRec& e, TournamentRec& t, const QString& value) {
   MatchLine m;
   SplitToFields(value, m.n, m.kekka, m.shousha, m.zumi, m.label, m.extra1, m.extra2, m.times,
                 m.extra3);
@@ -119,7 +119,7 @@ void readMatchLine(Program& program, ShumokuRec& e, TournamentRec& t, const QStr
   // numbers start at 1.
   if (!TournamentHasTree(t) || m.n < 1) return;
   if (static_cast<size_t>(m.n) >= t.ShiaiJunNode.size()) {
-    program.messages.warn(
+    model.messages.warn(
         e.Name + QStringLiteral("　試合番号-") + QString::number(m.n),
         QStringLiteral("試合番号が試合数を超えています、対戦方式を残したまま参加者数を減らしたことが"
                        "原因と思われますが、この試合を除外して処理します。"));
@@ -148,7 +148,7 @@ void readMatchLine(Program& program, ShumokuRec& e, TournamentRec& t, const QStr
 
   int w = m.shousha;
   // Files without a version number entrants across all events.
-  if (program.kekka.KekkaVersion.isEmpty() && e.SankashaOffset <= w && w < kShoushaUndecided)
+  if (model.kekka.KekkaVersion.isEmpty() && e.SankashaOffset <= w && w < kShoushaUndecided)
     w -= e.SankashaOffset;
   if (w == -10) w = k == 0 ? semiFinalLoser(t, 2) : childShousha(t, node.Taisen1);
   else if (w == -20) w = k == 0 ? semiFinalLoser(t, 3) : childShousha(t, node.Taisen2);
@@ -156,22 +156,22 @@ void readMatchLine(Program& program, ShumokuRec& e, TournamentRec& t, const QStr
   node.InsatsuZumi = m.zumi == QStringLiteral("済");
 
   if (w < 0) return;
-  markLevels(program, e, t, k, w);
+  markLevels(model, e, t, k, w);
   // The third-place match is played by the semi-final losers.
   if (k == 2) t.Taisens[0].Taisen1 = semiFinalLoser(t, 2);
   if (k == 3) t.Taisens[0].Taisen2 = semiFinalLoser(t, 3);
 }
 
-void applyHeader(Program& program, ShumokuRec& e, int shumokuIndex, TournamentRec& t,
+void applyHeader(Model& model, ShumokuRec& e, int shumokuIndex, TournamentRec& t,
                  const QString& key, const QString& value) {
   if (key == QStringLiteral("初回戦")) {
-    ReadShokaisen(program.taikai, shumokuIndex, value);
+    ReadShokaisen(model.taikai, shumokuIndex, value);
   } else if (key == QStringLiteral("組合せ数")) {
     t.SankaCount = LngOrDefault(value, 0);
   } else if (key == QStringLiteral("決定順位")) {
     t.KetteiJuni = LngOrDefault(value, 1);
   } else if (key == QStringLiteral("ポイント数")) {
-    MakeTournament(program.taikai, t);
+    MakeTournament(model.taikai, t);
     t.PointCount = LngOrDefault(value, 21);
     PlaceTournamentSankasha(e, t);
   } else if (key == QStringLiteral("予選リーグ印刷配置頁")) {
@@ -185,15 +185,15 @@ void applyHeader(Program& program, ShumokuRec& e, int shumokuIndex, TournamentRe
     e.JouiTournamentSize = LngOrDefault(parts.value(0), 0);
     e.JouiTournamentPage = LngOrDefault(parts.value(1), 0);
   } else if (key == QStringLiteral("対戦")) {
-    readMatchLine(program, e, t, value);
+    readMatchLine(model, e, t, value);
   }
 }
 
 }  // namespace
 
-QString ReadTournamentKekka(Program& program, platform::TextFileReader& file, int shumokuIndex,
+QString ReadTournamentKekka(Model& model, platform::TextFileReader& file, int shumokuIndex,
                             int tournamentIndex) {
-  auto& events = program.taikai.Taikai.Shumoku;
+  auto& events = model.taikai.Taikai.Shumoku;
   ShumokuRec* e = nullptr;
   TournamentRec* t = nullptr;
   if (shumokuIndex >= 0 && static_cast<size_t>(shumokuIndex) < events.size()) {
@@ -208,7 +208,7 @@ QString ReadTournamentKekka(Program& program, platform::TextFileReader& file, in
     if (endsStage(line)) return line;
     const qsizetype eq = line.indexOf(QChar('='));
     if (eq <= 0 || !t) continue;
-    applyHeader(program, *e, shumokuIndex, *t, line.left(eq), platform::trimBlanks(line.mid(eq + 1)));
+    applyHeader(model, *e, shumokuIndex, *t, line.left(eq), platform::trimBlanks(line.mid(eq + 1)));
   }
   return QStringLiteral(".eof.");
 }

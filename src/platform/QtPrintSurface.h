@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QRawFont>
 
-#include "print/PrintSurface.h"
+#include "platform/PrintSurface.h"
 
 class QPagedPaintDevice;
 

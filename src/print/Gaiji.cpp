@@ -2,7 +2,7 @@
 
 #include <QStringView>
 
-#include "data/Fields.h"
+#include "platform/CommaParts.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 #include "platform/TextFile.h"
@@ -22,7 +22,7 @@ void PrintDevice::ReadGaijiFile(const QString& path) {
   const auto lines = platform::readTextLines(path);
   if (!lines) return;
   for (const QString& line : *lines) {
-    const QStringList f = detail::splitCommaParts(line);
+    const QStringList f = platform::splitCommaParts(line);
     if (f.size() < 2) continue;
     const int n = wholeNumber(f[1]);
     // A line that does not hold all of its pieces cannot be read into an entry.

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
+#include "data/BunshouItems.h"
 #include "data/InsatsuSeigyoModel.h"
-#include "print/BunshouItems.h"
+#include "data/TextVars.h"
 #include "print/PrintDevice.h"
-#include "print/TextVars.h"
 
 namespace qv {
 

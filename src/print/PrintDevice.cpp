@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "data/Program.h"
+#include "data/Model.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 
@@ -49,8 +49,8 @@ void PrintDevice::OpenPrint(PrintSurface& surface, const QString& insatsuFont,
   OpenPrint(insatsuFont, programFolder);
 }
 
-void PrintDevice::OpenPrint(const Program& program) {
-  OpenPrint(program.kankyou.InsatsuFont, program.programFolder);
+void PrintDevice::OpenPrint(const Model& model) {
+  OpenPrint(model.kankyou.InsatsuFont, model.programFolder);
 }
 
 // Nothing reaches the surface before the first drawing call, so a job in which nothing is

@@ -12,13 +12,13 @@
 #include <memory>
 #include <vector>
 
-#include "print/PrintSurface.h"
+#include "platform/PrintSurface.h"
 
 class QFile;
 
 namespace qv {
 
-struct Program;
+struct Model;
 struct BunshouItem;
 struct MojiretsuItem;
 struct TextVarState;
@@ -76,7 +76,7 @@ class PrintDevice {
   void OpenPrint(const QString& insatsuFont, const QString& programFolder);
   void OpenPrint(PrintSurface& surface, const QString& insatsuFont, const QString& programFolder);
   // The same with the print font and program folder of the program.
-  void OpenPrint(const Program& program);
+  void OpenPrint(const Model& model);
   void StartPrintDoc();
   void NewPage();
   void ClosePrint();

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "print/PrintSurface.h"
+#include "platform/PrintSurface.h"
 
 namespace qv {
 

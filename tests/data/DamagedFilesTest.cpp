@@ -13,9 +13,9 @@
 #include "data/Cyusen.h"
 #include "data/LeagueResults.h"
 #include "data/Nittei.h"
-#include "data/Program.h"
 #include "data/SankashaRef.h"
 #include "platform/ProgramEnd.h"
+#include "program/Program.h"
 #include "support/SampleTournament.h"
 #include "support/TestProgram.h"
 

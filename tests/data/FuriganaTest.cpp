@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "data/Furigana.h"
-#include "data/Program.h"
 #include "data/TeamFile.h"
 #include "data/TeamModel.h"
+#include "program/Program.h"
 #include "support/TestProgram.h"
 
 using namespace qv;

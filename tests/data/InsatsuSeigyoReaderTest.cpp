@@ -3,8 +3,8 @@
 #include <set>
 
 #include "data/InsatsuSeigyoReader.h"
-#include "data/Program.h"
 #include "platform/TextFile.h"
+#include "program/Program.h"
 #include "support/TestProgram.h"
 
 using namespace qv;

@@ -2,8 +2,8 @@
 
 #include "data/InsatsuSeigyo.h"
 #include "data/InsatsuSeigyoReader.h"
-#include "data/Program.h"
 #include "platform/TextFile.h"
+#include "program/Program.h"
 #include "support/TestProgram.h"
 
 using namespace qv;

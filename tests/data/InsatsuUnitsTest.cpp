@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "data/InsatsuUnits.h"
-#include "data/Program.h"
+#include "program/Program.h"
 #include "support/TestProgram.h"
 
 using namespace qv;

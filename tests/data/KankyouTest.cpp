@@ -7,9 +7,9 @@
 
 #include "data/Kankyou.h"
 #include "data/KankyouState.h"
-#include "data/Program.h"
+#include "data/TextVars.h"
 #include "platform/ProgramEnd.h"
-#include "print/TextVars.h"
+#include "program/Program.h"
 #include "support/TestProgram.h"
 
 using namespace qv;

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "data/KekkaFile.h"
-#include "data/Program.h"
 #include "data/UserErrorPrompt.h"
 #include "platform/Files.h"
 #include "platform/ProgramEnd.h"
 #include "platform/TextFile.h"
+#include "program/Program.h"
 #include "support/TestProgram.h"
 
 using namespace qv;

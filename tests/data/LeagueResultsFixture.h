@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "data/Program.h"
+#include "program/Program.h"
 
 namespace qv::test {
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "data/Program.h"
 #include "data/UserErrorPrompt.h"
 #include "platform/ProgramEnd.h"
+#include "program/Program.h"
 #include "support/SampleTournament.h"
 #include "support/TestProgram.h"
 

@@ -6,7 +6,7 @@
 #include "data/Kankyou.h"
 #include "data/Taikai.h"
 #include "data/TaikaiFileFixture.h"
-#include "print/TextVars.h"
+#include "data/TextVars.h"
 
 using namespace qv;
 using qv::test::TaikaiFileTest;

@@ -1,9 +1,9 @@
 #include <QFile>
 
 #include "data/SankashaLists.h"
-#include "platform/Cp932.h"
-#include "print/Spreadsheet.h"
+#include "data/Spreadsheet.h"
 #include "data/TaikaiFileFixture.h"
+#include "platform/Cp932.h"
 
 using namespace qv;
 using qv::test::TaikaiFileTest;

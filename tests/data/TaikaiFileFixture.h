@@ -7,9 +7,9 @@
 
 #include <optional>
 
-#include "data/Program.h"
 #include "data/TaikaiFile.h"
 #include "platform/ProgramEnd.h"
+#include "program/Program.h"
 #include "support/TestProgram.h"
 
 namespace qv::test {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "data/Program.h"
 #include "data/TaisenData.h"
 #include "data/Tournament.h"
 #include "platform/ProgramEnd.h"
 #include "platform/TextFile.h"
+#include "program/Program.h"
 #include "support/TestProgram.h"
 
 using namespace qv;

@@ -4,10 +4,10 @@
 
 #include <QFile>
 
-#include "data/Program.h"
 #include "data/TeamFile.h"
 #include "data/TeamModel.h"
 #include "platform/ProgramEnd.h"
+#include "program/Program.h"
 #include "support/TestProgram.h"
 
 using namespace qv;

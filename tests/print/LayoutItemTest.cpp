@@ -4,10 +4,10 @@
 
 #include <QImage>
 
+#include "data/BunshouItems.h"
 #include "data/InsatsuSeigyoModel.h"
-#include "print/BunshouItems.h"
+#include "data/TextVars.h"
 #include "print/PrintDeviceFixture.h"
-#include "print/TextVars.h"
 
 namespace qv::test {
 namespace {

@@ -7,10 +7,10 @@
 #include "data/InsatsuUnits.h"
 #include "data/Kankyou.h"
 #include "data/KekkaFile.h"
-#include "data/Program.h"
 #include "data/TaikaiFile.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
+#include "program/Program.h"
 
 namespace qv::test {
 

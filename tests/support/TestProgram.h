@@ -8,9 +8,9 @@
 #include <deque>
 #include <vector>
 
-#include "data/Program.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
+#include "program/Program.h"
 
 namespace qv::test {
 

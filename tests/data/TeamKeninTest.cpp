@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "team/TeamKenin.h"
+#include "data/TeamKenin.h"
 
 using namespace qv;
 

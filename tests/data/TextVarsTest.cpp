@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "print/TextVars.h"
+#include "data/TextVars.h"
 
 using namespace qv;
 

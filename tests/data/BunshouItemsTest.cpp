@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "print/BunshouItems.h"
+#include "data/BunshouItems.h"
 #include "support/TestProgram.h"
 
 using namespace qv;
@@ -125,18 +125,4 @@ TEST(BunshouFile, NoPhrases) {
     EXPECT_EQ(b.BunshouNewHead, -1);
   }
   EXPECT_TRUE(t.messages.shown.empty());
-}
-
-TEST(PrinterFonts, OnlyJapaneseHorizontalFaces) {
-  const QStringList families = {"ＭＳ 明朝",  "@ＭＳ 明朝", "IPAMincho",   "Arial",
-                                "ｱｲｳ",       "ＭＳ ゴシック", "@Arial",    "",
-                                "Noto 😀",   "游ゴシック"};
-  EXPECT_EQ(JapaneseFontNames(families), QStringList({"ＭＳ 明朝", "ＭＳ ゴシック", "游ゴシック"}));
-  EXPECT_TRUE(JapaneseFontNames({}).isEmpty());
-
-  BunshouState b;
-  b.FontNames = {"stale"};
-  GetPrinterFonts(b);
-  EXPECT_FALSE(b.FontNames.contains("stale"));
-  for (const QString& name : b.FontNames) EXPECT_FALSE(name.startsWith('@')) << name.toStdString();
 }

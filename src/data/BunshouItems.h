@@ -1,5 +1,5 @@
 #pragma once
-// The fourteen page phrase fields, the phrase file and the printer font list.
+// The fourteen page phrase fields, the phrase file and the printer font list they offer.
 
 #include <QString>
 #include <QStringList>
@@ -8,7 +8,7 @@
 
 namespace qv {
 
-struct Program;
+struct Model;
 
 // One layout item: a page phrase field, a page-overlay text or a tie-sheet page number.
 struct BunshouItem {
@@ -56,17 +56,10 @@ struct BunshouState {
 // Default page phrase fields, unless fields are set already (BunshouItemCount > 0).
 void InitBunshouItems(BunshouState& bunshou, const QString& insatsuFont);
 // The same with the current print font (kankyou.InsatsuFont).
-void InitBunshouItems(Program& program);
+void InitBunshouItems(Model& model);
 
 // Reads the phrase file from the program folder; an empty name or a missing file gives an
 // empty phrase list without a message.
-void ReadBunshouFile(Program& program, const QString& fileName);
-
-// The names of the list that can be offered for page texts: no vertical-writing face
-// ("@" first) and at least one full-width character (a Japanese name), in list order.
-QStringList JapaneseFontNames(const QStringList& families);
-
-// Rebuilds FontNames from the system's fonts (the printer's fonts under CUPS).
-void GetPrinterFonts(BunshouState& bunshou);
+void ReadBunshouFile(Model& model, const QString& fileName);
 
 }  // namespace qv

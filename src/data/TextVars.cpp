@@ -1,5 +1,5 @@
+#include "data/TextVars.h"
 #include "platform/Blanks.h"
-#include "print/TextVars.h"
 
 #include <QStringList>
 

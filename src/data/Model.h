@@ -1,37 +1,39 @@
 #pragma once
-// The program-wide state: one struct per module of shared variables, all owned here.
-// Procedures receive this object (or the one module they need) by reference; there are
-// no mutable globals, so a test builds a fresh program in one line.
+// The tournament model: one struct per module of shared variables, all owned here, with the
+// message seam and clock that the readers report through. Everything the readers fill lives
+// here; the print device and the run switches of a print sit one floor up, in Program.
+// Procedures receive this object (or the one module they need) by reference; there are no
+// mutable globals, so a test builds a fresh model in one line.
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
+#include "data/BunshouItems.h"
 #include "data/Cyusen.h"
 #include "data/InsatsuSeigyoModel.h"
 #include "data/InsatsuUnits.h"
 #include "data/KankyouState.h"
 #include "data/KekkaState.h"
 #include "data/Nittei.h"
+#include "data/PrintFilters.h"
 #include "data/RuleState.h"
 #include "data/SenshuJisho.h"
+#include "data/Spreadsheet.h"
 #include "data/TaikaiState.h"
+#include "data/TeamKenin.h"
 #include "data/TeamModel.h"
+#include "data/TextVars.h"
 #include "data/UserErrorPrompt.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
-#include "print/BunshouItems.h"
-#include "print/PrintDevice.h"
-#include "print/PrintFilters.h"
-#include "print/Spreadsheet.h"
-#include "print/TextVars.h"
-#include "team/TeamKenin.h"
 
 namespace qv {
 
-struct Program {
-  Program(platform::MessageSink& messageSink, const platform::Clock& clockSource,
-          QString programFolderPath)
+struct Model {
+  Model(platform::MessageSink& messageSink, const platform::Clock& clockSource,
+        QString programFolderPath)
       : messages(messageSink), clock(clockSource), programFolder(std::move(programFolderPath)) {}
 
   platform::MessageSink& messages;
@@ -49,12 +51,14 @@ struct Program {
   BunshouState bunshou;            // the fourteen page phrase fields, phrases, font list
   PrintFilterState printFilters;   // what the entry splitters and print filters read
   TeamKeninState teamKenin;        // tie-sheet seal boxes
-  PrintDevice device;              // the one print device
   NitteiState nittei;              // schedule file, loaded on first lookup
   CyusenState cyusen;              // draw-lots file, loaded on first lookup
   SenshuJishoState senshuJisho;    // player-name dictionary
   std::unique_ptr<Spreadsheet> spreadsheet = std::make_unique<NullSpreadsheet>();
   UserErrorPrompt* userErrorPrompt = nullptr;  // the data-change warning; not owned
+  // Refills bunshou.FontNames from the printer's fonts. The font list comes from the
+  // print side, which sets this; left empty, the list stays as it is.
+  std::function<void(BunshouState&)> getPrinterFonts;
 };
 
 }  // namespace qv

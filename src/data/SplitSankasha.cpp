@@ -1,4 +1,4 @@
-#include "print/SplitSankasha.h"
+#include "data/SplitSankasha.h"
 
 #include <QStringList>
 
@@ -6,10 +6,10 @@
 #include <array>
 
 #include "data/Fields.h"
-#include "data/Program.h"
+#include "data/Model.h"
+#include "data/PrintFilters.h"
 #include "data/Taikai.h"
 #include "platform/Blanks.h"
-#include "print/PrintFilters.h"
 
 namespace qv {
 
@@ -94,7 +94,7 @@ SankashaTrio splitTrio(const QStringList& f, const QString& mode) {
 // Both splits in one: maxPlayers 2 reads a trio text as a pair of its first four fields.
 SankashaTrio splitEntry(const QString& text, const QString& mode, bool teamRule,
                         int maxPlayers) {
-  const QStringList f = detail::splitCommaParts(text);
+  const QStringList f = platform::splitCommaParts(text);
   const auto at = [&](qsizetype i) { return GetArrayItem(f, i); };
   switch (f.size()) {
     case 0:
@@ -121,8 +121,8 @@ SankashaTrio SplitSankasha3(const PrintFilterState& filters, const TaikaiSwitche
   return splitEntry(text, mode, usesTeamRule(filters, sw), 3);
 }
 
-SankashaTrio SplitSankasha3(const Program& program, const QString& text, const QString& mode) {
-  return SplitSankasha3(program.printFilters, program.taikai.sw, text, mode);
+SankashaTrio SplitSankasha3(const Model& model, const QString& text, const QString& mode) {
+  return SplitSankasha3(model.printFilters, model.taikai.sw, text, mode);
 }
 
 SankashaPair SplitSankasha(const PrintFilterState& filters, const TaikaiSwitches& sw,
@@ -131,8 +131,8 @@ SankashaPair SplitSankasha(const PrintFilterState& filters, const TaikaiSwitches
   return {t.name1, t.name2, t.aff1, t.aff2};
 }
 
-SankashaPair SplitSankasha(const Program& program, const QString& text, const QString& mode) {
-  return SplitSankasha(program.printFilters, program.taikai.sw, text, mode);
+SankashaPair SplitSankasha(const Model& model, const QString& text, const QString& mode) {
+  return SplitSankasha(model.printFilters, model.taikai.sw, text, mode);
 }
 
 }  // namespace qv

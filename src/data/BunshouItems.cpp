@@ -1,9 +1,6 @@
-#include "print/BunshouItems.h"
+#include "data/BunshouItems.h"
 
-#include <QFontDatabase>
-
-#include "data/Program.h"
-#include "platform/Cp932.h"
+#include "data/Model.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
 
@@ -42,12 +39,6 @@ bool isPhraseHeader(const QString& line) {
          (line[3] == QChar('=') || line[3] == QChar(0xFF1D));
 }
 
-bool hasFullWidthCharacter(const QString& text) {
-  for (const char32_t ch : text.toUcs4())
-    if (platform::isFullWidth(ch)) return true;
-  return false;
-}
-
 }  // namespace
 
 void InitBunshouItems(BunshouState& bunshou, const QString& insatsuFont) {
@@ -70,12 +61,12 @@ void InitBunshouItems(BunshouState& bunshou, const QString& insatsuFont) {
   bunshou.SelBunshouFont = insatsuFont;
 }
 
-void InitBunshouItems(Program& program) {
-  InitBunshouItems(program.bunshou, program.kankyou.InsatsuFont);
+void InitBunshouItems(Model& model) {
+  InitBunshouItems(model.bunshou, model.kankyou.InsatsuFont);
 }
 
-void ReadBunshouFile(Program& program, const QString& fileName) {
-  BunshouState& b = program.bunshou;
+void ReadBunshouFile(Model& model, const QString& fileName) {
+  BunshouState& b = model.bunshou;
   b.LoadedBunshouFile = fileName;
   b.BunshouChanged = false;
   b.BunshouNewHead = -1;
@@ -84,7 +75,7 @@ void ReadBunshouFile(Program& program, const QString& fileName) {
   b.BunshouFlags.clear();
   b.BunshouIds.clear();
   if (fileName.isEmpty()) return;
-  const QString path = program.programFolder + fileName;
+  const QString path = model.programFolder + fileName;
   if (!platform::fileExists(path)) return;
   const auto lines = platform::readTextLines(path);
   if (!lines) return;
@@ -109,17 +100,6 @@ void ReadBunshouFile(Program& program, const QString& fileName) {
     b.BunshouNewHead = 0;
     b.BunshouIds.last() = -1;
   }
-}
-
-QStringList JapaneseFontNames(const QStringList& families) {
-  QStringList names;
-  for (const QString& family : families)
-    if (!family.startsWith(QChar('@')) && hasFullWidthCharacter(family)) names.append(family);
-  return names;
-}
-
-void GetPrinterFonts(BunshouState& bunshou) {
-  bunshou.FontNames = JapaneseFontNames(QFontDatabase::families());
 }
 
 }  // namespace qv

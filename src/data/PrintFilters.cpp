@@ -1,9 +1,9 @@
-#include "print/PrintFilters.h"
+#include "data/PrintFilters.h"
 
 #include <algorithm>
 
-#include "data/Program.h"
-#include "print/SplitSankasha.h"
+#include "data/Model.h"
+#include "data/SplitSankasha.h"
 
 namespace qv {
 
@@ -28,22 +28,22 @@ bool IsSelected(const PrintFilterState& filters, const QString& name) {
                      [&](const QString& fragment) { return n.contains(fragment); });
 }
 
-QString GetTashumokuMark(const Program& program, const QString& name,
+QString GetTashumokuMark(const Model& model, const QString& name,
                          const SankashaRefResolver& resolve) {
   // An empty name is no player: it would match the empty second name of every singles
   // entry and colour a team or organisation as a singles player.
   if (name.isEmpty()) return {};
-  const TaikaiRec& taikai = program.taikai.Taikai;
+  const TaikaiRec& taikai = model.taikai.Taikai;
   const qsizetype eventCount =
       std::min<qsizetype>(std::max(taikai.ShumokuCount, 0), qsizetype(taikai.Shumoku.size()));
   for (qsizetype i = 0; i < eventCount; ++i) {
-    if (i == program.printFilters.CurrentShumoku) continue;
+    if (i == model.printFilters.CurrentShumoku) continue;
     const ShumokuRec& ev = taikai.Shumoku[i];
     const qsizetype entryCount =
         std::min<qsizetype>(std::max(ev.SankashaCount, 0), qsizetype(ev.Sankasha.size()));
     for (qsizetype k = 0; k < entryCount; ++k) {
       const QString text = resolve ? resolve(ev.Sankasha[k].Name) : ev.Sankasha[k].Name;
-      const SankashaPair p = SplitSankasha(program, text, QStringLiteral("並列"));
+      const SankashaPair p = SplitSankasha(model, text, QStringLiteral("並列"));
       if (p.name1 != name && p.name2 != name) continue;
       // The first entry with the name decides, whatever the kind of its event.
       if (ev.Shubetsu == QStringLiteral("単")) return QStringLiteral("S");

@@ -1,4 +1,4 @@
-#include "team/TeamKenin.h"
+#include "data/TeamKenin.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "print/Spreadsheet.h"
+#include "data/Spreadsheet.h"
 
 namespace qv {
 

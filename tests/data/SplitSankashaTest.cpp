@@ -5,9 +5,9 @@
 #include <optional>
 #include <ostream>
 
-#include "data/Program.h"
-#include "print/PrintFilters.h"
-#include "print/SplitSankasha.h"
+#include "data/PrintFilters.h"
+#include "data/SplitSankasha.h"
+#include "program/Program.h"
 #include "support/TestProgram.h"
 
 namespace qv {

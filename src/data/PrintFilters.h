@@ -10,7 +10,7 @@
 
 namespace qv {
 
-struct Program;
+struct Model;
 
 struct PrintFilterState {
   // "L" while a league table prints (a one-field entry text is then an affiliation),
@@ -34,7 +34,7 @@ using SankashaRefResolver = std::function<QString(const QString& entryText)>;
 // "S", "D" or "X": the kind of the first event other than CurrentShumoku in which a
 // player of that name also plays (singles, doubles, mixed doubles); empty when none, or
 // when that first event is of another kind.
-QString GetTashumokuMark(const Program& program, const QString& name,
+QString GetTashumokuMark(const Model& model, const QString& name,
                          const SankashaRefResolver& resolve);
 
 // items[index], or the empty text when the index is out of range.

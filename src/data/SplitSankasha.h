@@ -11,7 +11,7 @@
 
 namespace qv {
 
-struct Program;
+struct Model;
 struct PrintFilterState;
 struct TaikaiSwitches;
 
@@ -32,12 +32,12 @@ struct SankashaTrio {
 // The three-player split of the bracket page and the league table.
 SankashaTrio SplitSankasha3(const PrintFilterState& filters, const TaikaiSwitches& sw,
                             const QString& text, const QString& mode);
-SankashaTrio SplitSankasha3(const Program& program, const QString& text, const QString& mode);
+SankashaTrio SplitSankasha3(const Model& model, const QString& text, const QString& mode);
 
 // The two-player split. A trio text gives its first two names and, in aff1 and aff2, its
 // third name and first affiliation: the callers only read the names of a trio.
 SankashaPair SplitSankasha(const PrintFilterState& filters, const TaikaiSwitches& sw,
                            const QString& text, const QString& mode);
-SankashaPair SplitSankasha(const Program& program, const QString& text, const QString& mode);
+SankashaPair SplitSankasha(const Model& model, const QString& text, const QString& mode);
 
 }  // namespace qv

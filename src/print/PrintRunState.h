@@ -1,0 +1,35 @@
+#pragma once
+// The print switches of the main window and the state of a print run, as the charts read
+// them. The other switches live with what they belong to: ShozokuHyouji in TaikaiState,
+// InsatsuFont in KankyouState, CurrentShumoku and CurrentPrintKind in PrintFilterState,
+// OutputOn in the print device.
+
+#include <QString>
+
+namespace qv {
+
+// A chart's box on the page, in millimetres.
+struct AreaRect {
+  float X1 = 0;
+  float X2 = 0;
+  float Y1 = 0;
+  float Y2 = 0;
+};
+
+struct PrintRunState {
+  // The device draws on the system printer under this name; set at start-up, never changed.
+  QString OutputDeviceName = QStringLiteral("Printer");
+  AreaRect InsatsuArea;         // the box of the next chart, set for each placement
+  int InsatsuPageCount = 0;     // pages printed so far in the run
+  int CurrentInsatsuPage = 0;   // the layout page being printed
+  bool KanaKanji = false;       // names replaced by their dictionary reading lookup
+  bool KanaKanjiPrint = false;  // the kana reading printed above names
+  bool SeedInsatsu = false;     // seed marks printed; no playoff block under a bracket
+  bool ShozokuNaiJunban = false;  // the number within the affiliation printed
+  bool NumberJunban = false;    // leaves numbered by order
+  bool NumberSeedJun = false;   // leaves numbered by seed order
+  int PrinterOrientation = 1;   // 1 portrait, 2 landscape
+  bool PrinterCancel = false;   // the printer window was cancelled or failed
+};
+
+}  // namespace qv

@@ -1,0 +1,29 @@
+#pragma once
+// The program-wide state: the tournament model, and above it the one print device and the
+// print switches of the main window. Windows and print runs hold this object; a reader takes
+// the Model part, a chart the ChartEnv.
+
+#include <QString>
+
+#include "charts/ChartEnv.h"
+#include "data/Model.h"
+#include "print/PrintDevice.h"
+#include "print/PrintRunState.h"
+#include "print/PrinterFonts.h"
+
+namespace qv {
+
+struct Program : Model {
+  Program(platform::MessageSink& messageSink, const platform::Clock& clockSource,
+          QString programFolderPath)
+      : Model(messageSink, clockSource, std::move(programFolderPath)) {
+    getPrinterFonts = [](BunshouState& bunshou) { GetPrinterFonts(bunshou); };
+  }
+
+  PrintDevice device;  // the one print device
+  PrintRunState run;   // print switches and the state of the running print
+
+  ChartEnv chartEnv() { return ChartEnv{*this, device, run}; }
+};
+
+}  // namespace qv
