@@ -21,7 +21,6 @@
 #include <vector>
 
 #include "data/InsatsuSeigyo.h"
-#include "data/InsatsuUnits.h"
 #include "data/Kankyou.h"
 #include "data/KekkaFile.h"
 #include "data/LeagueResults.h"
@@ -32,6 +31,7 @@
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/TextFile.h"
+#include "program/OpenTaikai.h"
 #include "program/Program.h"
 
 namespace {
@@ -408,16 +408,22 @@ struct Session {
   QString dataFolder;
 };
 
-void readTaikai(Session& s) {
+void readKankyou(Session& s) {
   qv::ReadKankyouTeigi(s.program);
   s.program.taikai.DataFolder = s.dataFolder;
+}
+
+// The configuration and the data file alone, for timing the readers one by one.
+void readTaikai(Session& s) {
+  readKankyou(s);
   if (!qv::ReadTaikaiFile(s.program, kTaikaiFile)) qFatal("data file not read");
 }
 
-void readKekka(Session& s) {
-  qv::ResetInsatsuSeigyoForTournament(s.program);
-  qv::ReadKekkaFile(s.program);
-  qv::MakeInsatsuUnitList(s.program);
+// The configuration, then the tournament opened as the program opens it.
+void openTaikai(Session& s) {
+  readKankyou(s);
+  if (qv::OpenTaikai(s.program, kTaikaiFile) != qv::OpenTaikaiResult::Opened)
+    qFatal("tournament not opened");
 }
 
 // Resolves every entry text and every qualifier text of every event, as the printers do.
@@ -507,8 +513,9 @@ void BM_ReadKekkaFile(benchmark::State& state) {
     state.PauseTiming();
     auto s = std::make_unique<Session>(g);
     readTaikai(*s);
+    qv::ResetInsatsuSeigyoForTournament(s->program);
     state.ResumeTiming();
-    readKekka(*s);
+    qv::ReadKekkaFile(s->program);
     state.PauseTiming();
     last = std::move(s);
     state.ResumeTiming();
@@ -519,8 +526,7 @@ void BM_ReadKekkaFile(benchmark::State& state) {
 void BM_MakeAllLeagueResults(benchmark::State& state) {
   const Generated& g = tournament(static_cast<int>(state.range(0)));
   Session s(g);
-  readTaikai(s);
-  readKekka(s);
+  openTaikai(s);
   for (auto _ : state) qv::MakeAllLeagueResults(s.program);
   finish(state, g, s);
 }
@@ -528,8 +534,7 @@ void BM_MakeAllLeagueResults(benchmark::State& state) {
 void BM_ResolveSankashaRef(benchmark::State& state) {
   const Generated& g = tournament(static_cast<int>(state.range(0)));
   Session s(g);
-  readTaikai(s);
-  readKekka(s);
+  openTaikai(s);
   qv::MakeAllLeagueResults(s.program);
   long long resolved = 0;
   for (auto _ : state) resolved = resolveAll(s.program);
@@ -540,8 +545,7 @@ void BM_ResolveSankashaRef(benchmark::State& state) {
 void BM_ResolveReferences(benchmark::State& state) {
   const Generated& g = tournament(static_cast<int>(state.range(0)));
   Session s(g);
-  readTaikai(s);
-  readKekka(s);
+  openTaikai(s);
   qv::MakeAllLeagueResults(s.program);
   const QStringList texts = referenceTexts(s.program);
   long long unresolved = 0;
@@ -561,8 +565,7 @@ void BM_OpenTournament(benchmark::State& state) {
   std::unique_ptr<Session> last;
   for (auto _ : state) {
     auto s = std::make_unique<Session>(g);
-    readTaikai(*s);
-    readKekka(*s);
+    openTaikai(*s);
     qv::MakeAllLeagueResults(s->program);
     resolveAll(s->program);
     state.PauseTiming();

@@ -3,13 +3,11 @@
 #include <QDir>
 #include <QFile>
 
-#include "data/InsatsuSeigyo.h"
-#include "data/InsatsuUnits.h"
 #include "data/Kankyou.h"
 #include "data/KekkaFile.h"
-#include "data/TaikaiFile.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
+#include "program/OpenTaikai.h"
 #include "program/Program.h"
 
 namespace qv::test {
@@ -40,11 +38,7 @@ bool LoadSampleTournament(Program& program, const QString& dataFolder) {
   program.programFolder = SampleProgramFolder();
   ReadKankyouTeigi(program);
   program.taikai.DataFolder = platform::withTrailingSeparator(dataFolder);
-  if (!ReadTaikaiFile(program, SampleTaikaiFileName())) return false;
-  ResetInsatsuSeigyoForTournament(program);
-  if (program.taikai.Taikai.ShumokuCount >= 1) ReadKekkaFile(program);
-  MakeInsatsuUnitList(program);
-  return true;
+  return OpenTaikai(program, SampleTaikaiFileName()) != OpenTaikaiResult::NotOpened;
 }
 
 }  // namespace qv::test

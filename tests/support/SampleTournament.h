@@ -18,9 +18,8 @@ inline QString SampleTaikaiFileName() { return QStringLiteral("青葉市民大�
 // depend on when the sources were checked out. False when a copy failed.
 bool CopySampleData(const QString& folder);
 
-// Reads the sample configuration, then opens the sample tournament from dataFolder: the
-// data file, the layout reset, the results file and the list of printable units.
-// Returns what ReadTaikaiFile returned.
+// Reads the sample configuration, then opens the sample tournament from dataFolder with
+// OpenTaikai. False when the data file was not read.
 bool LoadSampleTournament(Program& program, const QString& dataFolder = SampleDataFolder());
 
 }  // namespace qv::test
