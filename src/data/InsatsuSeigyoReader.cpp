@@ -67,7 +67,7 @@ bool readDocumentKey(Model& model, const QString& key, const QString& value) {
 
 }  // namespace
 
-QString ReadInsatsuSeigyoData(platform::TextFileReader& file, Model& model) {
+QString ReadInsatsuSeigyoData(Model& model, platform::TextFileReader& file) {
   InitInsatsuSeigyo(model);
   model.bunshou.BunshouItemCount = 0;  // the first 頁固定文字 line fills field 0
   InsatsuSeigyoRec& rec = model.insatsu.InsatsuSeigyo;

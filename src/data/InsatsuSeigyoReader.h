@@ -16,6 +16,6 @@ struct Model;
 // (InitInsatsuSeigyo) and refills the page phrase fields from field 0. Returns the line
 // that ended the section unchanged (it begins with "【"), or ".eof." at the end of the file.
 // Never fails: unknown or misplaced lines are skipped, missing numbers read as 0.
-QString ReadInsatsuSeigyoData(platform::TextFileReader& file, Model& model);
+QString ReadInsatsuSeigyoData(Model& model, platform::TextFileReader& file);
 
 }  // namespace qv

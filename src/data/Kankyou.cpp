@@ -7,18 +7,17 @@
 #include <vector>
 
 #include "data/BunshouItems.h"
+#include "data/FatalRead.h"
 #include "data/KankyouState.h"
 #include "data/Model.h"
 #include "data/TextVars.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
-#include "platform/ProgramEnd.h"
 
 namespace qv {
 
 namespace {
 
-const QString kReadTitle = QStringLiteral("環境定義ファイルの読み込み");
 
 int wholeNumber(const QString& text) { return platform::roundHalfEven(platform::Val(text)); }
 
@@ -64,8 +63,8 @@ LeagueShiaiJunRec& leagueTableOf(Model& model, const KankyouFile& file,
                                  const QString& line, const QStringList& fields) {
   LeagueShiaiJunRec* target = model.kankyou.LeagueShiaiJun(wholeNumber(fields.value(0)));
   if (!target) {
-    FatalKankyouLine(model, file.path, file.reader.lineNumber(), line,
-                     QStringLiteral("リーグの参加者数は3から18までです"));
+    FatalDataFileMsg(model, KankyouReadTitle(), QStringLiteral("リーグの参加者数は3から18までです"),
+                     {file.path, file.reader.lineNumber(), line}, platform::MsgIcon::Information);
   }
   return *target;
 }
@@ -87,8 +86,9 @@ void readShiaiBangou(Model& model, const KankyouFile& file, const QString& line,
   for (int i = 0; i < k; ++i) {
     const int code = wholeNumber(fields[i + 1]);
     if (code < 1 || code > k || rec.OrderInv[static_cast<std::size_t>(code - 1)] != -1) {
-      FatalKankyouLine(model, file.path, file.reader.lineNumber(), line,
-                       QStringLiteral("試合番号は1から%1までを一つずつ並べて下さい").arg(k));
+      FatalDataFileMsg(model, KankyouReadTitle(),
+                       QStringLiteral("試合番号は1から%1までを一つずつ並べて下さい").arg(k),
+                       {file.path, file.reader.lineNumber(), line}, platform::MsgIcon::Information);
     }
     rec.Order[static_cast<std::size_t>(i)] = code;
     rec.OrderInv[static_cast<std::size_t>(code - 1)] = i;
@@ -103,14 +103,16 @@ void readBlockShinpan(Model& model, const KankyouFile& file, const QString& line
   const QStringList fields = value.split(QChar(','));
   LeagueShiaiJunRec* target = &leagueTableOf(model, file, line, fields);
   if (target->LeagueSize == 0) {
-    FatalKankyouLine(model, file.path, file.reader.lineNumber(), line,
-                     QStringLiteral("同じ参加者数の試合番号=の行より前にあります"));
+    FatalDataFileMsg(model, KankyouReadTitle(),
+                     QStringLiteral("同じ参加者数の試合番号=の行より前にあります"),
+                     {file.path, file.reader.lineNumber(), line}, platform::MsgIcon::Information);
   }
   const qsizetype m = fields.size() - 1;
   if (m > static_cast<qsizetype>(target->Shinpan.size())) {
-    FatalKankyouLine(model, file.path, file.reader.lineNumber(), line,
-                     QStringLiteral("審判の数が試合数の2倍(%1)を超えています")
-                         .arg(target->Shinpan.size()));
+    FatalDataFileMsg(
+        model, KankyouReadTitle(),
+        QStringLiteral("審判の数が試合数の2倍(%1)を超えています").arg(target->Shinpan.size()),
+        {file.path, file.reader.lineNumber(), line}, platform::MsgIcon::Information);
   }
   for (qsizetype i = 0; i < m; ++i) {
     target->Shinpan[static_cast<std::size_t>(i)] = wholeNumber(fields[i + 1]);
@@ -169,21 +171,12 @@ void readKeyLine(Model& model, KankyouFile& file, const QString& line) {
 
 }  // namespace
 
-void FatalKankyouLine(Model& model, const QString& path, qsizetype lineNumber,
-                      const QString& line, const QString& reason) {
-  const QString text =
-      QStringLiteral("%1\n%2行目: %3\n%4").arg(path).arg(lineNumber).arg(line, reason);
-  model.messages.info(kReadTitle, text);
-  throw platform::ProgramEnd(kReadTitle, text);
-}
-
 void ReadKankyouTeigi(Model& model) {
   const QString path = model.programFolder + QStringLiteral("Quorvane.cfg");
   if (!platform::fileExists(path)) {
-    const QString title = QStringLiteral("Quorvaneシステム");
-    const QString text = QStringLiteral("環境定義ファイルが見つかりません");
-    model.messages.info(title, text);
-    throw platform::ProgramEnd(title, text);
+    FatalDataFileMsg(model, QStringLiteral("Quorvaneシステム"),
+                     QStringLiteral("環境定義ファイルが見つかりません"), {},
+                     platform::MsgIcon::Information);
   }
 
   ReadUserDat(model.kankyou, model.programFolder);
@@ -192,9 +185,8 @@ void ReadKankyouTeigi(Model& model) {
   setKankyouDefaults(model);
   auto lines = platform::readTextLines(path);
   if (!lines) {
-    const QString text = QStringLiteral("%1\n読み込めません").arg(path);
-    model.messages.info(kReadTitle, text);
-    throw platform::ProgramEnd(kReadTitle, text);
+    FatalDataFileMsg(model, KankyouReadTitle(), QStringLiteral("読み込めません"),
+                     {path, 0, QString()}, platform::MsgIcon::Information);
   }
   KankyouFile file{path, platform::TextFileReader(std::move(*lines))};
   while (!file.reader.atEnd()) readKeyLine(model, file, file.reader.readLine());

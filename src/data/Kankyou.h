@@ -36,8 +36,7 @@ void ReadTeamShogen(Model& model, KankyouFile& file);
 // [大会種目クラス] up to the end of the file.
 void ReadShumokuClass(Model& model, KankyouFile& file);
 
-// Shows a fatal configuration message naming the file and the line, then ends the program.
-[[noreturn]] void FatalKankyouLine(Model& model, const QString& path, qsizetype lineNumber,
-                                   const QString& line, const QString& reason);
+// The title of the configuration reader's fatal messages.
+inline QString KankyouReadTitle() { return QStringLiteral("環境定義ファイルの読み込み"); }
 
 }  // namespace qv

@@ -3,10 +3,10 @@
 #include <QStringList>
 
 #include "data/Fields.h"
+#include "data/FatalRead.h"
 #include "data/Kankyou.h"
 #include "data/KankyouState.h"
 #include "data/Model.h"
-#include "platform/ProgramEnd.h"
 
 namespace qv {
 
@@ -20,8 +20,8 @@ void ReadTeamShogen(Model& model, KankyouFile& file) {
   while (true) {
     if (file.reader.atEnd()) {
       // Without its END the rest of the file would have been taken as types.
-      FatalKankyouLine(model, file.path, sectionLine, sectionText,
-                       QStringLiteral("ENDの行がありません"));
+      FatalDataFileMsg(model, KankyouReadTitle(), QStringLiteral("ENDの行がありません"),
+                       {file.path, sectionLine, sectionText}, platform::MsgIcon::Information);
     }
     const QString line = file.reader.readLine();
     if (line == QStringLiteral("END")) return;
@@ -43,8 +43,8 @@ void ReadTeamShogen(Model& model, KankyouFile& file) {
     if (!typeKey) continue;
     if (k.TeamShogens.empty()) {
       // It would belong to no type; dropping it would leave a type half described.
-      FatalKankyouLine(model, file.path, file.reader.lineNumber(), line,
-                       QStringLiteral("名称=の行より前にあります"));
+      FatalDataFileMsg(model, KankyouReadTitle(), QStringLiteral("名称=の行より前にあります"),
+                       {file.path, file.reader.lineNumber(), line}, platform::MsgIcon::Information);
     }
     TeamShogenRec& type = k.TeamShogens.back();
     if (key == QStringLiteral("適用")) {
@@ -88,10 +88,9 @@ void ReadShumokuClass(Model& model, KankyouFile& file) {
     } else if (fields[0] == QStringLiteral("男女混合")) {
       k.KongouCodes = fields.value(1);  // a missing field reads as empty
     } else {
-      const QString title = QStringLiteral("環境定義ファイルの読み込み");
-      const QString text = QStringLiteral("バージョンが古いのでVessinに連絡して下さい");
-      model.messages.info(title, text);
-      throw platform::ProgramEnd(title, text);
+      FatalDataFileMsg(model, KankyouReadTitle(),
+                       QStringLiteral("バージョンが古いのでVessinに連絡して下さい"), {},
+                       platform::MsgIcon::Information);
     }
   }
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "data/FatalRead.h"
 #include "data/Fields.h"
 #include "data/InsatsuSeigyoReader.h"
 #include "data/LeagueResults.h"
@@ -80,7 +81,7 @@ bool KekkaFileChanged(const QDateTime& saved, const QDateTime& fileTime, bool re
   return wallClockMinutes(fileTime) > wallClockMinutes(saved) + 2;
 }
 
-QString ReadKekkaTaikaiData(platform::TextFileReader& file, Model& model) {
+QString ReadKekkaTaikaiData(Model& model, platform::TextFileReader& file) {
   while (!file.atEnd()) {
     const QString line = file.readLine();
     if (line.startsWith(QStringLiteral("【"))) return line;
@@ -129,11 +130,11 @@ void ReadKekkaFile(Model& model) {
       line = file.readLine();
     }
     if (line == QStringLiteral("【大会データ】")) {
-      line = ReadKekkaTaikaiData(file, model);
+      line = ReadKekkaTaikaiData(model, file);
     } else if (line == QStringLiteral("【対戦データ】")) {
-      line = ReadTaisenData(file, model);
+      line = ReadTaisenData(model, file);
     } else if (line == QStringLiteral("【印刷制御データ】")) {
-      line = ReadInsatsuSeigyoData(file, model);
+      line = ReadInsatsuSeigyoData(model, file);
     } else if (!file.atEnd()) {
       line = file.readLine();  // an unknown line is skipped
     } else if (line != KekkaFileEof()) {

@@ -29,7 +29,7 @@ void ReadKekkaFile(Model& model);
 
 // Reads the 【大会データ】 section from the line after its marker; returns the line that
 // ended it (its first character is "【") or ".eof." at the end of the file.
-QString ReadKekkaTaikaiData(platform::TextFileReader& file, Model& model);
+QString ReadKekkaTaikaiData(Model& model, platform::TextFileReader& file);
 
 // The save time "yyyy/mm/dd hh:mm:ss" as a local date and time to the minute; empty when
 // the text does not hold a real date and time.

@@ -8,12 +8,12 @@
 #include <algorithm>
 #include <array>
 
+#include "data/FatalRead.h"
 #include "data/Fields.h"
 #include "data/Model.h"
 #include "data/SenshuJisho.h"
 #include "data/TaikaiFile.h"
 #include "platform/Messages.h"
-#include "platform/ProgramEnd.h"
 #include "platform/Width.h"
 
 namespace qv {
@@ -21,11 +21,6 @@ namespace qv {
 namespace {
 
 const QString kFullSpace = QStringLiteral("　");
-
-[[noreturn]] void fatalSection(Model& model, const QString& title, const QString& text) {
-  model.messages.warn(title, text);
-  throw platform::ProgramEnd(title, text);
-}
 
 // A draw number beyond any draw is reported and dropped, so it never sizes a table.
 int checkedBangou(Model& model, const TaikaiDataFile& file, const ShumokuRec& event,
@@ -85,8 +80,9 @@ QString ReadShumokuSankasha(Model& model, TaikaiDataFile& file) {
       const QString name = line.size() >= 2 ? line.mid(1, line.size() - 2) : QString();
       current = FindShumoku(taikai, name);
       if (current < 0) {
-        fatalSection(model, QStringLiteral("種目別参加者名簿読み込みシステムエラー"),
-                     QStringLiteral("種目名が見つかりません"));
+        FatalDataFileMsg(model, QStringLiteral("種目別参加者名簿読み込みシステムエラー"),
+                         QStringLiteral("種目名が見つかりません"), {},
+                         platform::MsgIcon::Exclamation);
       }
       continue;
     }
@@ -163,8 +159,9 @@ QString ReadMoushikomiSankasha(Model& model, TaikaiDataFile& file, int& regroupC
         }
       }
       if (current < 0) {
-        fatalSection(model, QStringLiteral("申込団体別参加者名簿読み込みシステムエラー"),
-                     QStringLiteral("種目略号が見つかりません ") + ryakugou);
+        FatalDataFileMsg(model, QStringLiteral("申込団体別参加者名簿読み込みシステムエラー"),
+                         QStringLiteral("種目略号が見つかりません ") + ryakugou, {},
+                         platform::MsgIcon::Exclamation);
       }
     }
     ShumokuRec& event = t.Taikai.Shumoku[static_cast<size_t>(current)];

@@ -3,6 +3,7 @@
 
 #include "data/TaikaiFile.h"
 
+#include "data/FatalRead.h"
 #include "data/Furigana.h"
 #include "data/Model.h"
 #include "data/SankashaLists.h"

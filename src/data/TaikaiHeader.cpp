@@ -2,6 +2,7 @@
 
 #include "data/TaikaiHeader.h"
 
+#include "data/FatalRead.h"
 #include "data/Model.h"
 #include "data/Taikai.h"
 #include "data/TaikaiData.h"
@@ -27,7 +28,9 @@ void readDanSection(teamfile::Reader& r) {
       break;
     }
   }
-  if (r.event < 0) r.fatal(r.path, QStringLiteral("団体戦種目名が見つかりません ") + name);
+  if (r.event < 0)
+    FatalDataFileMsg(r.model, r.path, QStringLiteral("団体戦種目名が見つかりません ") + name, {},
+                     teamfile::kFatalIcon);
   TeamShumokuRec& ev = r.currentEvent();
   ev.Ryakugou = r.line.section(QChar(','), 1, 1);
   ev.KouseiCount = 0;
@@ -54,7 +57,8 @@ void ReadDanFile(Model& model) {
   if (!platform::fileExists(path)) return;
   teamfile::Reader r(model, path);
   const auto lines = platform::readTextLines(path);
-  if (!lines) r.fatal(path, QStringLiteral("読み込めません"));
+  if (!lines)
+    FatalDataFileMsg(r.model, path, QStringLiteral("読み込めません"), {}, teamfile::kFatalIcon);
   model.kekka.HozonJikoku.clear();
 
   const QString hozonKey = QStringLiteral("保存時刻=");
@@ -68,7 +72,8 @@ void ReadDanFile(Model& model) {
     } else if (line.startsWith(hozonKey)) {
       model.kekka.HozonJikoku = line.mid(hozonKey.size());
     } else if (r.event < 0) {
-      r.fatal(path, QStringLiteral("団体戦種目名が記述されていません "));
+      FatalDataFileMsg(r.model, path, QStringLiteral("団体戦種目名が記述されていません "), {},
+                       teamfile::kFatalIcon);
     } else if (line.startsWith(QStringLiteral("構成種目="))) {
       teamfile::readKousei(r, line.split(QChar(',')));
     } else if (line.startsWith(QStringLiteral("区分="))) {
@@ -96,7 +101,8 @@ bool ReadTaikaiShogen(Model& model, const QString& fileName) {
     model.messages.warn(QStringLiteral("大会データファイルを読み込めません"), path);
     return false;
   }
-  if (reader->lines().isEmpty()) FatalDataFileMsg(model, QStringLiteral("大会参加者読み込み"), path);
+  if (reader->lines().isEmpty())
+    FatalDataFileMsg(model, QStringLiteral("大会参加者読み込み"), path);
   TaikaiDataFile file{path, std::move(*reader), {}, 0, {}};
 
   QString line = file.reader.readLine();

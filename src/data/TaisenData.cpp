@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "data/FatalRead.h"
 #include "data/Fields.h"
 #include "data/LeagueResults.h"
 #include "data/Model.h"
@@ -14,7 +15,6 @@
 #include "platform/Blanks.h"
 #include "platform/Messages.h"
 #include "platform/Numbers.h"
-#include "platform/ProgramEnd.h"
 #include "platform/TextFile.h"
 
 namespace qv {
@@ -36,10 +36,9 @@ void readHeader(Reader& r, const QString& line) {
 
   const int index = FindShumoku(r.model.taikai.Taikai, name);
   if (index < 0 || index >= static_cast<int>(r.model.taikai.Taikai.Shumoku.size())) {
-    const QString title = QStringLiteral("種目名称＝") + name;
-    const QString text = QStringLiteral("対戦結果の中に登録されていない種目名称が現れました");
-    r.model.messages.warn(title, text);
-    throw platform::ProgramEnd(title, text);
+    FatalDataFileMsg(r.model, QStringLiteral("種目名称＝") + name,
+                     QStringLiteral("対戦結果の中に登録されていない種目名称が現れました"), {},
+                     platform::MsgIcon::Exclamation);
   }
   r.shumoku = index;
   r.model.kekka.ShumokuIndex = index;
@@ -181,7 +180,7 @@ int countValue(const QString& value) {
 
 }  // namespace taisen
 
-QString ReadTaisenData(platform::TextFileReader& file, Model& model) {
+QString ReadTaisenData(Model& model, platform::TextFileReader& file) {
   taisen::Reader r(model, file);
   std::optional<QString> pending;  // the line a knock-out stage ended at
   for (;;) {

@@ -19,6 +19,6 @@ struct Model;
 // the file; in both cases the league progress of every event is counted first.
 // An event name that the data file does not define ends the program after a message;
 // every other faulty line is skipped.
-QString ReadTaisenData(platform::TextFileReader& file, Model& model);
+QString ReadTaisenData(Model& model, platform::TextFileReader& file);
 
 }  // namespace qv

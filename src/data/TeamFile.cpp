@@ -6,13 +6,13 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "data/FatalRead.h"
 #include "data/Model.h"
 #include "data/Taikai.h"
 #include "data/TeamFileReader.h"
 #include "data/TeamModel.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
-#include "platform/ProgramEnd.h"
 #include "platform/TextFile.h"
 
 namespace qv {
@@ -38,7 +38,9 @@ void readSection(Reader& r) {
       break;
     }
   }
-  if (found < 0) r.fatal(r.path, QStringLiteral("団体戦種目名が見つかりません ") + eventName);
+  if (found < 0)
+    FatalDataFileMsg(r.model, r.path, QStringLiteral("団体戦種目名が見つかりません ") + eventName,
+                     {}, teamfile::kFatalIcon);
   r.event = found;
   TeamShumokuRec& ev = r.currentEvent();
   ev.Ryakugou = r.line.section(QChar(','), 1, 1);
@@ -98,15 +100,6 @@ TeamSankashaRec* Reader::currentTeam() {
   return team < static_cast<int>(teams.size()) ? &teams[static_cast<std::size_t>(team)] : nullptr;
 }
 
-void Reader::fatal(const QString& title, const QString& text) const {
-  model.messages.warn(title, text);
-  throw platform::ProgramEnd(title, text);
-}
-
-void Reader::fatalLine(const QString& reason) const {
-  fatal(path, QStringLiteral("%1行目: %2\n%3").arg(lineNumber).arg(line, reason));
-}
-
 std::optional<int> wholeNumber(const QString& text) {
   const auto v = platform::numericValue(text);
   if (!v) return std::nullopt;
@@ -136,7 +129,8 @@ void readKubun(Reader& r, const QStringList& fields) {
   const auto maxCount = wholeNumber(fields.value(noMask ? 1 : 2));
   const auto slotCount = wholeNumber(fields.value(noMask ? 2 : 3));
   if (!maxCount || !slotCount || *maxCount < 0) {
-    r.fatalLine(QStringLiteral("区分の人数が正しくありません"));
+    FatalDataFileMsg(r.model, r.path, QStringLiteral("区分の人数が正しくありません"), r.place(),
+                     teamfile::kFatalIcon);
   }
   TeamKubunRec& kubun = ev.Kubun;
   kubun.Names.append(fields.value(0).mid(QStringLiteral("区分=").size()));
@@ -157,10 +151,13 @@ void readKubun(Reader& r, const QStringList& fields) {
   }
   AdjustTeamWaku(kubun);
   if (playing > 9920) {
-    r.fatal(QStringLiteral("種目＝%1　最大枠＝%2").arg(ev.Meishou).arg(playing),
-            QStringLiteral("団体戦の出場選手数が20人を超えているため処理できません"));
+    FatalDataFileMsg(r.model, QStringLiteral("種目＝%1　最大枠＝%2").arg(ev.Meishou).arg(playing),
+                     QStringLiteral("団体戦の出場選手数が20人を超えているため処理できません"), {},
+                     teamfile::kFatalIcon);
   }
-  if (all > kMaxKubunTotal) r.fatalLine(QStringLiteral("区分の最大人数の合計が大きすぎます"));
+  if (all > kMaxKubunTotal)
+    FatalDataFileMsg(r.model, r.path, QStringLiteral("区分の最大人数の合計が大きすぎます"),
+                     r.place(), teamfile::kFatalIcon);
   r.team = -1;
 }
 
@@ -212,7 +209,8 @@ void ReadTeamFile(Model& model) {
   if (!platform::fileExists(path)) return;
   teamfile::Reader r(model, path);
   const auto lines = platform::readTextLines(path);
-  if (!lines) r.fatal(path, QStringLiteral("読み込めません"));
+  if (!lines)
+    FatalDataFileMsg(r.model, path, QStringLiteral("読み込めません"), {}, teamfile::kFatalIcon);
   model.kekka.HozonJikoku.clear();
 
   const QString hozonKey = QStringLiteral("保存時刻=");
@@ -229,7 +227,8 @@ void ReadTeamFile(Model& model) {
     } else if (line.startsWith(hozonKey)) {
       model.kekka.HozonJikoku = line.mid(hozonKey.size());
     } else if (r.event < 0) {
-      r.fatal(path, QStringLiteral("団体戦種目名が記述されていません "));
+      FatalDataFileMsg(r.model, path, QStringLiteral("団体戦種目名が記述されていません "), {},
+                       teamfile::kFatalIcon);
     } else {
       teamfile::readSectionLine(r);
     }

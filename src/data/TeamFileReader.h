@@ -6,6 +6,8 @@
 
 #include <optional>
 
+#include "data/FatalRead.h"
+
 namespace qv {
 
 struct Model;
@@ -13,6 +15,9 @@ struct TeamShumokuRec;
 struct TeamSankashaRec;
 
 namespace teamfile {
+
+// The team file's fatal messages carry the exclamation icon.
+inline constexpr platform::MsgIcon kFatalIcon = platform::MsgIcon::Exclamation;
 
 class Reader {
  public:
@@ -33,10 +38,8 @@ class Reader {
   TeamShumokuRec& currentEvent();
   TeamSankashaRec* currentTeam();
 
-  // Shows the message with the exclamation icon, then ends the program.
-  [[noreturn]] void fatal(const QString& title, const QString& text) const;
-  // A line the suite never writes: names the file, the line number and the line.
-  [[noreturn]] void fatalLine(const QString& reason) const;
+  // The line being handled, for a fatal message whose title is the file.
+  ReadPlace place() const { return {QString(), lineNumber, line}; }
 };
 
 // Whole number of a field; empty when it is not numeric.

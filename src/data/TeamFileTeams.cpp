@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "data/Model.h"
+#include "data/FatalRead.h"
 #include "data/TeamFile.h"
 #include "data/TeamFileReader.h"
 #include "data/TeamModel.h"
@@ -16,7 +17,9 @@ namespace {
 
 TeamSankashaRec& requireTeam(Reader& r) {
   TeamSankashaRec* team = r.currentTeam();
-  if (!team) r.fatalLine(QStringLiteral("団体,の行より前にあります"));
+  if (!team)
+    FatalDataFileMsg(r.model, r.path, QStringLiteral("団体,の行より前にあります"), r.place(),
+                     teamfile::kFatalIcon);
   return *team;
 }
 
@@ -33,7 +36,9 @@ void readTeamLine(Reader& r, const QStringList& fields) {
       break;
     }
   }
-  if (found < 0) r.fatal(r.path, QStringLiteral("団体名が見つかりません ") + fields.value(1));
+  if (found < 0)
+    FatalDataFileMsg(r.model, r.path, QStringLiteral("団体名が見つかりません ") + fields.value(1),
+                     {}, teamfile::kFatalIcon);
   r.team = found;
   TeamSankashaRec& team = ev.Teams[static_cast<std::size_t>(found)];
   // The member lists are laid out to each division's cap; earlier members are dropped.
@@ -53,7 +58,9 @@ void readTeamLine(Reader& r, const QStringList& fields) {
 void readOrder(Reader& r, const QStringList& fields) {
   TeamSankashaRec& team = requireTeam(r);
   const auto orderNo = wholeNumber(fields.value(0).mid(QStringLiteral("オーダー=").size()));
-  if (!orderNo) r.fatalLine(QStringLiteral("オーダーの試合番号が数字ではありません"));
+  if (!orderNo)
+    FatalDataFileMsg(r.model, r.path, QStringLiteral("オーダーの試合番号が数字ではありません"),
+                     r.place(), teamfile::kFatalIcon);
   TeamOrderRec order;
   order.OrderNo = *orderNo;
   order.OrderText = fields.value(1);
@@ -83,7 +90,9 @@ void readMembers(Reader& r, const QStringList& fields) {
   TeamSankashaRec& team = requireTeam(r);
   const qsizetype d = ev.Kubun.Names.indexOf(fields[0]);
   if (d < 0 || d >= static_cast<qsizetype>(team.Members.size())) {
-    r.fatal(team.TeamName, QStringLiteral("メンバー枠区分名が見つかりません ") + fields[0]);
+    FatalDataFileMsg(r.model, team.TeamName,
+                     QStringLiteral("メンバー枠区分名が見つかりません ") + fields[0], {},
+                     teamfile::kFatalIcon);
   }
   r.division = static_cast<int>(d);
   TeamKubunMemberRec& m = team.Members[static_cast<std::size_t>(d)];
@@ -93,7 +102,9 @@ void readMembers(Reader& r, const QStringList& fields) {
   for (qsizetype i = 1; i < fields.size(); ++i) {
     if (!fields[i].trimmed().isEmpty()) ++team.MemberCount;
     if (m.Count >= cap) {
-      r.fatal(team.TeamName, fields[0] + QStringLiteral("の参加者数が枠を超えています"));
+      FatalDataFileMsg(r.model, team.TeamName,
+                       fields[0] + QStringLiteral("の参加者数が枠を超えています"), {},
+                       teamfile::kFatalIcon);
     }
     SplitTeamNameNo(fields[i], m.Names[m.Count], m.Fukas[m.Count]);
     ++m.Count;

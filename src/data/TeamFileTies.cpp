@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "data/Fields.h"
+#include "data/FatalRead.h"
 #include "data/Model.h"
 #include "data/TeamFileReader.h"
 #include "data/TeamModel.h"
@@ -54,7 +55,8 @@ void readBlock(Reader& r) {
 void readTaisen(Reader& r, const QStringList& fields) {
   TeamShumokuRec& ev = r.currentEvent();
   if (r.stage < 0 || r.stage >= static_cast<int>(ev.Blocks.size())) {
-    r.fatalLine(QStringLiteral("ブロック=の行より前にあります"));
+    FatalDataFileMsg(r.model, r.path, QStringLiteral("ブロック=の行より前にあります"), r.place(),
+                     teamfile::kFatalIcon);
   }
   TeamBlockRec& block = ev.Blocks[static_cast<std::size_t>(r.stage)];
   const QString matchText = fields[0].mid(QStringLiteral("対戦=").size());

@@ -24,7 +24,7 @@ void addEvents(Program& p, std::initializer_list<const char*> names) {
 // Reads the lines as a section that starts right after its marker; the returned line.
 QString readSection(Program& p, const QStringList& lines) {
   platform::TextFileReader file(lines);
-  return ReadInsatsuSeigyoData(file, p);
+  return ReadInsatsuSeigyoData(p, file);
 }
 
 std::set<int> switchesOn(const PageRec& page) {
@@ -54,7 +54,7 @@ TEST(ReadInsatsuSeigyoData, TwoPagesWithEveryPlacementKind) {
   auto file = platform::TextFileReader::open(tp.folder() + "t.kai");
   ASSERT_TRUE(file);
   ASSERT_EQ(file->readLine(), "【印刷制御データ】");
-  EXPECT_EQ(ReadInsatsuSeigyoData(*file, p), "【対戦データ】");
+  EXPECT_EQ(ReadInsatsuSeigyoData(p, *file), "【対戦データ】");
   EXPECT_EQ(file->readLine(), "リーグ=男子単");
 
   const InsatsuSeigyoRec& r = p.insatsu.InsatsuSeigyo;

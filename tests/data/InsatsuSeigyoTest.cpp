@@ -90,7 +90,7 @@ TEST(InsatsuSeigyo, TournamentOpenLeavesNoTraceOfThePreviousLayout) {
       "用紙=B4,257,364,5,5,5,5", "頁固定文字フォント=ＭＳ 明朝", "頁固定文字=0,1,2,3,前大会",
       "頁固定文字=1,4,5,6,&頁", "先頭頁頁番号=9", "[頁データ]", "頁固定印刷=1,1,1,1,1,1,1,1,1,1,1,1,1,1",
       "[領域データ]", "位置=1,2,3,4", "[配置データ]", "リーグ=男子単"});
-  ReadInsatsuSeigyoData(file, p);
+  ReadInsatsuSeigyoData(p, file);
   ASSERT_EQ(p.insatsu.InsatsuSeigyo.PageCount, 1);
   p.insatsu.CurrentPage = 1;
   p.insatsu.CurrentRyouiki = 0;

@@ -107,7 +107,7 @@ TEST_F(KekkaFileTest, TaikaiSectionStoresItsKeysAndReturnsTheLineThatEndedIt) {
   platform::TextFileReader file(QStringList{
       "会場=  中央体育館 ", "コート数=2.5", "審判用紙=A4", "リーグ審判=敗者", "トーナメント審判=次試合",
       "=先頭に等号", "等号なし", "会場 =キーに空白", "不明=値", "【対戦データ】", "会場=次の節"});
-  EXPECT_EQ(ReadKekkaTaikaiData(file, p), "【対戦データ】");
+  EXPECT_EQ(ReadKekkaTaikaiData(p, file), "【対戦データ】");
   EXPECT_EQ(file.lineNumber(), 10);
   EXPECT_EQ(p.taikai.Taikai.Kaijou, "中央体育館");
   EXPECT_EQ(p.kekka.CourtCount, 2);  // halves go to the even neighbour
@@ -117,13 +117,13 @@ TEST_F(KekkaFileTest, TaikaiSectionStoresItsKeysAndReturnsTheLineThatEndedIt) {
 
   // Any line beginning with "【" ends the section; the end of the file gives ".eof.".
   platform::TextFileReader other(QStringList{"コート数=三", "【謎の節", "x"});
-  EXPECT_EQ(ReadKekkaTaikaiData(other, p), "【謎の節");
+  EXPECT_EQ(ReadKekkaTaikaiData(p, other), "【謎の節");
   EXPECT_EQ(p.kekka.CourtCount, 0);
   platform::TextFileReader tail(QStringList{"コート数=3.5"});
-  EXPECT_EQ(ReadKekkaTaikaiData(tail, p), ".eof.");
+  EXPECT_EQ(ReadKekkaTaikaiData(p, tail), ".eof.");
   EXPECT_EQ(p.kekka.CourtCount, 4);
   platform::TextFileReader empty(QStringList{});
-  EXPECT_EQ(ReadKekkaTaikaiData(empty, p), ".eof.");
+  EXPECT_EQ(ReadKekkaTaikaiData(p, empty), ".eof.");
 }
 
 TEST_F(KekkaFileTest, LastLineOfTheFileIsNotDispatched) {

@@ -75,7 +75,7 @@ struct Fixture : test::TestProgram {
 
   QString read(const QStringList& lines) {
     platform::TextFileReader file(lines);
-    return ReadTaisenData(file, program);
+    return ReadTaisenData(program, file);
   }
 };
 
@@ -100,7 +100,7 @@ TEST(ReadTaisenData, ReturnsTheLineThatEndsTheSection) {
   for (const Case& c : cases) {
     Fixture f;
     platform::TextFileReader file(c.lines);
-    EXPECT_EQ(ReadTaisenData(file, f.program), c.returned) << c.lines.join('|').toStdString();
+    EXPECT_EQ(ReadTaisenData(f.program, file), c.returned) << c.lines.join('|').toStdString();
     EXPECT_EQ(file.lineNumber(), c.linesRead);
   }
   // Lines after ".eof." still belong to the section; key lines before the first header
