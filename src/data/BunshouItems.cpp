@@ -75,7 +75,7 @@ void ReadBunshouFile(Model& model, const QString& fileName) {
   b.BunshouFlags.clear();
   b.BunshouIds.clear();
   if (fileName.isEmpty()) return;
-  const QString path = model.programFolder + fileName;
+  const QString path = platform::joinPath(model.programFolder, fileName);
   if (!platform::fileExists(path)) return;
   const auto lines = platform::readTextLines(path);
   if (!lines) return;

@@ -5,6 +5,7 @@
 #include "data/Fields.h"
 #include "data/Model.h"
 #include "data/Taikai.h"
+#include "platform/Files.h"
 #include "platform/TextFile.h"
 
 namespace qv {
@@ -24,7 +25,7 @@ void ReadCyusenFile(Model& model) {
   state = CyusenState{};
   const TaikaiState& t = model.taikai;
   auto reader = platform::TextFileReader::open(
-      t.DataFolder + SideFileName(t.TaikaiFileName, QStringLiteral("csn")));
+      platform::joinPath(t.DataFolder, SideFileName(t.TaikaiFileName, QStringLiteral("csn"))));
   if (!reader) return;
 
   while (!reader->atEnd()) {

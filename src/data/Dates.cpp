@@ -26,8 +26,6 @@ bool hasDigit(const QString& s) {
                      [](QChar c) { return c >= QChar('0') && c <= QChar('9'); });
 }
 
-int wholeNumber(QStringView text) { return platform::roundHalfEven(platform::Val(text)); }
-
 // Cuts the leading number of rest at its first "." (else "/"); without either, the number
 // is the first fixedWidth characters. rest keeps what follows.
 int takeNumber(QString& rest, int fixedWidth) {
@@ -35,10 +33,10 @@ int takeNumber(QString& rest, int fixedWidth) {
   if (sep < 0) sep = rest.indexOf(QChar('/'));
   int n;
   if (sep >= 0) {
-    n = wholeNumber(QStringView(rest).left(sep));
+    n = platform::lenientWholeNumber(QStringView(rest).left(sep));
     rest = rest.mid(sep + 1);
   } else {
-    n = wholeNumber(QStringView(rest).left(fixedWidth));
+    n = platform::lenientWholeNumber(QStringView(rest).left(fixedWidth));
     rest = rest.mid(fixedWidth);
   }
   return n;
@@ -96,7 +94,7 @@ QString NormalizeKaisaibi(const QString& typed) {
     if (year < QStringLiteral("20"))
       year.prepend(QStringLiteral("20"));
     else
-      year = QStringLiteral("%1").arg(wholeNumber(year) + 1988, 4, 10, QChar('0'));
+      year = QStringLiteral("%1").arg(platform::lenientWholeNumber(year) + 1988, 4, 10, QChar('0'));
   }
   return year + QChar('.') + month + QChar('.') + day + range;
 }

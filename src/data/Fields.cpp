@@ -1,5 +1,6 @@
 #include "data/Fields.h"
 
+#include "data/ModelAccess.h"
 #include "data/TaikaiModel.h"
 #include "platform/Blanks.h"
 
@@ -42,7 +43,7 @@ QString PadFourCharName(const QString& text) {
 }
 
 int FindShumoku(const TaikaiRec& taikai, const QString& name) {
-  const int n = std::min<int>(taikai.ShumokuCount, static_cast<int>(taikai.Shumoku.size()));
+  const int n = eventCount(taikai);
   for (int i = 0; i < n; ++i)
     if (taikai.Shumoku[i].Name == name) return i;
   return -1;

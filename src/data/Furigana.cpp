@@ -14,7 +14,8 @@ namespace qv {
 namespace {
 
 QString kanaFilePath(const TaikaiState& taikai) {
-  return taikai.DataFolder + SideFileName(taikai.TaikaiFileName, QStringLiteral("kan"));
+  return platform::joinPath(taikai.DataFolder,
+                            SideFileName(taikai.TaikaiFileName, QStringLiteral("kan")));
 }
 
 // One name,reading row per line; a line without "," names nobody and is left out.

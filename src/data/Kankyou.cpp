@@ -18,9 +18,6 @@ namespace qv {
 
 namespace {
 
-
-int wholeNumber(const QString& text) { return platform::roundHalfEven(platform::Val(text)); }
-
 // Key before the first "=", value up to the second "="; no "=" at all: no value.
 struct KeyLine {
   QString key;
@@ -61,7 +58,8 @@ void setKankyouDefaults(Model& model) {
 // 3 to 18 ends the program.
 LeagueShiaiJunRec& leagueTableOf(Model& model, const KankyouFile& file,
                                  const QString& line, const QStringList& fields) {
-  LeagueShiaiJunRec* target = model.kankyou.LeagueShiaiJun(wholeNumber(fields.value(0)));
+  LeagueShiaiJunRec* target =
+      model.kankyou.LeagueShiaiJun(platform::lenientWholeNumber(fields.value(0)));
   if (!target) {
     FatalDataFileMsg(model, KankyouReadTitle(), QStringLiteral("リーグの参加者数は3から18までです"),
                      {file.path, file.reader.lineNumber(), line}, platform::MsgIcon::Information);
@@ -78,13 +76,13 @@ void readShiaiBangou(Model& model, const KankyouFile& file, const QString& line,
   LeagueShiaiJunRec* target = &leagueTableOf(model, file, line, fields);
   const int k = static_cast<int>(fields.size()) - 1;
   LeagueShiaiJunRec rec;
-  rec.LeagueSize = wholeNumber(fields.value(0));
+  rec.LeagueSize = platform::lenientWholeNumber(fields.value(0));
   rec.ShiaiCount = k;
   rec.Order.assign(static_cast<std::size_t>(k), 0);
   rec.OrderInv.assign(static_cast<std::size_t>(k), -1);
   rec.Shinpan.assign(static_cast<std::size_t>(2 * k), -1);
   for (int i = 0; i < k; ++i) {
-    const int code = wholeNumber(fields[i + 1]);
+    const int code = platform::lenientWholeNumber(fields[i + 1]);
     if (code < 1 || code > k || rec.OrderInv[static_cast<std::size_t>(code - 1)] != -1) {
       FatalDataFileMsg(model, KankyouReadTitle(),
                        QStringLiteral("試合番号は1から%1までを一つずつ並べて下さい").arg(k),
@@ -115,7 +113,7 @@ void readBlockShinpan(Model& model, const KankyouFile& file, const QString& line
         {file.path, file.reader.lineNumber(), line}, platform::MsgIcon::Information);
   }
   for (qsizetype i = 0; i < m; ++i) {
-    target->Shinpan[static_cast<std::size_t>(i)] = wholeNumber(fields[i + 1]);
+    target->Shinpan[static_cast<std::size_t>(i)] = platform::lenientWholeNumber(fields[i + 1]);
   }
 }
 
@@ -172,7 +170,7 @@ void readKeyLine(Model& model, KankyouFile& file, const QString& line) {
 }  // namespace
 
 void ReadKankyouTeigi(Model& model) {
-  const QString path = model.programFolder + QStringLiteral("Quorvane.cfg");
+  const QString path = platform::joinPath(model.programFolder, QStringLiteral("Quorvane.cfg"));
   if (!platform::fileExists(path)) {
     FatalDataFileMsg(model, QStringLiteral("Quorvaneシステム"),
                      QStringLiteral("環境定義ファイルが見つかりません"), {},

@@ -26,7 +26,7 @@ QString firstListValue(const QString& line) {
 
 void ReadUserDat(KankyouState& kankyou, const QString& programFolder) {
   kankyou.UserName.clear();
-  const QString path = programFolder + QStringLiteral("User.dat");
+  const QString path = platform::joinPath(programFolder, QStringLiteral("User.dat"));
   if (!platform::fileExists(path)) return;
   const auto lines = platform::readTextLines(path);
   if (!lines || lines->isEmpty()) return;
@@ -39,10 +39,10 @@ QString ChooseDataFolder(const QString& programFolder, const QDate& today) {
   // The fiscal year starts in April.
   const int year = today.month() < 4 ? today.year() - 1 : today.year();
   const QString yearFolder =
-      programFolder + QStringLiteral("%1Data").arg(year, 4, 10, QChar('0'));
+      platform::joinPath(programFolder, QStringLiteral("%1Data").arg(year, 4, 10, QChar('0')));
   if (platform::folderExists(yearFolder)) dataFolder = yearFolder + QChar('/');
 
-  const QString lastPath = programFolder + QStringLiteral("前回ファイル.cfg");
+  const QString lastPath = platform::joinPath(programFolder, QStringLiteral("前回ファイル.cfg"));
   if (platform::fileExists(lastPath)) {
     const auto lines = platform::readTextLines(lastPath);
     const QString remembered = lines && !lines->isEmpty() ? lines->first() : QString();

@@ -14,7 +14,7 @@ namespace {
 // pairing labelled 0 (or not numbered) is no match.
 int matchesToPlay(const LeagueBlockRec& blk) {
   int unplayable = 0;
-  const int matches = league::matchCount(blk);
+  const int matches = matchCount(blk);
   for (int t = 0; t < matches; ++t)
     if (ValOrDefault(blk.Taisen[static_cast<size_t>(t)].ShiaiBangouHyouji, 0) == 0) ++unplayable;
   const int each = platform::roundHalfEven(2.0 * unplayable / blk.SankashaSuu);
@@ -28,7 +28,7 @@ void fillQualifiers(ShumokuRec& ev, int blockIndex, const std::vector<int>& qual
   const int toPlay = matchesToPlay(blk);
   const int slotTotal = std::min({blk.SankashaSuu, static_cast<int>(blk.Sankasha.size()),
                               static_cast<int>(blk.SankashaIchi.size())});
-  const int entries = league::entryCount(ev);
+  const int entries = entryCount(ev);
   for (int q : qualifiers) {
     KesshouShinshutsuRec& k = ev.KesshouShinshutsu[static_cast<size_t>(q)];
     for (int m = 0; m < slotTotal; ++m) {
@@ -55,12 +55,12 @@ void fillQualifiers(ShumokuRec& ev, int blockIndex, const std::vector<int>& qual
 }  // namespace
 
 void CountLeagueProgress(Model& model, int shumokuIndex, int blockIndex) {
-  const int events = league::eventCount(model);
+  const int events = eventCount(model.taikai.Taikai);
   for (int e = 0; e < events; ++e) {
     if (shumokuIndex >= 0 && e != shumokuIndex) continue;
     ShumokuRec& ev = model.taikai.Taikai.Shumoku[static_cast<size_t>(e)];
     if (ev.TournamentCount <= 0) continue;
-    const int blocks = league::blockCount(ev.YosenLeague);
+    const int blocks = blockCount(ev.YosenLeague);
     // The qualifiers sorted by their block once, not scanned again for every block.
     std::vector<std::vector<int>> byBlock(static_cast<size_t>(blocks));
     const int qualifiers = std::max(

@@ -31,12 +31,12 @@ void ClearLeagueStandings(LeagueBlockRec& block) {
 }
 
 void MakeAllLeagueResults(Model& model) {
-  const int events = league::eventCount(model);
+  const int events = eventCount(model.taikai.Taikai);
   for (int e = 0; e < events; ++e) {
     const ShumokuRec& ev = model.taikai.Taikai.Shumoku[static_cast<size_t>(e)];
     if (ev.YosenLeagueAri <= 0) continue;
     const bool team = ev.Shubetsu == QStringLiteral("団体");
-    const int blocks = league::blockCount(ev.YosenLeague);
+    const int blocks = blockCount(ev.YosenLeague);
     for (int b = 0; b < blocks; ++b) {
       if (team)
         MakeTeamLeagueResults(model, e, b);

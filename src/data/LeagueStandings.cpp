@@ -77,9 +77,9 @@ void setLetter(LeagueJuniRec& j, int opponent, float own, float other) {
 }  // namespace
 
 void MakeLeagueResults(Model& model, int shumokuIndex, int blockIndex) {
-  ShumokuRec* ev = league::event(model, shumokuIndex);
+  ShumokuRec* ev = eventAt(model.taikai.Taikai, shumokuIndex);
   if (!ev || ev->YosenLeague.Blocks.empty()) return;
-  LeagueBlockRec* blk = league::block(*ev, blockIndex);
+  LeagueBlockRec* blk = blockAt(ev->YosenLeague, blockIndex);
   if (!blk || blk->Dummy) return;
   if (ev->Shubetsu == QStringLiteral("団体")) {
     MakeTeamLeagueResults(model, shumokuIndex, blockIndex);
@@ -90,7 +90,7 @@ void MakeLeagueResults(Model& model, int shumokuIndex, int blockIndex) {
   const LeagueRule rule = DecodeLeagueRule(blk->PointSuu);
   const QString x = QStringLiteral("X");
 
-  const int matches = league::matchCount(*blk);
+  const int matches = matchCount(*blk);
   for (int t = 0; t < matches; ++t) {
     const LeagueTaisenRec& m = blk->Taisen[static_cast<size_t>(t)];
     const int a = m.Taisen1;

@@ -17,7 +17,7 @@ struct SlotRef {
 void linkEvent(ShumokuRec& ev) {
   // Draw positions run over the blocks' slots in order; a map that starts empty keeps an
   // unmapped position from landing on the first block's first slot.
-  const int blocks = league::blockCount(ev.YosenLeague);
+  const int blocks = blockCount(ev.YosenLeague);
   // Positions past the last slot that has a record can link nothing, so the map stops
   // there whatever size the file announces.
   long long lastLinkable = 0;
@@ -42,7 +42,7 @@ void linkEvent(ShumokuRec& ev) {
     p += slotTotal;
   }
 
-  const int entries = league::entryCount(ev);
+  const int entries = entryCount(ev);
   for (int j = 0; j < entries; ++j) {
     const int d = ev.Sankasha[static_cast<size_t>(j)].Bangou;
     if (d < 0 || d >= ev.KumiawaseSuu || d >= mapSize) continue;
@@ -56,7 +56,7 @@ void linkEvent(ShumokuRec& ev) {
 }  // namespace
 
 void MakeLeagueTables(Model& model, int shumokuIndex) {
-  const int events = league::eventCount(model);
+  const int events = eventCount(model.taikai.Taikai);
   for (int e = 0; e < events; ++e) {
     if (shumokuIndex >= 0 && e != shumokuIndex) continue;
     ShumokuRec& ev = model.taikai.Taikai.Shumoku[static_cast<size_t>(e)];

@@ -3,6 +3,7 @@
 #include "data/Fields.h"
 #include "data/Model.h"
 #include "platform/Blanks.h"
+#include "platform/Files.h"
 #include "platform/TextFile.h"
 
 namespace qv {
@@ -24,7 +25,7 @@ void ReadNitteiFile(Model& model) {
   NitteiState& state = model.nittei;
   state = NitteiState{};
   const TaikaiState& t = model.taikai;
-  auto reader = platform::TextFileReader::open(t.DataFolder + t.NitteiFileName);
+  auto reader = platform::TextFileReader::open(platform::joinPath(t.DataFolder, t.NitteiFileName));
   if (!reader) return;
 
   while (!reader->atEnd()) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/Model.h"
+#include "data/ModelAccess.h"
 #include "data/SplitSankasha.h"
 
 namespace qv {
@@ -34,14 +35,12 @@ QString GetTashumokuMark(const Model& model, const QString& name,
   // entry and colour a team or organisation as a singles player.
   if (name.isEmpty()) return {};
   const TaikaiRec& taikai = model.taikai.Taikai;
-  const qsizetype eventCount =
-      std::min<qsizetype>(std::max(taikai.ShumokuCount, 0), qsizetype(taikai.Shumoku.size()));
-  for (qsizetype i = 0; i < eventCount; ++i) {
+  const int events = eventCount(taikai);
+  for (int i = 0; i < events; ++i) {
     if (i == model.printFilters.CurrentShumoku) continue;
     const ShumokuRec& ev = taikai.Shumoku[i];
-    const qsizetype entryCount =
-        std::min<qsizetype>(std::max(ev.SankashaCount, 0), qsizetype(ev.Sankasha.size()));
-    for (qsizetype k = 0; k < entryCount; ++k) {
+    const int entries = entryCount(ev);
+    for (int k = 0; k < entries; ++k) {
       const QString text = resolve ? resolve(ev.Sankasha[k].Name) : ev.Sankasha[k].Name;
       const SankashaPair p = SplitSankasha(model, text, QStringLiteral("並列"));
       if (p.name1 != name && p.name2 != name) continue;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "data/Model.h"
+#include "data/ModelAccess.h"
 #include "data/Tournament.h"
 #include "platform/Numbers.h"
 #include "platform/Width.h"
@@ -35,25 +36,11 @@ bool isReference(const QString& text) {
 }
 
 // A match or place number: the text must read whole as a whole number ("07" is 7).
-std::optional<int> wholeNumber(const QString& text) {
+// Unlike platform::strictWholeNumber, a fraction is no number here: "1.5位" names no place.
+std::optional<int> exactWholeNumber(const QString& text) {
   const auto v = platform::numericValue(text);
   if (!v || *v != std::floor(*v) || *v < INT_MIN || *v > INT_MAX) return std::nullopt;
   return static_cast<int>(*v);
-}
-
-int usableCount(int count, size_t size) {
-  return std::clamp(count, 0, static_cast<int>(std::min<size_t>(size, INT_MAX)));
-}
-
-const SankashaRec* entryAt(const ShumokuRec& e, long long index) {
-  if (index < 0 || index >= usableCount(e.SankashaCount, e.Sankasha.size())) return nullptr;
-  return &e.Sankasha[static_cast<size_t>(index)];
-}
-
-const KesshouShinshutsuRec* qualifierAt(const ShumokuRec& e, long long index) {
-  if (index < 0 || index >= usableCount(e.KesshouShinshutsuSuu, e.KesshouShinshutsu.size()))
-    return nullptr;
-  return &e.KesshouShinshutsu[static_cast<size_t>(index)];
 }
 
 // The event's knock-out when it has exactly one and it has a tree; a draw of fewer than two
@@ -77,13 +64,9 @@ class Resolver {
                   QString& subText);
 
  private:
-  const ShumokuRec* event(int index) const {
-    if (index < 0 || index >= usableCount(taikai_.ShumokuCount, taikai_.Shumoku.size()))
-      return nullptr;
-    return &taikai_.Shumoku[static_cast<size_t>(index)];
-  }
+  const ShumokuRec* event(int index) const { return eventAt(taikai_, index); }
   int firstEvent(const QString& ryakugou) const {
-    const int n = usableCount(taikai_.ShumokuCount, taikai_.Shumoku.size());
+    const int n = eventCount(taikai_);
     for (int i = 0; i < n; ++i)
       if (taikai_.Shumoku[static_cast<size_t>(i)].Ryakugou == ryakugou) return i;
     return -1;
@@ -129,12 +112,12 @@ QString Resolver::resolveReference(const QString& text, const QString& abbr,
   if (e < 0 || position.isEmpty()) return text;
   const QChar last = position.back().toUpper();
   if (last == QChar('W') || last == QChar('L')) {
-    const auto n = wholeNumber(position.chopped(1));
+    const auto n = exactWholeNumber(position.chopped(1));
     if (!n) return text;
     const QString r = shouhai(text, e, *n, last, subText);
     return r == text ? text : resolveFound(r, subText);
   }
-  const auto n = wholeNumber(position);
+  const auto n = exactWholeNumber(position);
   if (!n || *n < 1 || *n > kJuniSlotCount) return text;
   JuniEntries entries;
   JuniNames names;
@@ -150,17 +133,17 @@ QString Resolver::resolveLeague(const QString& text, const QString& abbr,
   const int rank = platform::roundHalfEven(platform::Val(position.mid(dash + 1)));
   // Places count from 1; a rank without a number must not pick a member that has no place.
   if (rank < 1) return text;
-  const int eventCount = usableCount(taikai_.ShumokuCount, taikai_.Shumoku.size());
-  for (int i = 0; i < eventCount; ++i) {
+  const int events = eventCount(taikai_);
+  for (int i = 0; i < events; ++i) {
     const ShumokuRec& e = taikai_.Shumoku[static_cast<size_t>(i)];
     if (e.Ryakugou != abbr || e.YosenLeagueAri <= 0) continue;
     const LeagueStageRec& league = e.YosenLeague;
-    const int blockCount = usableCount(league.BlockCount, league.Blocks.size());
-    for (int b = 0; b < blockCount; ++b) {
+    const int blocks = blockCount(league);
+    for (int b = 0; b < blocks; ++b) {
       const LeagueBlockRec& block = league.Blocks[static_cast<size_t>(b)];
       if (block.Name != blockName) continue;
-      const int members = usableCount(usableCount(block.SankashaSuu, block.Sankasha.size()),
-                                      block.SankashaIchi.size());
+      const int members =
+          usableCount(usableCount(block.SankashaSuu, block.Sankasha), block.SankashaIchi);
       for (int m = 0; m < members; ++m) {
         if (block.SankashaIchi[static_cast<size_t>(m)] != rank) continue;
         // A slot without an entry designates nobody; a later member may.
@@ -182,7 +165,7 @@ QString Resolver::shouhai(const QString& text, int shumokuIndex, int matchNumber
   const TournamentRec* t = e ? onlyTournament(*e) : nullptr;
   long long r = -1;
   if (t) {
-    const int nodeCount = usableCount(t->TaisenCount, t->Taisens.size());
+    const int nodeCount = usableCount(t->TaisenCount, t->Taisens);
     for (int k = 0; k < nodeCount; ++k) {
       const TaisenRec& node = t->Taisens[static_cast<size_t>(k)];
       const QString& label = node.ShiaiBangouHyouji.isEmpty() ? node.ShiaiBangou
@@ -318,7 +301,7 @@ void Resolver::juni(int shumokuIndex, int count, JuniEntries& entries, JuniNames
       if (!q->SankashaText.isEmpty())
         names[slot] += QStringLiteral("[") + q->SankashaText + QStringLiteral("]");
       const QString resolved = resolve(q->Hyouji, scratch);
-      const int n = usableCount(e->SankashaCount, e->Sankasha.size());
+      const int n = entryCount(*e);
       for (int k = 0; k < n; ++k) {
         if (e->Sankasha[static_cast<size_t>(k)].Name == resolved) {
           entries[slot] = k;

@@ -3,6 +3,7 @@
 #include "data/Fields.h"
 #include "data/Model.h"
 #include "data/Spreadsheet.h"
+#include "platform/Files.h"
 #include "platform/Width.h"
 
 namespace qv {
@@ -30,7 +31,7 @@ QString NormalizeJishoKey(const QString& text) {
 void ReadSenshuJisho(Model& model) {
   SenshuJishoState& jisho = model.senshuJisho;
   if (jisho.SenshuJishoCount >= 1) return;
-  DebugTrace(model.taikai.DataFolder + QStringLiteral("選手名辞書.xls"));
+  DebugTrace(platform::joinPath(model.taikai.DataFolder, QStringLiteral("選手名辞書.xls")));
   jisho = SenshuJishoState{};
 
   Spreadsheet& sheet = *model.spreadsheet;

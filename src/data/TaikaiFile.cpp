@@ -10,6 +10,7 @@
 #include "data/Taikai.h"
 #include "data/TaikaiData.h"
 #include "data/TeamFile.h"
+#include "platform/Files.h"
 #include "platform/Messages.h"
 
 namespace qv {
@@ -89,7 +90,7 @@ int ReadTaikaiSections(Model& model, TaikaiDataFile& file) {
 bool ReadTaikaiFile(Model& model, const QString& fileName) {
   if (fileName.trimmed().isEmpty()) return false;
   TaikaiState& t = model.taikai;
-  const QString path = t.DataFolder + fileName;
+  const QString path = platform::joinPath(t.DataFolder, fileName);
   auto reader = platform::TextFileReader::open(path);
   if (!reader) {
     // The tournament open so far stays as it was.

@@ -105,9 +105,10 @@ bool WriteTaikaiFile(Model& model, const QString& fileName, const TaikaiKeptLine
                      bool keepEarlierBackup) {
   TaikaiState& t = model.taikai;
   if (!t.RewriteNeeded) return false;
-  const QString path = t.DataFolder + fileName;
+  const QString path = platform::joinPath(t.DataFolder, fileName);
   if (!keepEarlierBackup && platform::fileExists(path)) {
-    const QString backup = t.DataFolder + SideFileName(fileName, QStringLiteral("bak"));
+    const QString backup =
+        platform::joinPath(t.DataFolder, SideFileName(fileName, QStringLiteral("bak")));
     if (!platform::copyFile(path, backup)) {
       model.messages.warn(QStringLiteral("バックアップファイルを作成できません"),
                             backup + QStringLiteral("\n") + path);

@@ -10,6 +10,7 @@
 #include "data/TeamFileReader.h"
 #include "platform/Files.h"
 #include "platform/Messages.h"
+#include "platform/Numbers.h"
 #include "platform/TextFile.h"
 
 namespace qv {
@@ -44,7 +45,7 @@ void readDanSection(teamfile::Reader& r) {
 void readDanKubun(teamfile::Reader& r, const QStringList& fields) {
   std::vector<int> asRead = r.currentEvent().Kubun.SlotCount;
   teamfile::readKubun(r, fields);
-  const auto slot = teamfile::wholeNumber(fields.value(fields.size() == 3 ? 2 : 3));
+  const auto slot = platform::strictWholeNumber(fields.value(fields.size() == 3 ? 2 : 3));
   asRead.push_back(slot.value_or(0));
   r.currentEvent().Kubun.SlotCount = std::move(asRead);
 }
@@ -52,8 +53,8 @@ void readDanKubun(teamfile::Reader& r, const QStringList& fields) {
 }  // namespace
 
 void ReadDanFile(Model& model) {
-  const QString path = model.taikai.DataFolder +
-                       SideFileName(model.taikai.TaikaiFileName, QStringLiteral("dan"));
+  const QString path = platform::joinPath(
+      model.taikai.DataFolder, SideFileName(model.taikai.TaikaiFileName, QStringLiteral("dan")));
   if (!platform::fileExists(path)) return;
   teamfile::Reader r(model, path);
   const auto lines = platform::readTextLines(path);
@@ -95,7 +96,7 @@ bool ReadTaikaiShogen(Model& model, const QString& fileName) {
   TaikaiState& t = model.taikai;
   t.TaikaiFileName = fileName;
 
-  const QString path = t.DataFolder + fileName;
+  const QString path = platform::joinPath(t.DataFolder, fileName);
   auto reader = platform::TextFileReader::open(path);
   if (!reader) {
     model.messages.warn(QStringLiteral("大会データファイルを読み込めません"), path);

@@ -22,7 +22,7 @@ inline constexpr int kMaxCount = 1 << 16;
 
 class Reader {
  public:
-  Reader(Model& target, platform::TextFileReader& file) : model(target), file(file) {}
+  Reader(Model& target, platform::TextFileReader& source) : model(target), file(source) {}
 
   Model& model;
   platform::TextFileReader& file;

@@ -24,7 +24,8 @@ namespace {
 constexpr std::int64_t kMaxKubunTotal = 9920;
 
 QString teamFilePath(const TaikaiState& taikai) {
-  return taikai.DataFolder + SideFileName(taikai.TaikaiFileName, QStringLiteral("dan"));
+  return platform::joinPath(taikai.DataFolder,
+                            SideFileName(taikai.TaikaiFileName, QStringLiteral("dan")));
 }
 
 void readSection(Reader& r) {
@@ -100,12 +101,6 @@ TeamSankashaRec* Reader::currentTeam() {
   return team < static_cast<int>(teams.size()) ? &teams[static_cast<std::size_t>(team)] : nullptr;
 }
 
-std::optional<int> wholeNumber(const QString& text) {
-  const auto v = platform::numericValue(text);
-  if (!v) return std::nullopt;
-  return platform::roundHalfEven(*v);
-}
-
 // 構成種目=<name>,<label>,<text3>,<kind>,<rule>
 void readKousei(Reader& r, const QStringList& fields) {
   TeamShumokuRec& ev = r.currentEvent();
@@ -126,8 +121,8 @@ void readKubun(Reader& r, const QStringList& fields) {
   TeamShumokuRec& ev = r.currentEvent();
   const bool noMask = fields.size() == 3;
   const QString mask = noMask ? QString(ev.KouseiCount, QChar('1')) : fields.value(1);
-  const auto maxCount = wholeNumber(fields.value(noMask ? 1 : 2));
-  const auto slotCount = wholeNumber(fields.value(noMask ? 2 : 3));
+  const auto maxCount = platform::strictWholeNumber(fields.value(noMask ? 1 : 2));
+  const auto slotCount = platform::strictWholeNumber(fields.value(noMask ? 2 : 3));
   if (!maxCount || !slotCount || *maxCount < 0) {
     FatalDataFileMsg(r.model, r.path, QStringLiteral("区分の人数が正しくありません"), r.place(),
                      teamfile::kFatalIcon);

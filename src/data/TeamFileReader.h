@@ -21,7 +21,7 @@ inline constexpr platform::MsgIcon kFatalIcon = platform::MsgIcon::Exclamation;
 
 class Reader {
  public:
-  Reader(Model& target, QString path) : model(target), path(std::move(path)) {}
+  Reader(Model& target, QString filePath) : model(target), path(std::move(filePath)) {}
 
   Model& model;
   const QString path;       // the team file, the title of its messages
@@ -41,9 +41,6 @@ class Reader {
   // The line being handled, for a fatal message whose title is the file.
   ReadPlace place() const { return {QString(), lineNumber, line}; }
 };
-
-// Whole number of a field; empty when it is not numeric.
-std::optional<int> wholeNumber(const QString& text);
 
 // Line forms inside a section; fields are the line cut at every ",".
 void readKousei(Reader& r, const QStringList& fields);

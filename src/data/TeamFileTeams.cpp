@@ -3,11 +3,12 @@
 
 #include <algorithm>
 
-#include "data/Model.h"
 #include "data/FatalRead.h"
+#include "data/Model.h"
 #include "data/TeamFile.h"
 #include "data/TeamFileReader.h"
 #include "data/TeamModel.h"
+#include "platform/Numbers.h"
 #include "platform/Width.h"
 
 namespace qv {
@@ -57,7 +58,8 @@ void readTeamLine(Reader& r, const QStringList& fields) {
 // オーダー=<match no>,<text>,<player row 0>,...
 void readOrder(Reader& r, const QStringList& fields) {
   TeamSankashaRec& team = requireTeam(r);
-  const auto orderNo = wholeNumber(fields.value(0).mid(QStringLiteral("オーダー=").size()));
+  const auto orderNo =
+      platform::strictWholeNumber(fields.value(0).mid(QStringLiteral("オーダー=").size()));
   if (!orderNo)
     FatalDataFileMsg(r.model, r.path, QStringLiteral("オーダーの試合番号が数字ではありません"),
                      r.place(), teamfile::kFatalIcon);

@@ -2,11 +2,12 @@
 
 #include <cstdlib>
 
-#include "data/Fields.h"
 #include "data/FatalRead.h"
+#include "data/Fields.h"
 #include "data/Model.h"
 #include "data/TeamFileReader.h"
 #include "data/TeamModel.h"
+#include "platform/Numbers.h"
 
 namespace qv {
 namespace teamfile {
@@ -61,11 +62,11 @@ void readTaisen(Reader& r, const QStringList& fields) {
   TeamBlockRec& block = ev.Blocks[static_cast<std::size_t>(r.stage)];
   const QString matchText = fields[0].mid(QStringLiteral("対戦=").size());
 
-  const auto matchNo = wholeNumber(matchText);
-  const auto teamA = wholeNumber(fields.value(1));
-  const auto orderA = wholeNumber(fields.value(2));
-  const auto teamB = wholeNumber(fields.value(3));
-  const auto orderB = wholeNumber(fields.value(4));
+  const auto matchNo = platform::strictWholeNumber(matchText);
+  const auto teamA = platform::strictWholeNumber(fields.value(1));
+  const auto orderA = platform::strictWholeNumber(fields.value(2));
+  const auto teamB = platform::strictWholeNumber(fields.value(3));
+  const auto orderB = platform::strictWholeNumber(fields.value(4));
   QString fault;
   if (!matchNo || !teamA || !orderA || !teamB || !orderB) {
     fault = QStringLiteral("番号が数字ではありません");
@@ -109,7 +110,7 @@ void readTaisen(Reader& r, const QStringList& fields) {
     if (next >= fields.size()) break;
     s.ExtraText2 = fields[next++];
     if (next >= fields.size()) break;
-    if (const auto v = wholeNumber(fields[next++])) s.ExtraValue = *v;
+    if (const auto v = platform::strictWholeNumber(fields[next++])) s.ExtraValue = *v;
   }
   block.Taisens.push_back(std::move(tie));
   block.TaisenCount = static_cast<int>(block.Taisens.size());

@@ -2,6 +2,7 @@
 #include "data/LeagueResults.h"
 #include "data/LeagueSlots.h"
 #include "data/Model.h"
+#include "data/ModelAccess.h"
 #include "platform/Numbers.h"
 #include "platform/Width.h"
 
@@ -56,27 +57,24 @@ int addRounded(int total, const QString& text) {
 
 // Team event paired with the event, or null when it has none.
 const TeamShumokuRec* pairedTeamEvent(const Model& model, const ShumokuRec& ev) {
-  const auto& list = model.team.TeamShumokus;
-  const int n = std::min<int>(model.team.TeamShumokuCount, static_cast<int>(list.size()));
-  if (ev.TeamShumokuIndex < 0 || ev.TeamShumokuIndex >= n) return nullptr;
-  return &list[static_cast<size_t>(ev.TeamShumokuIndex)];
+  return teamEventAt(model.team, ev.TeamShumokuIndex);
 }
 
 }  // namespace
 
 void MakeTeamLeagueResults(Model& model, int shumokuIndex, int blockIndex) {
-  ShumokuRec* ev = league::event(model, shumokuIndex);
+  ShumokuRec* ev = eventAt(model.taikai.Taikai, shumokuIndex);
   if (!ev) return;
-  LeagueBlockRec* blk = league::block(*ev, blockIndex);
+  LeagueBlockRec* blk = blockAt(ev->YosenLeague, blockIndex);
   if (!blk) return;
   ClearLeagueStandings(*blk);
 
   const TeamShumokuRec* team = pairedTeamEvent(model, *ev);
   if (!team) return;
-  if (blockIndex >= std::min<int>(team->BlockCount, static_cast<int>(team->Blocks.size()))) return;
-  const TeamBlockRec& stage = team->Blocks[static_cast<size_t>(blockIndex)];
-  const int k =
-      std::max(0, std::min<int>(team->KouseiCount, static_cast<int>(team->Kousei.size())));
+  const TeamBlockRec* teamBlock = teamBlockAt(*team, blockIndex);
+  if (!teamBlock) return;
+  const TeamBlockRec& stage = *teamBlock;
+  const int k = kouseiCount(*team);
 
   // A forfeited tie gives the winner every sub-match, the games to win each, and one
   // game's points per sub-match.
@@ -89,9 +87,8 @@ void MakeTeamLeagueResults(Model& model, int shumokuIndex, int blockIndex) {
   }
 
   const int slotTotal = league::slotCount(*blk);
-  const int matches = league::matchCount(*blk);
-  const int ties =
-      std::max(0, std::min<int>(stage.TaisenCount, static_cast<int>(stage.Taisens.size())));
+  const int matches = matchCount(*blk);
+  const int ties = tieCount(stage);
   const QString x = QStringLiteral("X");
   for (int j = 0; j < ties; ++j) {
     const TeamTaisenRec& tie = stage.Taisens[static_cast<size_t>(j)];

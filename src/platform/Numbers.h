@@ -23,6 +23,18 @@ inline bool isNumericText(QStringView text) { return numericValue(text).has_valu
 // clamped to the 32-bit range.
 int32_t roundHalfEven(double value);
 
+// Lenient whole number: the leading number (Val) rounded half to even; 0 when the text
+// begins with no number ("12組" -> 12, "x" -> 0).
+inline int32_t lenientWholeNumber(QStringView text) { return roundHalfEven(Val(text)); }
+
+// Strict whole number: the whole text must be a number (numericValue), which is then
+// rounded half to even; nothing otherwise ("12組" -> nothing, "2.5" -> 2).
+inline std::optional<int32_t> strictWholeNumber(QStringView text) {
+  const auto v = numericValue(text);
+  if (!v) return std::nullopt;
+  return roundHalfEven(*v);
+}
+
 // Shortest decimal text of a number: "3", "-1", "1.5".
 QString shortestNumberText(double value);
 

@@ -12,8 +12,6 @@ namespace qv {
 
 namespace {
 
-int wholeNumber(const QString& field) { return platform::roundHalfEven(platform::Val(field)); }
-
 }  // namespace
 
 void PrintDevice::ReadGaijiFile(const QString& path) {
@@ -24,7 +22,7 @@ void PrintDevice::ReadGaijiFile(const QString& path) {
   for (const QString& line : *lines) {
     const QStringList f = platform::splitCommaParts(line);
     if (f.size() < 2) continue;
-    const int n = wholeNumber(f[1]);
+    const int n = platform::lenientWholeNumber(f[1]);
     // A line that does not hold all of its pieces cannot be read into an entry.
     if (n < 0 || f.size() < 2 + 5 * static_cast<qsizetype>(n)) continue;
     GaijiRec rec;
@@ -33,10 +31,10 @@ void PrintDevice::ReadGaijiFile(const QString& path) {
     rec.Parts.resize(n);
     for (int k = 0; k < n; ++k) {
       GaijiPart& part = rec.Parts[k];
-      part.OffsetX = wholeNumber(f[2 + 5 * k]);
-      part.OffsetY = wholeNumber(f[3 + 5 * k]);
-      part.Width = wholeNumber(f[4 + 5 * k]);
-      part.Height = wholeNumber(f[5 + 5 * k]);
+      part.OffsetX = platform::lenientWholeNumber(f[2 + 5 * k]);
+      part.OffsetY = platform::lenientWholeNumber(f[3 + 5 * k]);
+      part.Width = platform::lenientWholeNumber(f[4 + 5 * k]);
+      part.Height = platform::lenientWholeNumber(f[5 + 5 * k]);
       part.Text = f[6 + 5 * k];
     }
     Gaiji.push_back(std::move(rec));

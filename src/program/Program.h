@@ -17,7 +17,7 @@ struct Program : Model {
   Program(platform::MessageSink& messageSink, const platform::Clock& clockSource,
           QString programFolderPath)
       : Model(messageSink, clockSource, std::move(programFolderPath)) {
-    getPrinterFonts = [](BunshouState& bunshou) { GetPrinterFonts(bunshou); };
+    getPrinterFonts = [](BunshouState& fonts) { GetPrinterFonts(fonts); };
   }
 
   PrintDevice device;  // the one print device

@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(SampleFiles, DamagedSampleFile,
                          ::testing::Values("青葉市民大会.tai", "青葉市民大会.dan", "青葉市民大会.kan",
                                            "青葉市民大会.kai", "青葉市民大会日程.csv",
                                            "青葉市民大会.csn"),
-                         [](const auto& info) { return "File" + std::to_string(info.index); });
+                         [](const auto& param) { return "File" + std::to_string(param.index); });
 
 }  // namespace
 }  // namespace qv::test
