@@ -1,6 +1,7 @@
 #include "platform/FaceSubstitution.h"
 
 #include <QFont>
+#include <QFontInfo>
 #include <QStringList>
 
 namespace platform {
@@ -17,6 +18,18 @@ void installFaceSubstitutions() {
     QFont::insertSubstitutions(QString::fromUtf16(face), {QStringLiteral("IPAMincho")});
   for (const char16_t* face : kGothic)
     QFont::insertSubstitutions(QString::fromUtf16(face), {QStringLiteral("IPAGothic")});
+}
+
+QString printFamily(const QString& face) {
+  if (!face.isEmpty()) {
+    const QString resolved = QFontInfo(QFont(face)).family();
+    if (resolved.compare(face, Qt::CaseInsensitive) == 0) return face;
+    for (const QString& substitute : QFont::substitutes(face))
+      if (resolved.compare(substitute, Qt::CaseInsensitive) == 0) return face;
+  }
+  const bool mincho = face.contains(QStringLiteral("明朝")) ||
+                      face.contains(QStringLiteral("Mincho"), Qt::CaseInsensitive);
+  return mincho ? QStringLiteral("IPAMincho") : QStringLiteral("IPAGothic");
 }
 
 }  // namespace platform
