@@ -2,6 +2,7 @@
 // The data name the Windows Japanese faces; here they print in the IPA faces.
 
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -9,6 +10,10 @@ namespace platform {
 // corresponding Gothic names to IPAGothic for every QFont made afterwards. Safe to call
 // more than once. Needs the application's font database (a QGuiApplication).
 void installFaceSubstitutions();
+
+// The Windows faces under their Japanese names that print in the IPA faces here:
+// "ＭＳ 明朝", "ＭＳ Ｐ明朝", "ＭＳ ゴシック", "ＭＳ Ｐゴシック".
+QStringList substitutedJapaneseFaces();
 
 // The family a face named by the data prints in: the face itself when the system has it
 // (or one of its substitutes), otherwise IPAMincho for a Mincho face (明朝, Mincho in its
