@@ -1,7 +1,8 @@
 // Prints a specimen page of the print device to a PDF file, to look at:
 //   print_specimen out.pdf
 // Texts fitted in boxes by each rule (the boxes drawn in grey), right-aligned and centred
-// texts, an external character, weights and colours, lines, boxes and a picture.
+// texts, an external character, weights and colours, lines, boxes, a picture, and page
+// phrase texts in the faces the data names that this machine lacks.
 
 #include <QGuiApplication>
 #include <QImage>
@@ -139,6 +140,23 @@ int main(int argc, char** argv) {
   d.OutputImage(120, y, 40, 40, picture, -1);
   d.OutputImage(165, y, 0, 15, picture, -1);  // 15 mm high, width from the picture
   d.OutputImage(165, y + 20, 30, 30, folder.filePath(QStringLiteral("missing.png")), -1);
+
+  // Faces the data names for page phrases that this machine lacks, with the half-width
+  // cells ticked in grey: every letter and digit must sit inside its cell.
+  y += 45;
+  for (const char16_t* face : {u"メイリオ", u"Arial", u"ＭＳ UI Gothic", u"HGP創英角ﾎﾟｯﾌﾟ体"}) {
+    const QString text = QStringLiteral("WAM 21-19 第１回");
+    grey(d);
+    d.SetDrawWidth(0.1);
+    for (int cell = 0; cell <= qv::PrintDevice::LenAnsi(text); ++cell)
+      d.OutputLine(20 + cell * 2.5, y, 20 + cell * 2.5, y + 5);
+    black(d);
+    d.SetFontName(QString::fromUtf16(face));
+    d.PrintStr(20, y, 5, 5, 5, 0, text);
+    d.SetFontName(QStringLiteral("ＭＳ 明朝"));
+    d.PrintStr(120, y + 2.5, 2.5, 2.5, 2.5, 0, QString::fromUtf16(face));
+    y += 8;
+  }
 
   d.ClosePrint();
   return 0;

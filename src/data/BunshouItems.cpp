@@ -65,6 +65,15 @@ void InitBunshouItems(Model& model) {
   InitBunshouItems(model.bunshou, model.kankyou.InsatsuFont);
 }
 
+const QStringList& PrinterFontNames(Model& model) {
+  BunshouState& b = model.bunshou;
+  if (b.FontNamesStale && model.getPrinterFonts) {
+    model.getPrinterFonts(b);
+    b.FontNamesStale = false;
+  }
+  return b.FontNames;
+}
+
 void ReadBunshouFile(Model& model, const QString& fileName) {
   BunshouState& b = model.bunshou;
   b.LoadedBunshouFile = fileName;

@@ -46,12 +46,17 @@ struct BunshouState {
   QString SelBunshouText;
   QString SelBunshouFont;
 
-  // Japanese printer fonts in the printer's order.
+  // Japanese faces a user can choose for page texts. Looked up on first need (it costs
+  // the font system's start-up): read it through PrinterFontNames.
   QStringList FontNames;
+  bool FontNamesStale = true;  // FontNames is looked up again when next needed
 
   int BunshouCount() const { return static_cast<int>(BunshouNames.size()); }
   int FontCount() const { return static_cast<int>(FontNames.size()); }
 };
+
+// The font list, looked up through model.getPrinterFonts when it is stale.
+const QStringList& PrinterFontNames(Model& model);
 
 // Default page phrase fields, unless fields are set already (BunshouItemCount > 0).
 void InitBunshouItems(BunshouState& bunshou, const QString& insatsuFont);

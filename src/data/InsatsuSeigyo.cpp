@@ -32,7 +32,9 @@ void InitInsatsuSeigyo(Model& model) {
   rec.Pages.assign(1, PageRec{});
   state.CurrentPage = 0;
   state.CurrentRyouiki = -1;
-  if (model.getPrinterFonts) model.getPrinterFonts(model.bunshou);
+  // The font list is looked up again when a window or print next needs it, not here:
+  // the lookup starts the font system, which an open does not need.
+  model.bunshou.FontNamesStale = true;
 }
 
 void ResetInsatsuSeigyoForTournament(Model& model) {

@@ -56,8 +56,9 @@ struct Model {
   SenshuJishoState senshuJisho;    // player-name dictionary
   std::unique_ptr<Spreadsheet> spreadsheet = std::make_unique<NullSpreadsheet>();
   UserErrorPrompt* userErrorPrompt = nullptr;  // the data-change warning; not owned
-  // Refills bunshou.FontNames from the printer's fonts. The font list comes from the
-  // print side, which sets this; left empty, the list stays as it is.
+  // Refills bunshou.FontNames from the printer's fonts, called by PrinterFontNames when
+  // the list is stale. The font list comes from the print side, which sets this; left
+  // empty, the list stays as it is.
   std::function<void(BunshouState&)> getPrinterFonts;
 };
 

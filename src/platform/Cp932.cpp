@@ -6,6 +6,7 @@
 #include <cstring>
 #include <stdexcept>
 #include <unordered_map>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -53,6 +54,18 @@ struct Cp932Tables {
     }
     for (int b = 1; b < 256; ++b)
       if (single[b]) encode[single[b]] = static_cast<uint16_t>(b);  // single byte beats double
+    // Text typed on Linux spells these signs with code points that CP932 decodes to their
+    // full-width forms; Windows writes them to the same codes (its best fit), so must we.
+    static constexpr std::pair<char16_t, uint16_t> kBestFit[] = {
+        {u'\u301C', 0x8160},  // 〜 wave dash
+        {u'\u2212', 0x817C},  // − minus sign
+        {u'\u2014', 0x815C},  // — em dash
+        {u'\u2016', 0x8161},  // ‖ double vertical line
+        {u'\u00A2', 0x8191},  // ¢
+        {u'\u00A3', 0x8192},  // £
+        {u'\u00AC', 0x81CA},  // ¬
+    };
+    for (const auto& [u, code] : kBestFit) encode.try_emplace(u, code);
     iconv_close(cd);
   }
 };

@@ -13,7 +13,9 @@ namespace platform {
 // bad byte, so a damaged file still reads to its end.
 QString decodeCp932(QByteArrayView bytes);
 
-// Encodes to CP932. A character that CP932 cannot hold becomes "?".
+// Encodes to CP932. The signs 〜 − — ‖ ¢ £ ¬ (U+301C, U+2212, U+2014, U+2016, U+00A2,
+// U+00A3, U+00AC) take the codes of their full-width forms, as Windows writes them; any
+// other character that CP932 cannot hold becomes "?".
 QByteArray encodeCp932(QStringView text);
 
 // Byte length of the text in CP932: 2 for a full-width character, 1 for a half-width one.

@@ -60,12 +60,18 @@ void QtPrintSurface::setTextColor(qv::RgbColor color) { textColor_ = toQColor(co
 
 void QtPrintSurface::setLineWidth(int pixels) { lineWidth_ = pixels; }
 
+const QString& QtPrintSurface::familyFor(const QString& face) {
+  if (auto it = families_.constFind(face); it != families_.constEnd()) return *it;
+  if (families_.size() >= kMaxCachedFonts) families_.clear();
+  return *families_.insert(face, printFamily(face));
+}
+
 const QtPrintSurface::FontEntry& QtPrintSurface::fontFor(const qv::PrintFont& font) {
   const FontKey key{font.face, font.heightPx, font.weight};
   if (auto it = fonts_.constFind(key); it != fonts_.constEnd()) return *it;
   if (fonts_.size() >= kMaxCachedFonts) fonts_.clear();
   FontEntry e;
-  e.font = QFont(font.face);
+  e.font = QFont(familyFor(font.face));
   e.font.setPixelSize(std::max(1, font.heightPx));
   e.font.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
   e.font.setKerning(false);

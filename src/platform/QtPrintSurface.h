@@ -54,6 +54,8 @@ class QtPrintSurface : public qv::PrintSurface {
     QRawFont raw;
     qreal ascent = 0;
   };
+  // The family a face of the data prints in (printFamily), looked up once per face.
+  const QString& familyFor(const QString& face);
   const FontEntry& fontFor(const qv::PrintFont& font);
   QPainter& painter();
   // Maps the cell's top-left at `at` to the origin, baseline at y 0, stretched to the cell
@@ -66,6 +68,7 @@ class QtPrintSurface : public qv::PrintSurface {
   QPainter painter_;
   QColor textColor_ = Qt::black;
   int lineWidth_ = 1;
+  QHash<QString, QString> families_;
   QHash<FontKey, FontEntry> fonts_;
 };
 

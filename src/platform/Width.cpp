@@ -25,8 +25,8 @@ constexpr SignPair kExtraNarrow[] = {
     {u'\'', u'’'}, {u'\'', u'‘'}, {u'"', u'”'}, {u'"', u'“'}, {u'-', u'‐'},
 };
 
-bool voicedByMark(char16_t full) {  // カ..ト and ハ..ホ take ゛
-  return (full >= u'カ' && full <= u'ト') || (full >= u'ハ' && full <= u'ホ');
+bool voicedByMark(char16_t full) {  // カ..ト (small ッ excepted) and ハ..ホ take ゛
+  return (full >= u'カ' && full <= u'ト' && full != u'ッ') || (full >= u'ハ' && full <= u'ホ');
 }
 bool semiVoicedByMark(char16_t full) { return full >= u'ハ' && full <= u'ホ'; }
 

@@ -12,6 +12,12 @@ namespace qv {
 
 namespace {
 
+// Pieces may reach outside their cell, but one placed or sized beyond ten cells is a
+// damaged number: such a definition is not read, and the character prints as itself.
+constexpr int kMaxPiecePercent = 1000;
+
+bool isSanePercent(int percent) { return percent >= -kMaxPiecePercent && percent <= kMaxPiecePercent; }
+
 }  // namespace
 
 void PrintDevice::ReadGaijiFile(const QString& path) {
@@ -29,15 +35,18 @@ void PrintDevice::ReadGaijiFile(const QString& path) {
     rec.Char = f[0];
     rec.PartCount = n;
     rec.Parts.resize(n);
-    for (int k = 0; k < n; ++k) {
+    bool sane = true;
+    for (int k = 0; k < n && sane; ++k) {
       GaijiPart& part = rec.Parts[k];
       part.OffsetX = platform::lenientWholeNumber(f[2 + 5 * k]);
       part.OffsetY = platform::lenientWholeNumber(f[3 + 5 * k]);
       part.Width = platform::lenientWholeNumber(f[4 + 5 * k]);
       part.Height = platform::lenientWholeNumber(f[5 + 5 * k]);
       part.Text = f[6 + 5 * k];
+      sane = isSanePercent(part.OffsetX) && isSanePercent(part.OffsetY) &&
+             isSanePercent(part.Width) && isSanePercent(part.Height);
     }
-    Gaiji.push_back(std::move(rec));
+    if (sane) Gaiji.push_back(std::move(rec));
   }
 }
 

@@ -36,10 +36,15 @@ void PrintDevice::PrintLayoutItem(const BunshouItem& item, const TextVarState& t
   double p = -pitch;
   double w = item.Width;
   const double needed = item.Width + (n - 2) * p / 2;
-  // Only a real squeeze shrinks: no width needed, or no room at all (a negative X with a
-  // negative pitch puts the left edge beyond x2), prints at the item's own size.
-  const double ratio = needed > 0 ? (x2 - left) / needed : 1;
-  if (ratio > 0 && ratio < 1) {
+  double ratio = 1;
+  if (x < 0) {
+    // A negative X puts the left edge at |X|, which may lie beyond x2: only a real squeeze
+    // shrinks, and no room at all prints at the item's own size.
+    if (needed > 0 && x2 > left) ratio = (x2 - left) / needed;
+  } else if (needed != 0) {
+    ratio = (x2 - left) / needed;
+  }
+  if (ratio < 1) {
     w = item.Width * ratio;
     p = p * ratio;
   }

@@ -30,6 +30,9 @@ void PrintDevice::OpenPrint(const QString& insatsuFont, const QString& programFo
 
   PageFresh = true;
   OutputOn = true;
+  outputBegun_ = false;
+  // Measured now, so that texts placed before the surface's page begins land right.
+  if (surface_ != nullptr) PixelsPerMm = surface_->pixelsPerMm();
 
   PrintFontName = insatsuFont;
   FontWeight = 400;
@@ -56,25 +59,31 @@ void PrintDevice::OpenPrint(const Model& model) {
 // Nothing reaches the surface before the first drawing call, so a job in which nothing is
 // drawn is never sent.
 void PrintDevice::StartPrintDoc() {
-  if (DocStarted) return;
-  // Read even while output is off, so that the table belongs to this job.
-  ReadGaijiFile(platform::joinPath(programFolder_, QStringLiteral("外字定義.txt")));
-  DocStarted = true;
-  if (recording()) {
+  if (!DocStarted) {
+    // Read even while output is off, so that the table belongs to this job.
+    ReadGaijiFile(platform::joinPath(programFolder_, QStringLiteral("外字定義.txt")));
+    DocStarted = true;
+  }
+  // A run may make its first calls with output off (pages it skips): the surface's
+  // document and first page begin with the first call made while output is on.
+  if (OutputOn && !outputBegun_) beginOutput();
+}
+
+void PrintDevice::beginOutput() {
+  outputBegun_ = true;
+  if (PrintImgOn) {
     openPrintImg();
     Zoom = 1;
     ZoomOffsetX = 0;
     ZoomOffsetY = 0;
-  } else if (drawing()) {
+  } else if (surface_ != nullptr) {
     surface_->beginDocument();
     SetFontName(PrintFontName);
   }
-  if (OutputOn) {
-    if (surface_ != nullptr) PixelsPerMm = surface_->pixelsPerMm();
-    if (PageFresh) {
-      PrintBlank(QStringLiteral(" "));
-      PageFresh = false;
-    }
+  if (surface_ != nullptr) PixelsPerMm = surface_->pixelsPerMm();
+  if (PageFresh) {
+    PrintBlank(QStringLiteral(" "));
+    PageFresh = false;
   }
 }
 
@@ -84,8 +93,11 @@ void PrintDevice::PrintBlank(const QString& text) {
 }
 
 void PrintDevice::NewPage() {
+  // After calls made with output off, the page that output begins on is the surface's
+  // first: no empty page before it.
+  const bool skippedStart = DocStarted && !outputBegun_;
   StartPrintDoc();
-  if (!OutputOn) return;
+  if (!OutputOn || skippedStart) return;
   if (recording()) {
     WritePagRecord(QStringLiteral("#OPA"));
     if (printImgIdx_) printImgIdx_->write(QByteArray::number(printImgPagBytes_ + 1) + "\r\n");
@@ -101,10 +113,13 @@ void PrintDevice::NewPage() {
 void PrintDevice::ClosePrint() {
   if (!DocStarted) return;
   DocStarted = false;
-  if (recording()) {
+  // A begun job is ended whatever the output switch says now, or it would never be sent.
+  if (!outputBegun_) return;
+  outputBegun_ = false;
+  if (printImgPag_ || printImgIdx_) {
     WritePagRecord(QStringLiteral("#CLO"));
     closePrintImg();
-  } else if (drawing()) {
+  } else if (surface_ != nullptr) {
     surface_->endDocument();
   }
 }

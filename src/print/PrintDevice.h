@@ -172,11 +172,14 @@ class PrintDevice {
   QPoint toDevicePoint(double x, double y) const;
   QPointF toSurfacePoint(double x, double y) const;
   int findGaiji(QStringView ch) const;
+  // Begins the surface's document and first page (or the recording).
+  void beginOutput();
   void openPrintImg();
   void closePrintImg();
   void recordPageState();
 
   PrintSurface* surface_ = nullptr;
+  bool outputBegun_ = false;  // the surface's document (or the recording) has begun
   QString programFolder_;
   PrintFont font_;      // the font made by the last SelectPrintFont
   QString faceSource_;  // the face name font_.face was made from

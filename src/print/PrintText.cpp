@@ -33,6 +33,16 @@ QByteArray faceNameBytes(const QString& name) {
   return platform::encodeCp932(QStringView(name).left(cut));
 }
 
+// A character larger than any sheet comes from a damaged number (a layout size, a piece of
+// 外字定義.txt): it is made at that largest size, which keeps the font's pixel sizes far
+// inside the integer range.
+constexpr double kMaxCharMm = 1000;
+
+int fontPixels(double pixels, double pixelsPerMm) {
+  const double limit = kMaxCharMm * std::max(pixelsPerMm, 1.0);
+  return platform::roundHalfEven(std::clamp(pixels, -limit, limit));  // NaN gives 0
+}
+
 }  // namespace
 
 int PrintDevice::LenAnsi(const QString& text) { return platform::lenAnsi(text); }
@@ -144,8 +154,8 @@ void PrintDevice::SelectPrintFont() {
   if (!OutputOn) return;
   FontCreated = true;
   InitLogFont();
-  PrintLogFont.lfHeight = -platform::roundHalfEven(CharHeightPx);
-  PrintLogFont.lfWidth = platform::roundHalfEven(CharWidthPx / 2);
+  PrintLogFont.lfHeight = -fontPixels(CharHeightPx, PixelsPerMm);
+  PrintLogFont.lfWidth = fontPixels(CharWidthPx / 2, PixelsPerMm);
   PrintLogFont.lfOrientation = PrintLogFont.lfEscapement;
   if (FontBold > 1) PrintLogFont.lfWeight = 700;
   if (font_.face.isNull() || PrintFontName != faceSource_) {

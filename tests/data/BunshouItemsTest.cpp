@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "data/BunshouItems.h"
+#include "data/InsatsuSeigyo.h"
 #include "support/TestProgram.h"
 
 using namespace qv;
@@ -125,4 +126,22 @@ TEST(BunshouFile, NoPhrases) {
     EXPECT_EQ(b.BunshouNewHead, -1);
   }
   EXPECT_TRUE(t.messages.shown.empty());
+}
+
+TEST(BunshouItems, FontListIsLookedUpOnFirstNeedOnly) {
+  test::TestProgram t;
+  int lookups = 0;
+  t.program.getPrinterFonts = [&lookups](BunshouState& b) {
+    ++lookups;
+    b.FontNames = {QStringLiteral("ＭＳ 明朝")};
+  };
+  InitInsatsuSeigyo(t.program);  // the defaults step of every open
+  InitInsatsuSeigyo(t.program);
+  EXPECT_EQ(lookups, 0);
+  EXPECT_EQ(PrinterFontNames(t.program), QStringList{QStringLiteral("ＭＳ 明朝")});
+  EXPECT_EQ(PrinterFontNames(t.program).size(), 1);
+  EXPECT_EQ(lookups, 1);
+  InitInsatsuSeigyo(t.program);  // another tournament: looked up again when next needed
+  PrinterFontNames(t.program);
+  EXPECT_EQ(lookups, 2);
 }

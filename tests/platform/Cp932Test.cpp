@@ -22,6 +22,29 @@ TEST(Cp932, RoundTripsTheCharactersWindowsMapsItsOwnWay) {
   }
 }
 
+TEST(Cp932, SignsTypedOnLinuxEncodeToTheirFullWidthCodes) {
+  // Encoding only: the codes still decode to the full-width forms.
+  struct Case { char16_t typed; QByteArray bytes; char16_t decoded; };
+  const Case cases[] = {
+      {u'\u301C', "\x81\x60", u'\uFF5E'},  // 〜
+      {u'\u2212', "\x81\x7C", u'\uFF0D'},  // −
+      {u'\u2014', "\x81\x5C", u'\u2015'},  // —
+      {u'\u2016', "\x81\x61", u'\u2225'},  // ‖
+      {u'\u00A2', "\x81\x91", u'\uFFE0'},  // ¢
+      {u'\u00A3', "\x81\x92", u'\uFFE1'},  // £
+      {u'\u00AC', "\x81\xCA", u'\uFFE2'},  // ¬
+  };
+  for (const auto& c : cases) {
+    const QString typed(QChar(c.typed));
+    EXPECT_EQ(encodeCp932(typed), c.bytes) << int(c.typed);
+    EXPECT_TRUE(isFullWidth(c.typed)) << int(c.typed);
+    EXPECT_EQ(lenAnsi(typed), 2) << int(c.typed);
+    EXPECT_EQ(decodeCp932(c.bytes), QString(QChar(c.decoded))) << int(c.typed);
+  }
+  EXPECT_EQ(encodeCp932(QStringLiteral("9:00〜12:00")), QByteArray("9:00\x81\x60" "12:00"));
+  EXPECT_EQ(lenAnsi(QStringLiteral("9:00〜12:00")), 11);
+}
+
 TEST(Cp932, WidthIsTheByteLength) {
   EXPECT_EQ(lenAnsi(QStringLiteral("山田A")), 5);
   EXPECT_EQ(lenAnsi(QStringLiteral("ｶﾞ")), 2);

@@ -25,3 +25,19 @@ TEST(FaceSubstitution, WindowsFacesResolveToTheIpaFaces) {
     EXPECT_EQ(QFontInfo(QFont(face)).family(), QString::fromLatin1(c.family)) << face.toStdString();
   }
 }
+
+TEST(FaceSubstitution, FacesTheMachineLacksPrintInTheIpaFaces) {
+  installFaceSubstitutions();
+  struct Case { const char16_t* face; const char* family; };
+  const Case cases[] = {
+      {u"ＭＳ 明朝", "ＭＳ 明朝"},          // substituted by the system itself
+      {u"IPAGothic", "IPAGothic"},          // installed: used as it is
+      {u"メイリオ", "IPAGothic"},           {u"ＭＳ UI Gothic", "IPAGothic"},
+      {u"HGP創英角ﾎﾟｯﾌﾟ体", "IPAGothic"},  {u"Arial", "IPAGothic"},
+      {u"HG明朝E", "IPAMincho"},            {u"Yu Mincho", "IPAMincho"},
+      {u"", "IPAGothic"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(printFamily(QString::fromUtf16(c.face)), QString::fromUtf8(c.family))
+        << QString::fromUtf16(c.face).toStdString();
+}

@@ -79,5 +79,30 @@ TEST_F(QtPrintSurfacePdf, CharactersSitInTheirCells) {
   EXPECT_NEAR(m.captured(2).toDouble() / ptPerMm, 30, 1.5);
 }
 
+TEST_F(QtPrintSurfacePdf, FacesTheMachineLacksPrintInIpaGothicWithinTheirCells) {
+  // 10 mm characters at pitch 10: "WAM" takes three half-width cells, 15 mm from x 20.
+  print([](PrintDevice& d) {
+    double y = 20;
+    for (const char16_t* face : {u"メイリオ", u"Arial", u"ＭＳ UI Gothic"}) {
+      d.SetFontName(QString::fromUtf16(face));
+      d.PrintStr(20, y, 10, 10, 10, 0, QStringLiteral("WAM"));
+      y += 20;
+    }
+  });
+  const QString fonts = runTool(QStringLiteral("pdffonts"), {pdf});
+  EXPECT_TRUE(fonts.contains(QStringLiteral("IPAGothic"))) << fonts.toStdString();
+  EXPECT_FALSE(fonts.contains(QStringLiteral("DejaVu"))) << fonts.toStdString();
+  const QString html = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  const QRegularExpression word(QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">WAM<"));
+  const double ptPerMm = 72 / 25.4;
+  int words = 0;
+  for (auto it = word.globalMatch(html); it.hasNext(); ++words) {
+    const auto m = it.next();
+    EXPECT_NEAR(m.captured(1).toDouble() / ptPerMm, 20, 0.5);
+    EXPECT_LE(m.captured(2).toDouble() / ptPerMm, 35.2);
+  }
+  EXPECT_EQ(words, 3) << html.toStdString();
+}
+
 }  // namespace
 }  // namespace qv::test

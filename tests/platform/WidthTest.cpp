@@ -21,6 +21,7 @@ constexpr WidthPair kBothWays[] = {
     {u"ｱｶﾞﾊﾟﾋﾞｳﾞｯｬｰ", u"アガパビヴッャー"},
     {u"｡｢｣､･", u"。「」、・"},
     {u"ﾞﾟ", u"゛゜"},
+    {u"ｯﾞﾂﾞ", u"ッ゛ヅ"},  // small ッ takes no voiced mark; ﾂ does
     {u"山田 ﾀﾛｳ", u"山田　タロウ"},
     {u"", u""},
 };

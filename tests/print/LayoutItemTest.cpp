@@ -48,6 +48,10 @@ TEST_F(LayoutItem, PlacesByTheSignsOfXAndPitch) {
       {"right-aligned but not left of |X|", item(-185, 7, 5, 5, 190, QStringLiteral("東西南北")), 185, 1.25, 1.25},
       {"centred and shrunk", item(20, 7, 5, -5, 60, QStringLiteral("一二三四五六七八九十百千")), 20, 10.0 / 3, 10.0 / 3},
       {"centred, fits unshrunk", item(20, 7, 5, -5, 100, QStringLiteral("東西")), 55, 5, 5},
+      // X >= 0 takes the ratio as it falls, also a negative one: width and pitch turn
+      // negative, so the text prints at its height, spaced |pitch x ratio| apart.
+      {"centred with no box", item(20, 7, 5, -5, 0, QStringLiteral("東西")), 20, 10, 5},
+      {"centred, X beyond X2", item(60, 7, 5, -5, 20, QStringLiteral("東西")), 60, 20, 5},
   };
   for (const Case& c : cases) {
     surface.calls.clear();

@@ -77,5 +77,22 @@ TEST_F(PrintDeviceGaiji, TableIsReloadedAtEachJob) {
   EXPECT_EQ(device.GaijiCount(), 0);
 }
 
+TEST_F(PrintDeviceGaiji, DefinitionsWithAbsurdNumbersAreNotReadAndPrintAsThemselves) {
+  t.writeFile(QStringLiteral("外字定義.txt"),
+              {QStringLiteral("@,1,,,,-2147483648,"),
+               QStringLiteral("#,1,0,0,1e300,100,A"),
+               QStringLiteral("%,2,0,0,50,100,A,-1001,0,50,100,B"),
+               QStringLiteral("X,1,-1000,1000,1000,-1000,Z")});  // at the limits: read
+  device.PrintStr(10, 20, 5, 5, 5, 0, QStringLiteral("@#%"));
+  ASSERT_EQ(device.GaijiCount(), 1);
+  EXPECT_EQ(device.Gaiji[0].Char, QStringLiteral("X"));
+  const auto drawn = surface.drawnTexts();
+  ASSERT_EQ(drawn.size(), 3u);
+  for (size_t k = 0; k < drawn.size(); ++k) {
+    EXPECT_EQ(drawn[k].text, QStringLiteral("@#%").mid(static_cast<qsizetype>(k), 1));
+    EXPECT_EQ(drawn[k].font.heightPx, px(5));
+  }
+}
+
 }  // namespace
 }  // namespace qv::test

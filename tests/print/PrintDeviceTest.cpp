@@ -33,13 +33,44 @@ TEST_F(PrintDeviceJob, EveryPageIsBegunEvenAnEmptyOne) {
   EXPECT_TRUE(device.OutputOn);  // stays on after the job
 }
 
-TEST_F(PrintDeviceJob, FirstDrawingCallMeasuresTheDeviceAndReadsExternalCharacters) {
+TEST_F(PrintDeviceJob, JobMeasuresTheDeviceAndFirstCallReadsExternalCharacters) {
   t.writeFile(QStringLiteral("外字定義.txt"), {QStringLiteral("X,1,0,0,100,100,Y")});
-  EXPECT_EQ(device.PixelsPerMm, 0);
+  EXPECT_EQ(device.PixelsPerMm, kPxPerMm);
+  EXPECT_EQ(device.GaijiCount(), 0);
   device.SetColor(1, 2, 3);
   EXPECT_TRUE(device.DocStarted);
-  EXPECT_EQ(device.PixelsPerMm, kPxPerMm);
   EXPECT_EQ(device.GaijiCount(), 1);
+}
+
+TEST_F(PrintDeviceJob, ARunThatSkipsItsFirstPagesBeginsTheSurfaceAtTheFirstPrintedOne) {
+  // Page 1 is skipped, page 2 printed, page 3 skipped; the job ends with output off.
+  struct Case {
+    const char* label;
+    bool newPageBeforePrinting;
+  } const cases[] = {{"new page then text", true}, {"text straight away", false}};
+  for (const Case& c : cases) {
+    surface.calls.clear();
+    device.OpenPrint(QStringLiteral("ＭＳ 明朝"), t.folder());
+    device.OutputOn = false;
+    device.SetColor(0, 0, 0);
+    device.PrintStr(10, 10, 5, 5, 5, 0, QStringLiteral("一"));
+    device.OutputOn = true;
+    if (c.newPageBeforePrinting) device.NewPage();
+    device.PrintStr(20, 30, 5, 5, 5, 0, QStringLiteral("二"));
+    device.OutputOn = false;
+    device.NewPage();
+    device.PrintStr(10, 10, 5, 5, 5, 0, QStringLiteral("三"));
+    device.ClosePrint();
+    EXPECT_THAT(surface.kinds(), ElementsAre(Kind::BeginDocument, Kind::PrintBlank,
+                                             Kind::PlaceChars, Kind::EndDocument))
+        << c.label;
+    const auto drawn = surface.drawnTexts();
+    ASSERT_EQ(drawn.size(), 1u) << c.label;
+    EXPECT_EQ(drawn[0].text, QStringLiteral("二")) << c.label;
+    EXPECT_EQ(drawn[0].at, QPoint(px(20), px(30))) << c.label;
+    EXPECT_EQ(drawn[0].font.heightPx, px(5)) << c.label;
+    EXPECT_FALSE(device.DocStarted) << c.label;
+  }
 }
 
 TEST_F(PrintDeviceJob, OutputOffDrawsNothingButStartsTheDocument) {

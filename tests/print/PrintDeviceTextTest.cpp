@@ -146,5 +146,27 @@ TEST_F(PrintDeviceText, LenAnsiCountsBytesOfCp932) {
   EXPECT_EQ(PrintDevice::LenAnsi(QStringLiteral("あA ｱ　")), 2 + 1 + 1 + 1 + 2);
 }
 
+TEST_F(PrintDeviceText, AbsurdSizesMakeFontsNoLargerThanAMetre) {
+  // 1000 mm at 100 pixels per millimetre; damaged layout numbers must not overflow.
+  const int limit = px(1000);
+  struct Case {
+    double height, width;
+    int heightPx, halfWidthPx;
+  } const cases[] = {
+      {1e12, 1e12, limit, limit},
+      {-1e12, -1e12, -limit, -limit},
+      {-2147483648.0, 5, -limit, px(5) / 2},
+      {2000, 5, limit, px(5) / 2},
+  };
+  for (const Case& c : cases) {
+    surface.calls.clear();
+    device.PrintStr(10, 20, c.height, c.width, 5, 0, QStringLiteral("あ"));
+    const auto drawn = surface.drawnTexts();
+    ASSERT_EQ(drawn.size(), 1u) << c.height;
+    EXPECT_EQ(drawn[0].font.heightPx, c.heightPx) << c.height;
+    EXPECT_EQ(drawn[0].font.halfWidthPx, c.halfWidthPx) << c.height;
+  }
+}
+
 }  // namespace
 }  // namespace qv::test
