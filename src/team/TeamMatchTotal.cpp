@@ -66,10 +66,20 @@ TeamMatchTotal GetTeamMatchTotal(const TeamState& team, const QString& kikenMark
   out.TaisenLabel = label;
   const TeamShumokuRec* ev = CurrentTeamShumoku(team);
   if (!ev) return total;
+  // A league match may show another label than its number ("4" for tie 1 of the second
+  // block); the sub-matches are read from the tie the number names, like the counts.
+  struct LabelScope {
+    TeamOutputState& state;
+    QString label;
+    ~LabelScope() { state.TaisenLabel = label; }
+  } restore{out, label};
+  out.TaisenLabel = QString::number(match);
   const TeamTaisenRec* tie = FindTeamTaisen(*ev, stage, match);
   if (!tie) return total;
   total.SubMatchesA = tie->KekkaA;
   total.SubMatchesB = tie->KekkaB;
+  // The line-up rows must be this event's, whichever event the caller set them up for.
+  SetTeamSubMatchRows(team, out);
 
   Sums s;
   const int defs = std::min<int>(ev->KouseiCount, static_cast<int>(ev->Kousei.size()));

@@ -88,6 +88,16 @@ TEST(TeamMatchTotal, NoStageOrTieGivesEmptyTexts) {
   EXPECT_EQ(GetTeamMatchTotal(t.team, kKiken, t.out, 3, 1, "1"), TeamMatchTotal{});
 }
 
+// The tie is the one the match number names, whatever label it prints under.
+TEST(TeamMatchTotal, LabelOtherThanTheNumber) {
+  Totals t({"21"});
+  t.addTie(t.a, t.b, "1", "0", {{"2", "0", {"21-1", "21-2"}}});
+  t.addTie(t.a, t.b, "0", "1", {{"0", "2", {"3-21", "4-21"}}});
+  EXPECT_EQ(t.total(2, "4"), (TeamMatchTotal{"0", "0", "7", "1", "2", "42"}));
+  EXPECT_EQ(t.out.TaisenLabel, "4");
+  EXPECT_EQ(t.total(1, "2").PointsA, "42");
+}
+
 // A sub-match that cannot be read counts as not played: the previous tie's sub-match left
 // in the shared record is never counted for this one.
 TEST(TeamMatchTotal, UnreadableSubMatchesAreNotPlayed) {
