@@ -1,10 +1,12 @@
 #include "charts/League.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "charts/ChartEnv.h"
 #include "charts/LeagueTable.h"
 #include "data/LeagueResults.h"
+#include "data/ModelAccess.h"
 #include "data/Nittei.h"
 #include "data/Taikai.h"
 
@@ -30,8 +32,9 @@ LeagueOptions ReadLeagueOptions(const TaikaiSwitches& sw) {
 // A team event shows affiliations only under both options, taken from the brackets of its
 // team names.
 bool TeamShozoku(const ShumokuRec& ev, const LeagueOptions& o) {
-  if (ev.Sankasha.empty() || ev.SankashaCount <= 0) return false;
-  const QString& first = ev.Sankasha.front().Name;
+  const SankashaRec* entry = entryAt(ev, 0);
+  if (!entry) return false;
+  const QString& first = entry->Name;
   return first.contains(QStringLiteral("（")) && first.contains(QStringLiteral("）")) && o.team &&
          o.shozokuKaigyou;
 }
@@ -50,8 +53,7 @@ struct PrintKindScope {
 int LeagueTable::member(int i) const {
   if (i < 0 || i >= static_cast<int>(block.Sankasha.size())) return -1;
   const int m = block.Sankasha[static_cast<size_t>(i)];
-  const int entries = std::min<int>(ev.SankashaCount, static_cast<int>(ev.Sankasha.size()));
-  return m >= 0 && m < entries ? m : -1;
+  return entryAt(ev, m) ? m : -1;
 }
 
 bool LeagueTable::complete(int i) const {
@@ -62,14 +64,12 @@ bool LeagueTable::complete(int i) const {
 
 void PrintLeague(ChartEnv& env, int shumokuIndex, int blockIndex) {
   Model& model = env.model;
-  TaikaiRec& taikai = model.taikai.Taikai;
-  const int events = std::min<int>(taikai.ShumokuCount, static_cast<int>(taikai.Shumoku.size()));
-  if (shumokuIndex < 0 || shumokuIndex >= events) return;
-  const ShumokuRec& ev = taikai.Shumoku[static_cast<size_t>(shumokuIndex)];
-  const int blocks = std::min<int>(ev.YosenLeague.BlockCount,
-                                   static_cast<int>(ev.YosenLeague.Blocks.size()));
-  if (blockIndex < 0 || blockIndex >= blocks) return;
-  const LeagueBlockRec& block = ev.YosenLeague.Blocks[static_cast<size_t>(blockIndex)];
+  const ShumokuRec* evp = eventAt(std::as_const(model.taikai.Taikai), shumokuIndex);
+  if (!evp) return;
+  const ShumokuRec& ev = *evp;
+  const LeagueBlockRec* blockp = blockAt(ev.YosenLeague, blockIndex);
+  if (!blockp) return;
+  const LeagueBlockRec& block = *blockp;
 
   const TaikaiSwitches& sw = model.taikai.sw;
   LeagueTable t{env, ev, block, shumokuIndex, blockIndex};

@@ -9,6 +9,7 @@
 #include "charts/LeagueTable.h"
 #include "data/Dates.h"
 #include "data/Fields.h"
+#include "data/ModelAccess.h"
 #include "data/PrintFilters.h"
 #include "platform/Blanks.h"
 #include "platform/Numbers.h"
@@ -37,7 +38,7 @@ CellMetrics MakeCellMetrics(const LeagueTable& t) {
   // The games the block's rule has, as the data side decodes it; the cell lays out one
   // to five score lines.
   RuleState rule;
-  DecodeShiaiKeishiki(rule, std::clamp(t.block.PointSuu, -1000000, 1000000));
+  DecodeShiaiKeishiki(rule, t.block.PointSuu);
   const int games = std::clamp(rule.RuleGames, 1, 5);
   CellMetrics m;
   m.V2 = g.R / (games + 1.2);
@@ -128,10 +129,8 @@ struct CellPrinter {
 
 // The team event paired with the table's event, or -1.
 int PairedTeamEvent(const LeagueTable& t) {
-  const TeamState& team = t.env.model.team;
-  const int n = std::min<int>(team.TeamShumokuCount, static_cast<int>(team.TeamShumokus.size()));
   const int k = t.ev.TeamShumokuIndex;
-  return k >= 0 && k < n ? k : -1;
+  return teamEventAt(t.env.model.team, k) ? k : -1;
 }
 
 void PrintPair(LeagueTable& t, CellPrinter& p, int i, int j, int k) {
@@ -173,7 +172,7 @@ void PrintPair(LeagueTable& t, CellPrinter& p, int i, int j, int k) {
         model.team.TeamShumokuCurrent = teamEvent;
         const TeamMatchTotal tot = GetTeamMatchTotal(
             model.team, model.kankyou.KikenMark, t.env.teamOutput, t.blockIndex,
-            platform::roundHalfEven(platform::Val(rec.ShiaiBangou)), lbl);
+            platform::lenientWholeNumber(rec.ShiaiBangou), lbl);
         p.Totals(ca, tot.SubMatchesA + "-" + tot.SubMatchesB, "G " + tot.GamesA + "-" + tot.GamesB,
                  "P " + tot.PointsA + "-" + tot.PointsB);
         p.Totals(cb, tot.SubMatchesB + "-" + tot.SubMatchesA, "G " + tot.GamesB + "-" + tot.GamesA,
@@ -222,7 +221,7 @@ void PrintLeagueCells(LeagueTable& t, int i) {
   const CellMetrics m = MakeCellMetrics(t);
   CellPrinter p{t, m};
   const int n = t.g.N;
-  const int matches = std::min<int>(t.block.TaisenCount, static_cast<int>(t.block.Taisen.size()));
+  const int matches = matchCount(t.block);
   // Record k of the pair (i, j): the pairs are stored row by row.
   int k = i * (n - 1) - i * (i - 1) / 2;
   for (int j = i + 1; j < n; ++j, ++k)

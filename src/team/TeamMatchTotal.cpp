@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "data/Dates.h"
+#include "data/ModelAccess.h"
 #include "data/TeamModel.h"
 #include "platform/Blanks.h"
 #include "platform/Numbers.h"
@@ -20,11 +21,6 @@ QString narrowUpper(const QString& text) { return platform::toHalfWidth(text).to
 // Running totals held within the 32-bit range whatever the files say.
 void add(int& total, double value) {
   total = platform::roundHalfEven(static_cast<double>(total) + value);
-}
-
-// Rule codes are at most five digits; the bound keeps the decoding in range for any text.
-int ruleCode(const QString& rule) {
-  return std::clamp(platform::roundHalfEven(platform::Val(rule)), -1000000, 1000000);
 }
 
 struct Sums {
@@ -82,10 +78,10 @@ TeamMatchTotal GetTeamMatchTotal(const TeamState& team, const QString& kikenMark
   SetTeamSubMatchRows(team, out);
 
   Sums s;
-  const int defs = std::min<int>(ev->KouseiCount, static_cast<int>(ev->Kousei.size()));
+  const int defs = kouseiCount(*ev);
   for (int k = 0; k < defs; ++k) {
     RuleState rule;
-    DecodeShiaiKeishiki(rule, ruleCode(ev->Kousei[static_cast<size_t>(k)].Rule));
+    DecodeShiaiKeishiki(rule, platform::lenientWholeNumber(ev->Kousei[static_cast<size_t>(k)].Rule));
     const int pts = rule.RulePoints;
     const int need = (rule.RuleGames + 1) / 2;
     // A sub-match that cannot be read adds nothing; the record then still holds another

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "data/ModelAccess.h"
 #include "data/TeamModel.h"
 #include "platform/Blanks.h"
 #include "platform/Numbers.h"
@@ -15,18 +16,11 @@ namespace {
 
 constexpr int kMaxSubMatches = 25;
 
-template <typename T>
-const T* at(const std::vector<T>& list, int count, int index) {
-  const int n = std::min<int>(count, static_cast<int>(list.size()));
-  if (index < 0 || index >= n) return nullptr;
-  return &list[static_cast<size_t>(index)];
-}
-
 // The player text at a line-up row, or nullptr when the team, line-up or row is missing.
 const QString* playerAt(const TeamShumokuRec& ev, int teamIndex, int orderIndex, int row) {
-  const TeamSankashaRec* t = at(ev.Teams, ev.TeamCount, teamIndex);
+  const TeamSankashaRec* t = itemAt(ev.TeamCount, ev.Teams, teamIndex);
   if (!t) return nullptr;
-  const TeamOrderRec* o = at(t->Orders, static_cast<int>(t->Orders.size()), orderIndex);
+  const TeamOrderRec* o = itemAt(static_cast<int>(t->Orders.size()), t->Orders, orderIndex);
   if (!o || row < 0 || row >= o->Players.size()) return nullptr;
   return &o->Players[row];
 }
@@ -47,13 +41,13 @@ QString lowerCount(const QString& count, int marks) {
 }  // namespace
 
 const TeamShumokuRec* CurrentTeamShumoku(const TeamState& team) {
-  return at(team.TeamShumokus, team.TeamShumokuCount, team.TeamShumokuCurrent);
+  return teamEventAt(team, team.TeamShumokuCurrent);
 }
 
 const TeamTaisenRec* FindTeamTaisen(const TeamShumokuRec& ev, int stage, int n) {
-  const TeamBlockRec* b = at(ev.Blocks, ev.BlockCount, stage);
+  const TeamBlockRec* b = teamBlockAt(ev, stage);
   if (!b) return nullptr;
-  return at(b->Taisens, b->TaisenCount, n - 1);
+  return itemAt(b->TaisenCount, b->Taisens, n - 1);
 }
 
 bool IsTeamTaisenFilled(const TeamTaisenRec& tie) {
@@ -63,7 +57,7 @@ bool IsTeamTaisenFilled(const TeamTaisenRec& tie) {
 void SetTeamSubMatchRows(const TeamState& team, TeamOutputState& out) {
   const TeamShumokuRec* ev = CurrentTeamShumoku(team);
   if (!ev) return;
-  const int n = std::min({ev->KouseiCount, static_cast<int>(ev->Kousei.size()), kMaxSubMatches});
+  const int n = std::min(kouseiCount(*ev), kMaxSubMatches);
   int row = 0;
   for (int i = 0; i < n; ++i) {
     out.TeamShiaiRows[static_cast<size_t>(i)] = row;
@@ -82,8 +76,8 @@ bool GetTeamSubMatch(const TeamState& team, const QString& kikenMark, TeamOutput
   if (!tie || !IsTeamTaisenFilled(*tie)) return false;
   if (leftSide < 0 || leftSide > 1 || rightSide < 0 || rightSide > 1) return false;
   if (subMatch < 0 || subMatch >= kMaxSubMatches) return false;
-  const KouseiShumokuRec* def = at(ev->Kousei, ev->KouseiCount, subMatch);
-  const TeamShiaiRec* result = at(tie->Shiais, static_cast<int>(tie->Shiais.size()), subMatch);
+  const KouseiShumokuRec* def = itemAt(ev->KouseiCount, ev->Kousei, subMatch);
+  const TeamShiaiRec* result = itemAt(static_cast<int>(tie->Shiais.size()), tie->Shiais, subMatch);
   if (!def || !result) return false;
 
   const int teams[2] = {tie->TeamA, tie->TeamB};
