@@ -1,0 +1,15 @@
+#pragma once
+// The round-robin table of one block of an event's preliminary league.
+
+namespace qv {
+
+struct ChartEnv;
+
+// Prints block blockIndex of the preliminary league of event shumokuIndex into
+// env.run.InsatsuArea: a header row, a row and a column per slot, the match cells, the
+// won-lost column (league detail mode above 0) and the ranks. The block's standings are
+// recomputed first. A job must be open on the device. An event or block that does not
+// exist prints nothing.
+void PrintLeague(ChartEnv& env, int shumokuIndex, int blockIndex);
+
+}  // namespace qv
