@@ -220,7 +220,7 @@ TEST_P(HostileFile, OpensWithinMemoryAndTime) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, HostileFile, ::testing::ValuesIn(hostileCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace qv::test
