@@ -5,6 +5,7 @@
 #include "data/Fields.h"
 #include "data/InsatsuSeigyo.h"
 #include "data/InsatsuSeigyoModel.h"
+#include "data/ReadLimits.h"
 #include "data/TaikaiModel.h"
 
 namespace qv {
@@ -46,12 +47,15 @@ void readKoteiInsatsu(PageRec& page, const QString& value) {
   for (std::size_t i = 0; i < s.size(); ++i) page.KoteiInsatsu[i] = s[i] == QStringLiteral("1");
 }
 
-// トーナメント= and 上位=: event name, then the number of places (or the file's count).
+// トーナメント= and 上位=: event name, then the knock-out's number or the number of top
+// places. A number no draw can have ("-3e9", "1e99") counts as missing, like a non-numeric
+// one, so Number is -1.
 void readEventAndNumber(HaichiRec& haichi, const TaikaiRec& taikai, const QString& kind,
                         const QString& value) {
   QString name;
   int n = 0;
-  SplitToFields(value, name, n);
+  SplitToFields(value, name, n);  // whole numbers are clamped to 32 bits on the way in
+  if (n < 0 || n > kMaxTournamentEntrants) n = 0;
   haichi.Kind = kind;
   haichi.ShumokuIdx = FindShumoku(taikai, name);
   haichi.Number = n - 1;

@@ -114,6 +114,7 @@ void ReadKekkaFile(Model& model) {
   k.KekkaFileAttr = platform::isReadOnly(path) ? 1 : 0;
   k.KekkaVersion.clear();
   k.HozonJikoku.clear();
+  k.limits.start(path);
 
   // A results file that exists but cannot be read is as broken as an empty one.
   auto opened = platform::TextFileReader::open(path);

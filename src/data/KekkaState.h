@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "data/ReadLimits.h"
+
 namespace qv {
 
 struct KekkaState {
@@ -15,6 +17,7 @@ struct KekkaState {
   int TournamentIndex = -1;
   int SankashaIndex = -1;      // entry being printed, with ShumokuIndex; set by the charts
   QString SankashaRefText;     // group text of the entry a reference resolved to
+  ReadLimits limits;           // what the results file being read has laid out so far
 };
 
 }  // namespace qv

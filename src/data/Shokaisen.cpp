@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "data/Fields.h"
@@ -12,13 +13,11 @@ namespace qv {
 
 namespace {
 
-constexpr int kMaxSizeExponent = 17;  // a block of 65536 positions
+constexpr int kMaxSizeExponent = 11;  // a block of kMaxShokaisenTotal positions
 
 }  // namespace
 
-void ReadShokaisen(TaikaiState& taikai, int shumokuIndex, const QString& value) {
-  auto& events = taikai.Taikai.Shumoku;
-  if (shumokuIndex < 0 || static_cast<size_t>(shumokuIndex) >= events.size()) return;
+ShokaisenRec ParseShokaisen(const QString& value) {
   const QStringList parts = value.split(QChar(','), Qt::KeepEmptyParts);
 
   ShokaisenRec shape;
@@ -32,7 +31,30 @@ void ReadShokaisen(TaikaiState& taikai, int shumokuIndex, const QString& value) 
   for (int i = 1; i <= read; ++i)
     shape.Sizes.Values[static_cast<size_t>(i - 1)] = LngOrDefault(parts[i], 0);
   MakeShokaisenOrder(shape);
+  return shape;
+}
 
+std::int64_t ShokaisenPositions(const ShokaisenRec& shape) {
+  std::int64_t total = 0;
+  const int n = std::min<int>(shape.Sizes.Count, static_cast<int>(shape.Sizes.Values.size()));
+  for (int i = 0; i < n; ++i) {
+    const int a = shape.Sizes.Values[static_cast<size_t>(i)];
+    if (a < 1) continue;
+    if (a > 62) return INT64_MAX;
+    const std::int64_t size = std::int64_t{1} << (a - 1);
+    if (total > INT64_MAX - size) return INT64_MAX;
+    total += size;
+  }
+  return total;
+}
+
+void ReadShokaisen(TaikaiState& taikai, int shumokuIndex, const QString& value) {
+  AddShokaisen(taikai, shumokuIndex, ParseShokaisen(value));
+}
+
+void AddShokaisen(TaikaiState& taikai, int shumokuIndex, ShokaisenRec shape) {
+  auto& events = taikai.Taikai.Shumoku;
+  if (shumokuIndex < 0 || static_cast<size_t>(shumokuIndex) >= events.size()) return;
   events[static_cast<size_t>(shumokuIndex)].ShokaisenIndex =
       static_cast<int>(taikai.Shokaisens.size());
   taikai.Shokaisens.push_back(std::move(shape));

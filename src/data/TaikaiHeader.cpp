@@ -44,7 +44,7 @@ void readDanSection(teamfile::Reader& r) {
 // 区分=: as the full reader reads it, but the slot counts stay as the file gives them.
 void readDanKubun(teamfile::Reader& r, const QStringList& fields) {
   std::vector<int> asRead = r.currentEvent().Kubun.SlotCount;
-  teamfile::readKubun(r, fields);
+  if (!teamfile::readKubun(r, fields)) return;
   const auto slot = platform::strictWholeNumber(fields.value(fields.size() == 3 ? 2 : 3));
   asRead.push_back(slot.value_or(0));
   r.currentEvent().Kubun.SlotCount = std::move(asRead);

@@ -172,10 +172,28 @@ TeamShumokuRec* Reader::teamEvent() {
 
 bool Reader::globalEntryNumbers() const { return model.kekka.KekkaVersion.isEmpty(); }
 
+bool Reader::admit(ReadLimit item, ReadLimit total, std::int64_t count, const QString& key,
+                   const QString& value) {
+  ReadLimits& limits = model.kekka.limits;
+  if (!ReadLimits::within(item, count)) {
+    refuse(item, key, value);
+    return false;
+  }
+  if (!limits.take(total, count)) {
+    refuse(total, key, value);
+    return false;
+  }
+  return true;
+}
+
+void Reader::refuse(ReadLimit limit, const QString& key, const QString& value) {
+  model.kekka.limits.refuse(model.messages, limit, file.lineNumber(), key + QChar('=') + value);
+}
+
 int countValue(const QString& value) {
   int n = 0;
   SplitToFields(value, n);
-  return n >= 0 && n <= kMaxCount ? n : -1;
+  return n >= 0 ? n : -1;
 }
 
 }  // namespace taisen

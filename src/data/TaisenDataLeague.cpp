@@ -64,6 +64,16 @@ void setTaisenCount(Reader& r, const QString& value) {
   }
   const int n = countValue(value);
   if (n < 0) return;
+  if (!r.admit(ReadLimit::BlockMatches, ReadLimit::FileMatches, n, QStringLiteral("試合数"), value))
+    return;
+  // A team event's ties each hold a result per sub-match.
+  if (const TeamShumokuRec* t = r.teamEvent()) {
+    if (!r.model.kekka.limits.take(ReadLimit::FileSubMatches,
+                                   (static_cast<std::int64_t>(n) + 1) * std::max(0, t->KouseiCount))) {
+      r.refuse(ReadLimit::FileSubMatches, QStringLiteral("試合数"), value);
+      return;
+    }
+  }
   const auto size = static_cast<std::size_t>(n);
   b->TaisenCount = n;
   r.event()->YosenLeague.TaisenTotal += n;
@@ -82,6 +92,8 @@ void setSankashaSuu(Reader& r, const QString& value) {
   if (!b) return;
   const int n = countValue(value);
   if (n < 0) return;
+  if (!r.admit(ReadLimit::BlockSlots, ReadLimit::FileSlots, n, QStringLiteral("参加者数"), value))
+    return;
   const auto size = static_cast<std::size_t>(n);
   b->SankashaSuu = n;
   b->Sankasha.assign(size, 0);
@@ -170,6 +182,9 @@ void setKesshouSuu(Reader& r, const QString& value) {
   ShumokuRec& e = *r.event();
   const int n = countValue(value);
   if (n < 0) return;
+  if (!r.admit(ReadLimit::Qualifiers, ReadLimit::FileQualifiers, n, QStringLiteral("決勝進出者数"),
+               value))
+    return;
   e.KesshouShinshutsuSuu = n;
   if (n > 0 && e.TaisenHoushiki == QStringLiteral("リーグ戦")) e.KesshouShinshutsuSuu = 0;
   e.KesshouShinshutsu.assign(static_cast<std::size_t>(e.KesshouShinshutsuSuu),

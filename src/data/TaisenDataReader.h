@@ -3,6 +3,10 @@
 
 #include <QString>
 
+#include <cstdint>
+
+#include "data/ReadLimits.h"
+
 namespace platform {
 class TextFileReader;
 }
@@ -15,10 +19,6 @@ struct LeagueBlockRec;
 struct TeamShumokuRec;
 
 namespace taisen {
-
-// Far beyond any real league; a damaged count above it is ignored rather than laying out
-// huge arrays.
-inline constexpr int kMaxCount = 1 << 16;
 
 class Reader {
  public:
@@ -44,9 +44,14 @@ class Reader {
   // True for a results file without a version line, whose entry numbers count over all
   // events.
   bool globalEntryNumbers() const;
+  // True when the count fits the limit of one item and the file's total; otherwise the
+  // line key=value is refused with a warning.
+  bool admit(ReadLimit item, ReadLimit total, std::int64_t count, const QString& key,
+             const QString& value);
+  void refuse(ReadLimit limit, const QString& key, const QString& value);
 };
 
-// Whole number of a count value, or -1 when it is not a number from 0 to kMaxCount.
+// Whole number of a count value, or -1 when it is negative.
 int countValue(const QString& value);
 
 // League keys (TaisenDataLeague.cpp).

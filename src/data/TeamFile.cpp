@@ -52,6 +52,7 @@ void readSection(Reader& r) {
   ev.BlockCount = 0;
   ev.Blocks.clear();
   r.stage = -1;
+  r.teamRefused = false;
 }
 
 // Every team event ends with at least one stage, so the tie sheets always find one.
@@ -78,6 +79,8 @@ void readSectionLine(Reader& r) {
     readBlock(r);
   } else if (line.startsWith(QStringLiteral("対戦="))) {
     readTaisen(r, fields);
+  } else if (r.teamRefused) {
+    return;  // a line-up, member or reading line of a team that was not laid out
   } else if (line.startsWith(QStringLiteral("オーダー="))) {
     readOrder(r, fields);
   } else if (fields[0] == QStringLiteral("ふりがな")) {
@@ -101,9 +104,15 @@ TeamSankashaRec* Reader::currentTeam() {
   return team < static_cast<int>(teams.size()) ? &teams[static_cast<std::size_t>(team)] : nullptr;
 }
 
+void Reader::refuse(ReadLimit limit) { limits.refuse(model.messages, limit, lineNumber, line); }
+
 // 構成種目=<name>,<label>,<text3>,<kind>,<rule>
-void readKousei(Reader& r, const QStringList& fields) {
+bool readKousei(Reader& r, const QStringList& fields) {
   TeamShumokuRec& ev = r.currentEvent();
+  if (ev.KouseiCount >= kMaxKousei) {
+    r.refuse(ReadLimit::Kousei);
+    return false;
+  }
   KouseiShumokuRec k;
   k.Meishou = fields.value(0).mid(QStringLiteral("構成種目=").size());
   k.Hyouji = fields.value(1);
@@ -114,11 +123,17 @@ void readKousei(Reader& r, const QStringList& fields) {
   ev.Kousei.push_back(k);
   ev.KouseiCount = static_cast<int>(ev.Kousei.size());
   r.team = -1;
+  r.teamRefused = false;
+  return true;
 }
 
 // 区分=<name>,<mask>,<max>,<slots>, or without the mask: every sub-match defined so far.
-void readKubun(Reader& r, const QStringList& fields) {
+bool readKubun(Reader& r, const QStringList& fields) {
   TeamShumokuRec& ev = r.currentEvent();
+  if (ev.Kubun.Count >= kMaxKubun) {
+    r.refuse(ReadLimit::Kubun);
+    return false;
+  }
   const bool noMask = fields.size() == 3;
   const QString mask = noMask ? QString(ev.KouseiCount, QChar('1')) : fields.value(1);
   const auto maxCount = platform::strictWholeNumber(fields.value(noMask ? 1 : 2));
@@ -154,6 +169,8 @@ void readKubun(Reader& r, const QStringList& fields) {
     FatalDataFileMsg(r.model, r.path, QStringLiteral("区分の最大人数の合計が大きすぎます"),
                      r.place(), teamfile::kFatalIcon);
   r.team = -1;
+  r.teamRefused = false;
+  return true;
 }
 
 }  // namespace teamfile

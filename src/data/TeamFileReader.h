@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "data/FatalRead.h"
+#include "data/ReadLimits.h"
 
 namespace qv {
 
@@ -21,7 +22,9 @@ inline constexpr platform::MsgIcon kFatalIcon = platform::MsgIcon::Exclamation;
 
 class Reader {
  public:
-  Reader(Model& target, QString filePath) : model(target), path(std::move(filePath)) {}
+  Reader(Model& target, QString filePath) : model(target), path(std::move(filePath)) {
+    limits.start(path);
+  }
 
   Model& model;
   const QString path;       // the team file, the title of its messages
@@ -34,17 +37,23 @@ class Reader {
   int team = -1;
   int stage = -1;
   int division = -1;
+  // Set when a team line was refused for the limits: the lines of that team are skipped.
+  bool teamRefused = false;
+  ReadLimits limits;  // what the file has laid out so far
 
   TeamShumokuRec& currentEvent();
   TeamSankashaRec* currentTeam();
 
   // The line being handled, for a fatal message whose title is the file.
   ReadPlace place() const { return {QString(), lineNumber, line}; }
+  // Warns (once per limit) that the current line is refused for the limit.
+  void refuse(ReadLimit limit);
 };
 
 // Line forms inside a section; fields are the line cut at every ",".
-void readKousei(Reader& r, const QStringList& fields);
-void readKubun(Reader& r, const QStringList& fields);
+// Both return false when the line was refused for the limits.
+bool readKousei(Reader& r, const QStringList& fields);
+bool readKubun(Reader& r, const QStringList& fields);
 void readTeamLine(Reader& r, const QStringList& fields);
 void readOrder(Reader& r, const QStringList& fields);
 void readMemberTexts(Reader& r, const QStringList& fields, bool furigana);

@@ -2,6 +2,7 @@
 // readings and additional texts, and the split of a member entry into name and number.
 
 #include <algorithm>
+#include <cstdint>
 
 #include "data/FatalRead.h"
 #include "data/Model.h"
@@ -40,7 +41,18 @@ void readTeamLine(Reader& r, const QStringList& fields) {
   if (found < 0)
     FatalDataFileMsg(r.model, r.path, QStringLiteral("団体名が見つかりません ") + fields.value(1),
                      {}, teamfile::kFatalIcon);
+  // Every team line lays the lists out afresh; the file's total keeps a file of such
+  // lines from doing so without end.
+  std::int64_t places = ev.Kubun.Count;
+  for (int d = 0; d < ev.Kubun.Count; ++d) places += std::max(0, ev.Kubun.MaxCount2.at(static_cast<std::size_t>(d)));
+  if (!r.limits.take(ReadLimit::FileMemberPlaces, places)) {
+    r.refuse(ReadLimit::FileMemberPlaces);
+    r.team = -1;
+    r.teamRefused = true;
+    return;
+  }
   r.team = found;
+  r.teamRefused = false;
   TeamSankashaRec& team = ev.Teams[static_cast<std::size_t>(found)];
   // The member lists are laid out to each division's cap; earlier members are dropped.
   team.KubunCount = ev.Kubun.Count;

@@ -1,5 +1,6 @@
 // The team file's stages and ties with their sub-match results.
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "data/FatalRead.h"
@@ -29,7 +30,7 @@ QString tieFault(const TeamShumokuRec& ev, int matchNo, int teamA, int orderA, i
       return QStringLiteral("団体「%1」のオーダー%2がありません").arg(team.TeamName).arg(o);
     }
     const int orderNo = team.Orders[static_cast<std::size_t>(o)].OrderNo;
-    if (std::abs(orderNo) != matchNo) {
+    if (std::llabs(static_cast<long long>(orderNo)) != matchNo) {
       return QStringLiteral("団体「%1」のオーダーの試合番号%2が対戦番号と合いません")
           .arg(team.TeamName)
           .arg(orderNo);
@@ -72,6 +73,10 @@ void readTaisen(Reader& r, const QStringList& fields) {
     fault = QStringLiteral("番号が数字ではありません");
   } else {
     fault = tieFault(ev, *matchNo, *teamA, *orderA, *teamB, *orderB);
+  }
+  if (!r.limits.take(ReadLimit::FileSubMatches, std::max(1, ev.KouseiCount))) {
+    r.refuse(ReadLimit::FileSubMatches);
+    return;
   }
   TeamTaisenRec tie;
   tie.ShiaiCount = ev.KouseiCount;

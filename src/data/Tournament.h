@@ -4,14 +4,16 @@
 
 #include <vector>
 
+#include "data/ReadLimits.h"
 #include "data/TournamentModel.h"
 
 namespace qv {
 
 struct TaikaiState;
 
-// Largest draw that is built; beyond it a knock-out stays without a tree.
-inline constexpr int kMaxTournamentSankaCount = 1 << 16;
+// Largest draw that is built (the largest that prints); beyond it a knock-out stays
+// without a tree.
+inline constexpr int kMaxTournamentSankaCount = kMaxTournamentEntrants;
 
 // 2P - 1 for the smallest power of two P >= n (P = 1 for n <= 1).
 int GetTournamentNodeCount(int n);

@@ -3,6 +3,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
 
 #include "data/Fields.h"
 #include "data/Model.h"
@@ -162,18 +164,70 @@ void readMatchLine(Model& model, ShumokuRec& e, TournamentRec& t, const QString&
   if (k == 3) t.Taisens[0].Taisen2 = semiFinalLoser(t, 3);
 }
 
-void applyHeader(Model& model, ShumokuRec& e, int shumokuIndex, TournamentRec& t,
-                 const QString& key, const QString& value) {
+// Refuses the line key=value of the stage for the limit.
+void refuse(Model& model, const platform::TextFileReader& file, ReadLimit limit,
+            const QString& key, const QString& value) {
+  model.kekka.limits.refuse(model.messages, limit, file.lineNumber(), key + QChar('=') + value);
+}
+
+// 初回戦=: a shape larger than the largest draw, or beyond the file's total, is refused.
+void readShape(Model& model, const platform::TextFileReader& file, int shumokuIndex,
+               const QString& key, const QString& value) {
+  ShokaisenRec shape = ParseShokaisen(value);
+  const std::int64_t positions = ShokaisenPositions(shape);
+  if (!ReadLimits::within(ReadLimit::TournamentEntrants, positions)) {
+    refuse(model, file, ReadLimit::TournamentEntrants, key, value);
+  } else if (!model.kekka.limits.take(ReadLimit::FileShapePositions, positions)) {
+    refuse(model, file, ReadLimit::FileShapePositions, key, value);
+  } else {
+    AddShokaisen(model.taikai, shumokuIndex, std::move(shape));
+  }
+}
+
+// ポイント数=: builds the tree, when the draw is one that prints and the file's knock-outs
+// leave room for it, and places the entrants.
+void buildTree(Model& model, const platform::TextFileReader& file, ShumokuRec& e, TournamentRec& t,
+               const QString& key, const QString& value) {
+  if (t.SankaCount > kMaxTournamentSankaCount) {
+    refuse(model, file, ReadLimit::TournamentEntrants, key, value);
+    return;
+  }
+  if (t.SankaCount >= 2) {
+    const ShokaisenRec* shape = UsableShokaisen(model.taikai, t.ShumokuCode, t.SankaCount);
+    const int nodes = GetTournamentNodeCount(shape ? shape->Total : t.SankaCount) + 1;
+    if (!model.kekka.limits.take(ReadLimit::FileNodes, nodes)) {
+      refuse(model, file, ReadLimit::FileNodes, key, value);
+      return;
+    }
+  }
+  MakeTournament(model.taikai, t);
+  t.PointCount = LngOrDefault(value, 21);
+  PlaceTournamentSankasha(e, t);
+}
+
+void applyHeader(Model& model, const platform::TextFileReader& file, ShumokuRec& e,
+                 int shumokuIndex, TournamentRec& t, const QString& key, const QString& value) {
   if (key == QStringLiteral("初回戦")) {
-    ReadShokaisen(model.taikai, shumokuIndex, value);
+    readShape(model, file, shumokuIndex, key, value);
   } else if (key == QStringLiteral("組合せ数")) {
-    t.SankaCount = LngOrDefault(value, 0);
+    // The tree is built from the count before it; a later count would leave the stage
+    // with a tree that does not match it.
+    if (TournamentHasTree(t)) {
+      model.messages.warn(e.Name + QStringLiteral("　") + t.Meishou,
+                          QStringLiteral("%1行目: 組合せ数=がポイント数=の後にあるため、この行を読み込みません")
+                              .arg(file.lineNumber()));
+      return;
+    }
+    const int n = LngOrDefault(value, 0);
+    if (n > kMaxTournamentSankaCount) {
+      refuse(model, file, ReadLimit::TournamentEntrants, key, value);
+      return;
+    }
+    t.SankaCount = n;
   } else if (key == QStringLiteral("決定順位")) {
     t.KetteiJuni = LngOrDefault(value, 1);
   } else if (key == QStringLiteral("ポイント数")) {
-    MakeTournament(model.taikai, t);
-    t.PointCount = LngOrDefault(value, 21);
-    PlaceTournamentSankasha(e, t);
+    buildTree(model, file, e, t, key, value);
   } else if (key == QStringLiteral("予選リーグ印刷配置頁")) {
     e.YosenLeaguePage = LngOrDefault(value, 0);
   } else if (key == QStringLiteral("決勝リーグ印刷配置頁")) {
@@ -208,7 +262,7 @@ QString ReadTournamentKekka(Model& model, platform::TextFileReader& file, int sh
     if (endsStage(line)) return line;
     const qsizetype eq = line.indexOf(QChar('='));
     if (eq <= 0 || !t) continue;
-    applyHeader(model, *e, shumokuIndex, *t, line.left(eq), platform::trimBlanks(line.mid(eq + 1)));
+    applyHeader(model, file, *e, shumokuIndex, *t, line.left(eq), platform::trimBlanks(line.mid(eq + 1)));
   }
   return QStringLiteral(".eof.");
 }

@@ -326,3 +326,26 @@ TEST(ReadInsatsuSeigyoData, RegionsWithoutAPageAreSkipped) {
   EXPECT_EQ(r.Pages[0].RyouikiCount, 0);
   EXPECT_TRUE(r.Pages[0].Ryouiki.empty());
 }
+
+// A number no draw can have counts as missing: the placement's number is -1, with no
+// arithmetic on the hostile value.
+TEST(ReadInsatsuSeigyoData, HostilePlacementNumbersCountAsMissing) {
+  TestProgram tp;
+  Program& p = tp.program;
+  addEvents(p, {"男子単"});
+  QStringList lines{"[頁データ]", "[領域データ]"};
+  const std::vector<std::pair<QString, int>> cases{
+      {"上位=男子単,-3e9", -1},         {"トーナメント=男子単,-1e99", -1},
+      {"上位=男子単,1e99", -1},         {"トーナメント=男子単,-2147483648", -1},
+      {"上位=男子単,8", 7},             {"トーナメント=男子単,1", 0}};
+  for (const auto& c : cases) {
+    lines << "[配置データ]" << c.first;
+  }
+  readSection(p, lines);
+  const RyouikiRec& g = p.insatsu.InsatsuSeigyo.Pages[0].Ryouiki[0];
+  ASSERT_EQ(g.Haichi.size(), cases.size());
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    EXPECT_EQ(g.Haichi[i].Number, cases[i].second) << cases[i].first.toStdString();
+    EXPECT_EQ(g.Haichi[i].ShumokuIdx, 0) << cases[i].first.toStdString();
+  }
+}

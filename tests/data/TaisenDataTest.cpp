@@ -461,5 +461,8 @@ TEST(ReadTaisenData, FaultyNumbersAndLinesAreSkipped) {
   EXPECT_EQ(e.KesshouShinshutsuSuu, 1);
   EXPECT_EQ(e.KesshouShinshutsu.at(0).BlockNo, 0);  // block 0 and "x" name no block
   EXPECT_EQ(a.KesshouCount, 0);
-  EXPECT_TRUE(f.messages.shown.empty());
+  // Only the count beyond a league block's matches is reported.
+  ASSERT_EQ(f.messages.shown.size(), 1u);
+  EXPECT_TRUE(f.messages.shown[0].text.contains("試合数=99999999"));
+  EXPECT_TRUE(f.messages.shown[0].text.contains("9900"));
 }
