@@ -1,8 +1,15 @@
 // Opening a large tournament, step by step and as one sequence, at several sizes.
 //   open_tournament_bench [--benchmark_filter=...]
+//   open_tournament_bench --write <folder> <events> <size>   writes a tournament there
+//   open_tournament_bench --open-twice <folder> [--no-font-list]
+//       opens it twice in this fresh process and prints both times: the first open of a
+//       process against a warm one (under callgrind, compare the inclusive costs of
+//       firstOpen and warmOpen); --no-font-list leaves the printer-font look-up out
 //
 // A tournament is generated once per size into a temporary folder, the way the suite
 // writes it (CP932, CR LF): 16 events (singles and doubles) of 512 x size entries each,
+// or 64 events of 61 (knock-outs) and 64 (leagues) entries, 4,000 in all, the size of a
+// large city tournament; entries are
 // listed by organisation with each event in one run; half of the events are played as one
 // knock-out of every entry, the other half as a preliminary league of blocks of four that
 // sends each block's winner to a final knock-out. Every match has its result, and there is
@@ -12,10 +19,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <vector>
@@ -36,8 +45,8 @@
 
 namespace {
 
-constexpr int kEvents = 16;
 constexpr int kBaseEntries = 512;
+constexpr int kCityEvents = 64;  // the 4,000-entry tournament
 constexpr int kPerOrganisation = 8;
 const QString kTaikaiFile = QStringLiteral("大規模大会.tai");
 
@@ -227,6 +236,13 @@ void appendKnockOut(QStringList& out, const std::vector<int>& entrantAtDraw) {
     if (!lines[static_cast<size_t>(m)].isEmpty()) out << lines[static_cast<size_t>(m)];
 }
 
+// Entries of event i: 512 x size, or in the 64-event tournament 64 for a league (blocks
+// of four) and 61 for a knock-out (a draw with byes).
+int entriesOf(const EventPlan& e, int events, int scale) {
+  if (events == kCityEvents) return e.league ? 64 : 61;
+  return kBaseEntries * scale;
+}
+
 struct Generated {
   std::unique_ptr<QTemporaryDir> dir;
   QString programFolder;
@@ -238,11 +254,14 @@ bool writeLines(const QString& path, const QStringList& lines) {
   return platform::writeTextLines(path, lines);
 }
 
-Generated generate(int scale) {
+// Writes the tournament into folder/program and folder/data; a temporary folder when
+// folder is empty.
+Generated generate(int events, int scale, const QString& folder = QString()) {
   Generated g;
-  g.dir = std::make_unique<QTemporaryDir>();
-  g.programFolder = g.dir->filePath(QStringLiteral("program")) + "/";
-  g.dataFolder = g.dir->filePath(QStringLiteral("data")) + "/";
+  if (folder.isEmpty()) g.dir = std::make_unique<QTemporaryDir>();
+  const QDir base(folder.isEmpty() ? g.dir->path() : folder);
+  g.programFolder = base.filePath(QStringLiteral("program")) + "/";
+  g.dataFolder = base.filePath(QStringLiteral("data")) + "/";
   QDir().mkpath(g.programFolder);
   QDir().mkpath(g.dataFolder);
   const QDir samples(QStringLiteral(QUORVANE_SOURCE_DIR "/samples/program"));
@@ -250,7 +269,6 @@ Generated generate(int scale) {
                               QStringLiteral("定型文章.txt"), QStringLiteral("外字定義.txt")})
     QFile::copy(samples.filePath(name), g.programFolder + name);
 
-  const int n = kBaseEntries * scale;
   const int pool = 256 * scale;  // organisations; each event draws on a part of them
   QStringList tai = {QStringLiteral("【大会データ】"),
                      QStringLiteral("大会名=第１回　大規模バドミントン大会"),
@@ -258,7 +276,7 @@ Generated generate(int scale) {
                      QStringLiteral("協会名=青葉市バドミントン協会"),
                      QStringLiteral("参加資格=市協登録者"),
                      QStringLiteral("OPTION=略号表示")};
-  for (int i = 0; i < kEvents; ++i) {
+  for (int i = 0; i < events; ++i) {
     const EventPlan e = eventPlan(i);
     tai << QStringLiteral("種目=%1,%2,%3,%4")
                .arg(e.name, (i / 4) % 2 ? QStringLiteral("女子") : QStringLiteral("男子"),
@@ -275,8 +293,9 @@ Generated generate(int scale) {
                      QStringLiteral("【対戦データ】")};
   QStringList layout;
   int playerNo = 0;
-  for (int i = 0; i < kEvents; ++i) {
+  for (int i = 0; i < events; ++i) {
     const EventPlan e = eventPlan(i);
+    const int n = entriesOf(e, events, scale);
     // Entries: kPerOrganisation in a row from each organisation.
     std::vector<QString> hyouji(static_cast<size_t>(n));
     for (int j = 0; j < n; ++j) {
@@ -385,23 +404,28 @@ Generated generate(int scale) {
       !writeLines(g.dataFolder + kan_name, kana)) {
     qFatal("cannot write the generated tournament");
   }
-  g.entries = kEvents * n;
+  for (int i = 0; i < events; ++i) g.entries += entriesOf(eventPlan(i), events, scale);
   return g;
 }
 
-const Generated& tournament(int scale) {
-  static std::map<int, Generated> made;
-  auto it = made.find(scale);
-  if (it == made.end()) it = made.emplace(scale, generate(scale)).first;
+// The benchmark's tournament: argument 0 is the size, argument 1 (when given) the number
+// of events, 16 by default.
+const Generated& tournament(const benchmark::State& state) {
+  static std::map<std::pair<int, int>, Generated> made;
+  const int scale = static_cast<int>(state.range(0));
+  const int events = state.range(1) > 0 ? static_cast<int>(state.range(1)) : 16;
+  auto it = made.find({events, scale});
+  if (it == made.end()) it = made.emplace(std::pair{events, scale}, generate(events, scale)).first;
   return it->second;
 }
 
 // ---- the steps -----------------------------------------------------------------------
 
 struct Session {
-  explicit Session(const Generated& g)
+  explicit Session(const Generated& g) : Session(g.programFolder, g.dataFolder) {}
+  Session(const QString& programFolderPath, const QString& dataFolderPath)
       : clock(QDateTime(QDate(2026, 6, 14), QTime(9, 0))),
-        program(messages, clock, g.programFolder), dataFolder(g.dataFolder) {}
+        program(messages, clock, programFolderPath), dataFolder(dataFolderPath) {}
   CountingMessages messages;
   platform::FixedClock clock;
   qv::Program program;
@@ -464,6 +488,28 @@ QStringList referenceTexts(const qv::Program& program) {
   return texts;
 }
 
+// The whole open as the program does it, then every entry resolved as the printers do.
+std::unique_ptr<Session> openTournament(const QString& programFolder, const QString& dataFolder,
+                                        bool fontList) {
+  auto s = std::make_unique<Session>(programFolder, dataFolder);
+  if (!fontList) s->program.getPrinterFonts = nullptr;
+  openTaikai(*s);
+  qv::MakeAllLeagueResults(s->program);
+  resolveAll(s->program);
+  return s;
+}
+
+// Resolves the texts as one drawing does: through one index of the unchanged tournament.
+// Returns how many stayed unresolved.
+long long resolveReferences(qv::Program& program, const QStringList& texts) {
+  qv::SankashaRefIndex index(program.taikai.Taikai);
+  long long unresolved = 0;
+  QString sub;
+  for (const QString& text : texts)
+    if (qv::ResolveSankashaRef(program, index, text, sub) == text) ++unresolved;
+  return unresolved;
+}
+
 void finish(benchmark::State& state, const Generated& g, const Session& s) {
   state.SetItemsProcessed(state.iterations() * g.entries);
   state.SetComplexityN(g.entries);
@@ -492,7 +538,7 @@ void countOpened(benchmark::State& state, const qv::Program& program) {
 }
 
 void BM_ReadKankyouAndTaikai(benchmark::State& state) {
-  const Generated& g = tournament(static_cast<int>(state.range(0)));
+  const Generated& g = tournament(state);
   std::unique_ptr<Session> last;
   for (auto _ : state) {
     state.PauseTiming();
@@ -507,7 +553,7 @@ void BM_ReadKankyouAndTaikai(benchmark::State& state) {
 }
 
 void BM_ReadKekkaFile(benchmark::State& state) {
-  const Generated& g = tournament(static_cast<int>(state.range(0)));
+  const Generated& g = tournament(state);
   std::unique_ptr<Session> last;
   for (auto _ : state) {
     state.PauseTiming();
@@ -524,7 +570,7 @@ void BM_ReadKekkaFile(benchmark::State& state) {
 }
 
 void BM_MakeAllLeagueResults(benchmark::State& state) {
-  const Generated& g = tournament(static_cast<int>(state.range(0)));
+  const Generated& g = tournament(state);
   Session s(g);
   openTaikai(s);
   for (auto _ : state) qv::MakeAllLeagueResults(s.program);
@@ -532,7 +578,7 @@ void BM_MakeAllLeagueResults(benchmark::State& state) {
 }
 
 void BM_ResolveSankashaRef(benchmark::State& state) {
-  const Generated& g = tournament(static_cast<int>(state.range(0)));
+  const Generated& g = tournament(state);
   Session s(g);
   openTaikai(s);
   qv::MakeAllLeagueResults(s.program);
@@ -543,31 +589,23 @@ void BM_ResolveSankashaRef(benchmark::State& state) {
 }
 
 void BM_ResolveReferences(benchmark::State& state) {
-  const Generated& g = tournament(static_cast<int>(state.range(0)));
+  const Generated& g = tournament(state);
   Session s(g);
   openTaikai(s);
   qv::MakeAllLeagueResults(s.program);
   const QStringList texts = referenceTexts(s.program);
   long long unresolved = 0;
-  for (auto _ : state) {
-    unresolved = 0;
-    QString sub;
-    for (const QString& text : texts)
-      if (qv::ResolveSankashaRef(s.program, text, sub) == text) ++unresolved;
-  }
+  for (auto _ : state) unresolved = resolveReferences(s.program, texts);
   finish(state, g, s);
   state.counters["texts"] = static_cast<double>(texts.size());
   state.counters["unresolved"] = static_cast<double>(unresolved);
 }
 
 void BM_OpenTournament(benchmark::State& state) {
-  const Generated& g = tournament(static_cast<int>(state.range(0)));
+  const Generated& g = tournament(state);
   std::unique_ptr<Session> last;
   for (auto _ : state) {
-    auto s = std::make_unique<Session>(g);
-    openTaikai(*s);
-    qv::MakeAllLeagueResults(s->program);
-    resolveAll(s->program);
+    auto s = openTournament(g.programFolder, g.dataFolder, true);
     state.PauseTiming();
     last = std::move(s);  // the old session's teardown is not the open's work
     state.ResumeTiming();
@@ -576,19 +614,55 @@ void BM_OpenTournament(benchmark::State& state) {
   countOpened(state, last->program);
 }
 
-#define SIZES ->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond)->Complexity()
+// Arguments: size, events. The growing sizes fit a complexity; the 64-event tournament
+// stands alone.
+#define SIZES ->Args({1, 16})->Args({2, 16})->Args({4, 16})->Unit(benchmark::kMillisecond)->Complexity()
+#define CITY ->Args({1, kCityEvents})->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_ReadKankyouAndTaikai) SIZES;
+BENCHMARK(BM_ReadKankyouAndTaikai) CITY;
 BENCHMARK(BM_ReadKekkaFile) SIZES;
+BENCHMARK(BM_ReadKekkaFile) CITY;
 BENCHMARK(BM_MakeAllLeagueResults) SIZES;
 BENCHMARK(BM_ResolveSankashaRef) SIZES;
 BENCHMARK(BM_OpenTournament) SIZES;
+BENCHMARK(BM_OpenTournament) CITY;
 BENCHMARK(BM_ResolveReferences) SIZES;
+BENCHMARK(BM_ResolveReferences) CITY;
+
+// Kept apart (not inlined, not folded into one) so that a profiler shows each open.
+[[gnu::noipa]] std::unique_ptr<Session> firstOpen(const QString& folder, bool fontList) {
+  return openTournament(folder + "/program/", folder + "/data/", fontList);
+}
+[[gnu::noipa]] std::unique_ptr<Session> warmOpen(const QString& folder, bool fontList) {
+  return openTournament(folder + "/program/", folder + "/data/", fontList);
+}
+
+int openTwice(const QString& folder, bool fontList) {
+  QElapsedTimer timer;
+  timer.start();
+  auto first = firstOpen(folder, fontList);
+  const double firstMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+  timer.restart();
+  auto warm = warmOpen(folder, fontList);
+  const double warmMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+  std::printf("first open %.2f ms, warm open %.2f ms, ratio %.2f, messages %lld\n", firstMs,
+              warmMs, firstMs / warmMs, warm->messages.count);
+  return 0;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  const QStringList args = app.arguments();
+  if (args.size() >= 5 && args[1] == QStringLiteral("--write")) {
+    const Generated g = generate(args[3].toInt(), args[4].toInt(), args[2]);
+    std::printf("%d entries\n", g.entries);
+    return 0;
+  }
+  if (args.size() >= 3 && args[1] == QStringLiteral("--open-twice"))
+    return openTwice(args[2], !args.contains(QStringLiteral("--no-font-list")));
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

@@ -2,22 +2,23 @@
 
 #include "data/ModelAccess.h"
 #include "data/TaikaiModel.h"
-#include "platform/Blanks.h"
 
 namespace qv {
 
 std::array<QString, 7> SplitColonFields(const QString& text) {
   std::array<QString, 7> f;
   if (text.isEmpty()) return f;
-  QString rest = text;
+  // Pieces after the first colon lose the blanks that end the text.
+  QStringView rest(text);
   for (int i = 0; i < 7; ++i) {
-    const qsizetype colon = rest.indexOf(QChar(':'));
+    const qsizetype colon = rest.indexOf(u':');
     if (colon < 0) {
-      f[i] = rest;
+      f[i] = i == 0 ? text : rest.toString();
       break;
     }
-    f[i] = rest.left(colon);
-    rest = platform::trimTrailingBlanks(rest.mid(colon + 1));
+    f[i] = rest.first(colon).toString();
+    rest = rest.sliced(colon + 1);
+    while (!rest.isEmpty() && rest.back() == u' ') rest.chop(1);
   }
   return f;
 }

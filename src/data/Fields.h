@@ -17,9 +17,10 @@ struct TaikaiRec;
 namespace detail {
 
 inline void assignField(QString& target, const QString& part) { target = part; }
+inline void assignField(QString& target, QStringView part) { target = part.toString(); }
 template <typename T>
   requires std::is_arithmetic_v<T>
-void assignField(T& target, const QString& part) {
+void assignField(T& target, QStringView part) {
   const auto v = platform::numericValue(part);
   if constexpr (std::is_integral_v<T>) {
     target = v ? static_cast<T>(platform::roundHalfEven(*v)) : T{0};
@@ -42,10 +43,8 @@ QString joinValue(T v) { return platform::shortestNumberText(static_cast<double>
 // even) and 0 otherwise. Missing parts read as the empty text or 0.
 template <typename... Targets>
 void SplitToFields(const QString& line, Targets&... targets) {
-  const QStringList parts = platform::splitCommaParts(line);
-  qsizetype i = 0;
-  auto next = [&]() -> QString { return i < parts.size() ? parts[i++] : (++i, QString()); };
-  (detail::assignField(targets, next()), ...);
+  platform::CommaParts parts(line);
+  (detail::assignField(targets, parts.next().value_or(QStringView())), ...);
 }
 
 // One comma line of the values: texts trimmed, Booleans as True/False, numbers shortest.

@@ -3,9 +3,11 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 
 #include "data/Model.h"
 #include "data/Taikai.h"
+#include "platform/CommaParts.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
 
@@ -21,10 +23,13 @@ QString kanaFilePath(const TaikaiState& taikai) {
 // One name,reading row per line; a line without "," names nobody and is left out.
 std::vector<StrPairRec> readRows(const QStringList& lines) {
   std::vector<StrPairRec> rows;
+  rows.reserve(static_cast<size_t>(lines.size()));
   for (const QString& line : lines) {
-    const QStringList pieces = line.split(QChar(','));
-    if (pieces.size() < 2) continue;
-    rows.push_back({pieces[0], pieces[1]});
+    platform::CommaParts parts(line);
+    const auto name = parts.next();
+    const auto reading = parts.next();
+    if (!reading) continue;
+    rows.push_back({name->toString(), reading->toString()});
   }
   return rows;
 }
@@ -59,10 +64,15 @@ void fillEntries(TaikaiRec& taikai, const FuriganaIndex& furigana) {
     if (ev.Shubetsu == QStringLiteral("複")) players = 2;
     if (players == 0) continue;
     for (SankashaRec& entry : ev.Sankasha) {
-      const QStringList names = entry.Name.split(QChar(','));
-      QStringList readings = (entry.SubText + QChar(',')).split(QChar(','));
+      // Reading k is field k of SubText (empty when it has fewer), name k field k of Name.
+      platform::CommaParts names(entry.Name);
+      platform::CommaParts given(entry.SubText);
+      std::array<QString, 2> readings;
       for (int k = 0; k < players; ++k) {
-        if (readings[k].isEmpty() && k < names.size()) readings[k] = furigana(names[k]);
+        // An empty name is one empty field, looked up like any other.
+        const auto name = entry.Name.isEmpty() && k == 0 ? QStringView(u"") : names.next();
+        readings[k] = given.next().value_or(QStringView()).toString();
+        if (readings[k].isEmpty() && name) readings[k] = furigana(name->toString());
       }
       entry.SubText = players == 1 ? readings[0] : readings[0] + QChar(',') + readings[1];
     }

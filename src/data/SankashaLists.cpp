@@ -4,6 +4,7 @@
 
 #include <QSet>
 #include <QStringList>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <array>
@@ -145,8 +146,14 @@ QString ReadMoushikomiSankasha(Model& model, TaikaiDataFile& file, int& regroupC
     }
     if (line.trimmed().isEmpty()) continue;
 
-    const QStringList parts = line.split(QChar(','));
-    const QString ryakugou = parts.value(0).trimmed();
+    // The fields as views into the line: only the ones kept are copied.
+    QVarLengthArray<QStringView, 16> parts;
+    platform::CommaParts cut(line);
+    while (const auto part = cut.next()) parts.append(*part);
+    auto partAt = [&](size_t i) {
+      return i < static_cast<size_t>(parts.size()) ? parts[static_cast<qsizetype>(i)] : QStringView();
+    };
+    const QString ryakugou = partAt(0).trimmed().toString();
     if (current < 0 || ryakugou != previousRyakugou) {
       previousRyakugou = ryakugou;
       ++file.entryRuns;
@@ -168,8 +175,8 @@ QString ReadMoushikomiSankasha(Model& model, TaikaiDataFile& file, int& regroupC
 
     std::array<QString, 14> f;
     for (size_t i = 0; i < f.size(); ++i) {
-      const QString raw = parts.value(static_cast<qsizetype>(i));
-      f[i] = (raw == QStringLiteral(" ") || raw == kFullSpace) ? raw : raw.trimmed();
+      const QStringView raw = partAt(i);
+      f[i] = (raw == u" " || raw == kFullSpace) ? raw.toString() : raw.trimmed().toString();
     }
 
     const EntryLayout layout = layoutOf(event.Shubetsu);

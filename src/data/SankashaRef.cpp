@@ -1,5 +1,6 @@
 #include "data/SankashaRef.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <algorithm>
@@ -53,10 +54,108 @@ const TournamentRec* onlyTournament(const ShumokuRec& e) {
 
 bool isEntrant(long long v) { return v >= 0 && v < kShoushaUndecided; }
 
+// The match number a label stands for, when it reads as a whole number in range.
+std::optional<int> labelNumber(const TaisenRec& node) {
+  const QString& label = node.ShiaiBangouHyouji.isEmpty() ? node.ShiaiBangou
+                                                          : node.ShiaiBangouHyouji;
+  const auto v = platform::numericValue(label);
+  if (!v || *v != std::floor(*v) || *v < INT_MIN || *v > INT_MAX) return std::nullopt;
+  return static_cast<int>(*v);
+}
+
+// Positions with one key, in order: the first per key and a chain to the next.
+class Chains {
+ public:
+  void add(int key, int position) {
+    if (static_cast<size_t>(position) >= next_.size()) next_.resize(static_cast<size_t>(position) + 1, -1);
+    const auto it = ends_.find(key);
+    if (it == ends_.end()) {
+      first_.insert(key, position);
+      ends_.insert(key, position);
+    } else {
+      next_[static_cast<size_t>(*it)] = position;
+      *it = position;
+    }
+  }
+  int first(int key) const { return first_.value(key, -1); }
+  int next(int position) const { return next_[static_cast<size_t>(position)]; }
+
+ private:
+  QHash<int, int> first_;
+  QHash<int, int> ends_;
+  std::vector<int> next_;
+};
+
+}  // namespace
+
+struct SankashaRefIndex::Tables {
+  struct Event {
+    std::optional<Chains> labels;                        // knock-out nodes by match number
+    std::optional<QHash<QString, std::vector<int>>> blocks;  // league blocks by name
+    std::optional<QHash<QString, int>> entries;          // first entry of each name
+  };
+
+  explicit Tables(const TaikaiRec& t) : taikai(t) {
+    const int n = eventCount(t);
+    events.resize(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) byAbbreviation[t.Shumoku[static_cast<size_t>(i)].Ryakugou].push_back(i);
+  }
+
+  const Chains& labels(int e, const TournamentRec& t) {
+    auto& c = events[static_cast<size_t>(e)].labels;
+    if (!c) {
+      c.emplace();
+      const int nodeCount = usableCount(t.TaisenCount, t.Taisens);
+      for (int k = 0; k < nodeCount; ++k)
+        if (const auto number = labelNumber(t.Taisens[static_cast<size_t>(k)])) c->add(*number, k);
+    }
+    return *c;
+  }
+
+  const std::vector<int>& blocks(int e, const QString& name) {
+    static const std::vector<int> none;
+    auto& b = events[static_cast<size_t>(e)].blocks;
+    if (!b) {
+      b.emplace();
+      const LeagueStageRec& league = taikai.Shumoku[static_cast<size_t>(e)].YosenLeague;
+      const int blocks = blockCount(league);
+      for (int k = 0; k < blocks; ++k) (*b)[league.Blocks[static_cast<size_t>(k)].Name].push_back(k);
+    }
+    const auto it = b->constFind(name);
+    return it == b->cend() ? none : *it;
+  }
+
+  int entry(int e, const QString& name) {
+    auto& m = events[static_cast<size_t>(e)].entries;
+    if (!m) {
+      m.emplace();
+      const ShumokuRec& ev = taikai.Shumoku[static_cast<size_t>(e)];
+      const int n = entryCount(ev);
+      // Backwards, so that the first entry of a name is the one kept.
+      for (int k = n - 1; k >= 0; --k) m->insert(ev.Sankasha[static_cast<size_t>(k)].Name, k);
+    }
+    return m->value(name, -1);
+  }
+
+  const TaikaiRec& taikai;
+  QHash<QString, std::vector<int>> byAbbreviation;  // events in order
+  std::vector<Event> events;
+};
+
+SankashaRefIndex::SankashaRefIndex(const TaikaiRec& taikai) : taikai_(taikai) {}
+SankashaRefIndex::~SankashaRefIndex() = default;
+
+SankashaRefIndex::Tables& SankashaRefIndex::tables() {
+  if (!tables_) tables_ = std::make_unique<Tables>(taikai_);
+  return *tables_;
+}
+
+namespace {
+
 class Resolver {
  public:
-  explicit Resolver(Model& model)
-      : taikai_(model.taikai.Taikai), kekka_(model.kekka) {}
+  Resolver(Model& model, SankashaRefIndex& index)
+      : taikai_(model.taikai.Taikai), kekka_(model.kekka), index_(index) {}
 
   QString resolve(const QString& text, QString& subText);
   void juni(int shumokuIndex, int count, JuniEntries& entries, JuniNames& names);
@@ -66,10 +165,8 @@ class Resolver {
  private:
   const ShumokuRec* event(int index) const { return eventAt(taikai_, index); }
   int firstEvent(const QString& ryakugou) const {
-    const int n = eventCount(taikai_);
-    for (int i = 0; i < n; ++i)
-      if (taikai_.Shumoku[static_cast<size_t>(i)].Ryakugou == ryakugou) return i;
-    return -1;
+    const auto it = index_.tables().byAbbreviation.constFind(ryakugou);
+    return it == index_.tables().byAbbreviation.cend() ? -1 : it->front();
   }
   QString resolveReference(const QString& text, const QString& abbr, const QString& position,
                            QString& subText);
@@ -83,6 +180,7 @@ class Resolver {
 
   const TaikaiRec& taikai_;
   KekkaState& kekka_;
+  SankashaRefIndex& index_;
   QStringList active_;  // references being resolved, outermost first
   int steps_ = 0;
 };
@@ -133,15 +231,13 @@ QString Resolver::resolveLeague(const QString& text, const QString& abbr,
   const int rank = platform::roundHalfEven(platform::Val(position.mid(dash + 1)));
   // Places count from 1; a rank without a number must not pick a member that has no place.
   if (rank < 1) return text;
-  const int events = eventCount(taikai_);
-  for (int i = 0; i < events; ++i) {
+  const auto events = index_.tables().byAbbreviation.constFind(abbr);
+  if (events == index_.tables().byAbbreviation.cend()) return text;
+  for (const int i : *events) {
     const ShumokuRec& e = taikai_.Shumoku[static_cast<size_t>(i)];
-    if (e.Ryakugou != abbr || e.YosenLeagueAri <= 0) continue;
-    const LeagueStageRec& league = e.YosenLeague;
-    const int blocks = blockCount(league);
-    for (int b = 0; b < blocks; ++b) {
-      const LeagueBlockRec& block = league.Blocks[static_cast<size_t>(b)];
-      if (block.Name != blockName) continue;
+    if (e.YosenLeagueAri <= 0) continue;
+    for (const int b : index_.tables().blocks(i, blockName)) {
+      const LeagueBlockRec& block = e.YosenLeague.Blocks[static_cast<size_t>(b)];
       const int members =
           usableCount(usableCount(block.SankashaSuu, block.Sankasha), block.SankashaIchi);
       for (int m = 0; m < members; ++m) {
@@ -165,13 +261,9 @@ QString Resolver::shouhai(const QString& text, int shumokuIndex, int matchNumber
   const TournamentRec* t = e ? onlyTournament(*e) : nullptr;
   long long r = -1;
   if (t) {
-    const int nodeCount = usableCount(t->TaisenCount, t->Taisens);
-    for (int k = 0; k < nodeCount; ++k) {
+    const Chains& labels = index_.tables().labels(shumokuIndex, *t);
+    for (int k = labels.first(matchNumber); k >= 0; k = labels.next(k)) {
       const TaisenRec& node = t->Taisens[static_cast<size_t>(k)];
-      const QString& label = node.ShiaiBangouHyouji.isEmpty() ? node.ShiaiBangou
-                                                              : node.ShiaiBangouHyouji;
-      const auto v = platform::numericValue(label);
-      if (!v || *v != matchNumber) continue;
       long long x;
       if (node.Shousha < 0) {
         x = kShoushaUndecided;
@@ -300,22 +392,22 @@ void Resolver::juni(int shumokuIndex, int count, JuniEntries& entries, JuniNames
       names[slot] = q->Hyouji;
       if (!q->SankashaText.isEmpty())
         names[slot] += QStringLiteral("[") + q->SankashaText + QStringLiteral("]");
-      const QString resolved = resolve(q->Hyouji, scratch);
-      const int n = entryCount(*e);
-      for (int k = 0; k < n; ++k) {
-        if (e->Sankasha[static_cast<size_t>(k)].Name == resolved) {
-          entries[slot] = k;
-          break;
-        }
-      }
+      const int k = index_.tables().entry(shumokuIndex, resolve(q->Hyouji, scratch));
+      if (k >= 0) entries[slot] = k;
     }
   }
 }
 
 }  // namespace
 
+QString ResolveSankashaRef(Model& model, SankashaRefIndex& index, const QString& text,
+                           QString& subText) {
+  return Resolver(model, index).resolve(text, subText);
+}
+
 QString ResolveSankashaRef(Model& model, const QString& text, QString& subText) {
-  return Resolver(model).resolve(text, subText);
+  SankashaRefIndex index(model.taikai.Taikai);
+  return ResolveSankashaRef(model, index, text, subText);
 }
 
 QString ResolveSankashaRef(Model& model, const QString& text) {
@@ -323,14 +415,26 @@ QString ResolveSankashaRef(Model& model, const QString& text) {
   return ResolveSankashaRef(model, text, scratch);
 }
 
+void GetTournamentJuni(Model& model, SankashaRefIndex& index, int shumokuIndex, int count,
+                       JuniEntries& entries, JuniNames& names) {
+  Resolver(model, index).juni(shumokuIndex, count, entries, names);
+}
+
 void GetTournamentJuni(Model& model, int shumokuIndex, int count, JuniEntries& entries,
                        JuniNames& names) {
-  Resolver(model).juni(shumokuIndex, count, entries, names);
+  SankashaRefIndex index(model.taikai.Taikai);
+  GetTournamentJuni(model, index, shumokuIndex, count, entries, names);
+}
+
+QString GetShiaiShouhai(Model& model, SankashaRefIndex& index, const QString& text,
+                        int shumokuIndex, int matchNumber, QChar side, QString& subText) {
+  return Resolver(model, index).shouhai(text, shumokuIndex, matchNumber, side.toUpper(), subText);
 }
 
 QString GetShiaiShouhai(Model& model, const QString& text, int shumokuIndex, int matchNumber,
                         QChar side, QString& subText) {
-  return Resolver(model).shouhai(text, shumokuIndex, matchNumber, side.toUpper(), subText);
+  SankashaRefIndex index(model.taikai.Taikai);
+  return GetShiaiShouhai(model, index, text, shumokuIndex, matchNumber, side, subText);
 }
 
 }  // namespace qv

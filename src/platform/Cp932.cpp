@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -20,6 +21,7 @@ struct Cp932Tables {
   std::unordered_map<char16_t, uint16_t> encode;  // UTF-16 unit -> CP932 code (1 or 2 bytes)
 
   Cp932Tables() : dbcs(65536, 0) {
+    encode.reserve(8192);  // CP932 holds about 7,900 characters
     iconv_t cd = iconv_open("UTF-16LE", "CP932");
     if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv has no CP932");
     auto convert = [&](const char* in, size_t inLen) -> char16_t {
@@ -42,15 +44,7 @@ struct Cp932Tables {
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
       if (lead >= 0xA0 && lead <= 0xDF) continue;
       leadByte[lead] = true;
-      for (int trail = 0x40; trail <= 0xFC; ++trail) {
-        if (trail == 0x7F) continue;
-        const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-        const char16_t u = convert(pair, 2);
-        if (!u) continue;
-        const auto code = static_cast<uint16_t>(lead << 8 | trail);
-        dbcs[code] = u;
-        encode.try_emplace(u, code);  // first code wins, as Windows' best mapping does
-      }
+      readRow(cd, lead, convert);
     }
     for (int b = 1; b < 256; ++b)
       if (single[b]) encode[single[b]] = static_cast<uint16_t>(b);  // single byte beats double
@@ -68,6 +62,48 @@ struct Cp932Tables {
     for (const auto& [u, code] : kBestFit) encode.try_emplace(u, code);
     iconv_close(cd);
   }
+
+  void addPair(int lead, int trail, char16_t u) {
+    if (!u) return;
+    const auto code = static_cast<uint16_t>(lead << 8 | trail);
+    dbcs[code] = u;
+    encode.try_emplace(u, code);  // first code wins, as Windows' best mapping does
+  }
+
+  // The pairs of one lead byte, in trail order. One iconv call converts a run of valid
+  // pairs (a call per pair made the tables a noticeable part of a program's first open);
+  // an invalid pair ends the call and is skipped.
+  template <typename Convert>
+  void readRow(iconv_t cd, int lead, const Convert& convert) {
+    constexpr int kTrails = 0xFC - 0x40;  // 0x40 to 0xFC without 0x7F
+    std::array<char, 2 * kTrails> in;
+    std::array<int, kTrails> trail;
+    int count = 0;
+    for (int t = 0x40; t <= 0xFC; ++t) {
+      if (t == 0x7F) continue;
+      in[2 * count] = static_cast<char>(lead);
+      in[2 * count + 1] = static_cast<char>(t);
+      trail[count++] = t;
+    }
+    int pos = 0;
+    while (pos < count) {
+      std::array<char16_t, kTrails> out;
+      char* inp = in.data() + 2 * pos;
+      char* outp = reinterpret_cast<char*>(out.data());
+      const size_t inLen = 2 * static_cast<size_t>(count - pos);
+      size_t inLeft = inLen, outLeft = sizeof out;
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);
+      const bool stopped = iconv(cd, &inp, &inLeft, &outp, &outLeft) == static_cast<size_t>(-1);
+      const size_t units = (sizeof out - outLeft) / 2;
+      if (inLen - inLeft != 2 * units) {
+        // Some pair did not give exactly one character: the rest one pair at a time.
+        for (; pos < count; ++pos) addPair(lead, trail[pos], convert(in.data() + 2 * pos, 2));
+        return;
+      }
+      for (size_t k = 0; k < units; ++k) addPair(lead, trail[pos + k], out[k]);
+      pos += static_cast<int>(units) + (stopped ? 1 : 0);
+    }
+  }
 };
 
 const Cp932Tables& tables() {
@@ -79,23 +115,24 @@ const Cp932Tables& tables() {
 
 QString decodeCp932(QByteArrayView bytes) {
   const auto& t = tables();
-  QString out;
-  out.reserve(bytes.size());
+  // Never more characters than bytes: written straight into a buffer of that size, then cut.
+  QString out(bytes.size(), Qt::Uninitialized);
+  char16_t* w = reinterpret_cast<char16_t*>(out.data());
+  const char16_t* const begin = w;
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const qsizetype n = bytes.size();
   for (qsizetype i = 0; i < n; ++i) {
     const unsigned char b = p[i];
-    if (b == 0) {
-      out.append(QChar(0));
+    if (b < 0x80) {
+      *w++ = b == 0 ? u'\0' : (t.single[b] ? t.single[b] : u'\uFFFD');
     } else if (t.leadByte[b] && i + 1 < n && t.dbcs[b << 8 | p[i + 1]]) {
-      out.append(QChar(t.dbcs[b << 8 | p[i + 1]]));
+      *w++ = t.dbcs[b << 8 | p[i + 1]];
       ++i;
-    } else if (t.single[b]) {
-      out.append(QChar(t.single[b]));
     } else {
-      out.append(QChar(0xFFFD));
+      *w++ = t.single[b] ? t.single[b] : u'\uFFFD';
     }
   }
+  out.truncate(w - begin);
   return out;
 }
 

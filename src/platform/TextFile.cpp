@@ -17,6 +17,7 @@ namespace platform {
 QStringList splitLines(const QString& content) {
   QStringList lines;
   if (content.isEmpty()) return lines;
+  lines.reserve(content.count(QChar('\n')) + 1);
   qsizetype start = 0;
   while (start < content.size()) {
     qsizetype end = content.indexOf(QChar('\n'), start);
@@ -32,7 +33,8 @@ QStringList splitLines(const QString& content) {
 
 std::optional<QStringList> readTextLines(const QString& path) {
   QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+  // Read whole in one go: the device's own buffer would only be copied through.
+  if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;
   const QByteArray bytes = f.readAll();
   if (f.error() != QFileDevice::NoError) return std::nullopt;
   return splitLines(decodeCp932(bytes));

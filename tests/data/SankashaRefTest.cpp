@@ -367,4 +367,14 @@ TEST(ResolveSankashaRef, SampleTournament) {
     EXPECT_EQ(ResolveSankashaRef(p.program, QString::fromUtf8(c.ref), sub), c.name) << c.ref;
     EXPECT_EQ(sub, QString::fromUtf8(c.sub)) << c.ref;
   }
+  // One index for all of them, as a drawing uses it, and twice over: the same answers.
+  SankashaRefIndex index(p.program.taikai.Taikai);
+  for (int round = 0; round < 2; ++round) {
+    for (const auto& c : cases) {
+      QString sub = "x";
+      EXPECT_EQ(ResolveSankashaRef(p.program, index, QString::fromUtf8(c.ref), sub), c.name)
+          << c.ref;
+      EXPECT_EQ(sub, QString::fromUtf8(c.sub)) << c.ref;
+    }
+  }
 }
