@@ -63,9 +63,11 @@ std::vector<MeiboFukuRow> PlaceMeiboRows(MeiboGroup group) {
   }
   std::vector<const MeiboTanRow*> leftOver;
   for (const MeiboTanRow& single : group.MeiboTanRows) {
+    // An entry without a name is no player: it would mark an empty cell of a pair row.
+    if (single.Name.isEmpty()) continue;
     if (QString* cell = tanCell.value(single.Name, nullptr)) {
       *cell = single.Shumoku;  // a later singles event of the player replaces an earlier one
-    } else if (!single.Name.isEmpty()) {
+    } else {
       leftOver.push_back(&single);
     }
   }

@@ -114,6 +114,14 @@ TEST_F(MeiboPageTest, ThreePlayerEntryFillsTheRowsWithAllThree) {
             QStringList({"１,,ＭＴ,甲,東高,ＭＴ,乙,西高", "２,,ＭＴ,丙,南高,,,"}));
 }
 
+TEST_F(MeiboPageTest, EntriesWithMissingFieldsLeaveTheirCellsEmpty) {
+  addEvent("WD", "女子", "複", {"", "A子,B子"});
+  addEvent("WS", "女子", "単", {",東高", "C子", "B子,y"});
+  print();
+  EXPECT_EQ(fileLines(kMeibo).mid(2), QStringList({"１,ＷＤ,,,,,,", "２,ＷＤ,,A子,,ＷＳ,B子,",
+                                                   "３,,ＷＳ,C子,,,,"}));
+}
+
 TEST_F(MeiboPageTest, LongGroupContinuesOnSheetsThatRepeatTheHeading) {
   addSingles("MS", "男子", 40);  // 20 rows
   // Rows fit while y <= 60 - u - h: 6 under the title, then 7 a sheet.
