@@ -14,14 +14,12 @@
 #include <cstdio>
 
 #include "charts/SankashaMeibo.h"
-#include "data/InsatsuSeigyo.h"
 #include "data/Kankyou.h"
-#include "data/KekkaFile.h"
-#include "data/TaikaiFile.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/Messages.h"
 #include "platform/QtPrintSurface.h"
+#include "program/OpenTaikai.h"
 #include "program/Program.h"
 
 namespace {
@@ -60,9 +58,9 @@ int main(int argc, char** argv) {
   qv::Program program(messages, clock, source + "program/");
   qv::ReadKankyouTeigi(program);
   program.taikai.DataFolder = platform::withTrailingSeparator(data.path());
-  if (!qv::ReadTaikaiFile(program, QStringLiteral("青葉市民大会.tai"))) return 1;
-  qv::ResetInsatsuSeigyoForTournament(program);
-  qv::ReadKekkaFile(program);
+  if (qv::OpenTaikai(program, QStringLiteral("青葉市民大会.tai")) != qv::OpenTaikaiResult::Opened) {
+    return 1;
+  }
 
   const QString pdf = QString::fromLocal8Bit(argv[1]);
   QPdfWriter writer(pdf);
