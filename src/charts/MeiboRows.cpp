@@ -4,10 +4,9 @@
 
 #include <QHash>
 
-#include <algorithm>
-
 #include "charts/SankashaCsv.h"
 #include "data/Model.h"
+#include "data/ModelAccess.h"
 #include "data/SankashaRef.h"
 #include "platform/CommaParts.h"
 
@@ -16,8 +15,7 @@ namespace qv {
 std::vector<MeiboGroup> CollectMeiboGroups(Model& model) {
   std::vector<MeiboGroup> groups;
   const TaikaiRec& taikai = model.taikai.Taikai;
-  const size_t eventCount =
-      std::min(static_cast<size_t>(std::max(taikai.ShumokuCount, 0)), taikai.Shumoku.size());
+  const auto events = static_cast<size_t>(eventCount(taikai));
   QString category;
   MeiboGroup current;
   auto closeGroup = [&] {
@@ -26,16 +24,15 @@ std::vector<MeiboGroup> CollectMeiboGroups(Model& model) {
     }
     current = {};
   };
-  for (size_t e = 0; e < eventCount; ++e) {
+  for (size_t e = 0; e < events; ++e) {
     const ShumokuRec& event = taikai.Shumoku[e];
     if (event.Seibetsu != category) {
       closeGroup();
       category = event.Seibetsu;
     }
     const bool pairs = event.Shubetsu == QStringLiteral("複");
-    const size_t entryCount =
-        std::min(static_cast<size_t>(std::max(event.SankashaCount, 0)), event.Sankasha.size());
-    for (size_t s = 0; s < entryCount; ++s) {
+    const auto entries = static_cast<size_t>(entryCount(event));
+    for (size_t s = 0; s < entries; ++s) {
       const QStringList fields =
           platform::splitCommaParts(ResolveSankashaRef(model, event.Sankasha[s].Name));
       const std::vector<RosterPlayer> players = RosterPlayers(event, fields);

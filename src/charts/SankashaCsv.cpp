@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "data/Model.h"
+#include "data/ModelAccess.h"
 #include "platform/TextFile.h"
 
 namespace qv {
@@ -14,8 +15,7 @@ namespace {
 const QString kComma = QStringLiteral(",");
 
 std::vector<const ShumokuRec*> listedEvents(const TaikaiRec& taikai) {
-  const size_t n =
-      std::min(static_cast<size_t>(std::max(taikai.ShumokuCount, 0)), taikai.Shumoku.size());
+  const auto n = static_cast<size_t>(eventCount(taikai));
   std::vector<const ShumokuRec*> events;
   events.reserve(n);
   for (size_t e = 0; e < n; ++e) events.push_back(&taikai.Shumoku[e]);

@@ -6,6 +6,7 @@
 
 #include "charts/SankashaCsv.h"
 #include "data/Model.h"
+#include "data/ModelAccess.h"
 #include "data/PrintFilters.h"
 #include "data/SankashaRef.h"
 #include "platform/CommaParts.h"
@@ -54,17 +55,15 @@ std::vector<RosterPlayer> RosterPlayers(const ShumokuRec& event, const QStringLi
 SankashaCollection CollectSankasha(Model& model) {
   SankashaCollection c;
   const TaikaiRec& taikai = model.taikai.Taikai;
-  const size_t eventCount =
-      std::min(static_cast<size_t>(std::max(taikai.ShumokuCount, 0)), taikai.Shumoku.size());
+  const auto events = static_cast<size_t>(eventCount(taikai));
   QHash<QString, size_t> participants;
   QHash<QString, size_t> tallyKeys;
 
-  for (size_t e = 0; e < eventCount; ++e) {
+  for (size_t e = 0; e < events; ++e) {
     const ShumokuRec& event = taikai.Shumoku[e];
     const QChar sexLetter = event.Seibetsu.isEmpty() ? QChar() : event.Seibetsu[0];
-    const size_t entryCount =
-        std::min(static_cast<size_t>(std::max(event.SankashaCount, 0)), event.Sankasha.size());
-    for (size_t s = 0; s < entryCount; ++s) {
+    const auto entries = static_cast<size_t>(entryCount(event));
+    for (size_t s = 0; s < entries; ++s) {
       const SankashaRec& entry = event.Sankasha[s];
       const QStringList fields = platform::splitCommaParts(ResolveSankashaRef(model, entry.Name));
       const QStringList readings = platform::splitCommaParts(entry.SubText);
@@ -87,7 +86,7 @@ SankashaCollection CollectSankasha(Model& model) {
           rec.Shozoku = p.shozoku;
           rec.Group = group;
           rec.Extra = GetArrayItem(readings, static_cast<qsizetype>(k));
-          rec.Marks.assign(eventCount, false);
+          rec.Marks.assign(events, false);
           found = participants.insert(key, c.Ichiran.size());
           c.Ichiran.push_back(std::move(rec));
         }
@@ -99,7 +98,7 @@ SankashaCollection CollectSankasha(Model& model) {
           ShozokuTallyRec rec;
           rec.Shozoku = p.shozoku;
           rec.Group = group;
-          rec.PerEvent.assign(eventCount, 0);
+          rec.PerEvent.assign(events, 0);
           t = tallyKeys.insert(tallyKey, c.Tally.size());
           c.Tally.push_back(std::move(rec));
         }
