@@ -1,0 +1,41 @@
+#pragma once
+// The participant roster "大会参加者名簿": every entry of the tournament in a ruled table,
+// one table per sex category, printed into a layout region and continued on further
+// sheets when long; the same rows go to 参加者名簿.csv, and the two other roster files are
+// written first.
+
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+#include "charts/MeiboRows.h"
+
+namespace qv {
+
+struct ChartEnv;
+class PrintDevice;
+
+// The roster so far: where the next group starts, how many groups and further sheets
+// were printed, and the lines of 参加者名簿.csv.
+struct MeiboRun {
+  float y = 0;
+  int groups = 0;
+  int newPages = 0;
+  QStringList csv;
+};
+
+// Prints the roster into the region (millimetres) and writes the three roster files.
+// Returns the number of further sheets it started with NewPage, which the print run adds
+// to its sheet count (the sheet the region lies on is not counted).
+int PrintSankashaMeibo(ChartEnv env, float left, float top, float right, float bottom);
+
+// Prints one category group from its placed rows.
+void PrintMeiboPage(ChartEnv env, float left, float top, float right, float bottom,
+                    const std::vector<MeiboFukuRow>& rows, MeiboRun& run);
+
+// The heading row at y, and the heading line of the roster file.
+void PrintMeiboHeader(PrintDevice& device, const std::array<float, 9>& columnX, float y, float d,
+                      float u, QStringList& csv);
+
+}  // namespace qv

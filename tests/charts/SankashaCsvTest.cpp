@@ -1,0 +1,113 @@
+// The roster CSV files: participants and their events, the affiliation tally, the kind
+// columns, three-player entries and a file that cannot be written.
+
+#include <QDir>
+
+#include "charts/SankashaCsv.h"
+#include "charts/MeiboFixture.h"
+
+namespace qv {
+namespace {
+
+const QString kTally = QStringLiteral("所属団体別参加数.csv");
+const QString kIchiran = QStringLiteral("参加者一覧.csv");
+
+class SankashaCsvTest : public test::MeiboFixture {
+ protected:
+  // A player in singles and doubles under two spellings of one name, the same name with
+  // another affiliation in mixed doubles, and an event without entries.
+  void addPlayers() {
+    addEvent("MS", "男子", "単", {"山田　太郎,東高", "鈴木　一郎,西高"});
+    addEvent("MD", "男子", "複", {"山田太郎,鈴木(一郎),東高,西高"}).Sankasha[0].GroupName = "A";
+    addEvent("XD", "混合", "複", {"山田　太郎,花子,北高,東高"});
+    addEvent("WS", "女子", "単", {});
+  }
+};
+
+TEST_F(SankashaCsvTest, ParticipantsAreCountedOncePerNameAndAffiliation) {
+  addPlayers();
+  WriteSankashaCsv(t.program);
+  EXPECT_EQ(fileLines(kIchiran), QStringList({
+                                     "男女,氏名,所属,グループ,MS,MD,XD,WS",
+                                     "1,山田　太郎,東高,,○,○,,,MD:MS,",
+                                     "1,鈴木　一郎,西高,,○,○,,,MD:MS,",
+                                     "1,山田　太郎,北高,,,,○,,XD,",
+                                     "2,花子,東高,,,,○,,XD,",
+                                 }));
+  // A pair's group without "／" belongs to both players; counts of 0 per event stay empty,
+  // the men's and women's counts do not.
+  EXPECT_EQ(fileLines(kTally), QStringList({
+                                   "No,所属団体,グループ,男子,女子,参加数,延べ参加数,MS,MD,XD,WS",
+                                   "1,東高,,1,1,2,2,1,,1,",
+                                   "2,西高,,1,0,1,1,1,,,",
+                                   "3,東高,A,0,0,0,1,,1,,",
+                                   "4,西高,A,0,0,0,1,,1,,",
+                                   "5,北高,,1,0,1,1,,,1,",
+                                   ",合計,,3,1,4,6,2,2,2,",
+                               }));
+  EXPECT_TRUE(t.messages.shown.empty());
+}
+
+TEST_F(SankashaCsvTest, KindColumnsShowWhatTheAbbreviationsHoldBesidesTheSexLetters) {
+  addPlayers();
+  addEvent("MS2", "男子", "単", {"山田　太郎,東高"});
+  t.program.kankyou.SankashaShumokuShubetsu = "単複混合別";
+  t.program.taikai.sw.SeibetsuPosStart = 1;
+  t.program.taikai.sw.SeibetsuPosEnd = 2;
+  WriteSankashaCsv(t.program);
+  const QStringList lines = fileLines(kIchiran);
+  ASSERT_EQ(lines.size(), 5);
+  EXPECT_EQ(lines[0], "男女,氏名,所属,グループ,複,単,混合,出場");
+  EXPECT_EQ(lines[1], "1,山田　太郎,東高,,○,MS2,,MD:MSMS2,");
+  EXPECT_EQ(lines[3], "1,山田　太郎,北高,,,,○,XD,");
+}
+
+TEST(CutMarkColumnTest, DropsTheSexAndKindLetters) {
+  struct Case {
+    int start, end;
+    QString text, expected;
+  };
+  const Case cases[] = {
+      {1, 2, "MS", "○"},      {1, 2, "", ""},          {1, 2, "MSWS", "WS"},
+      {2, 3, "1MS", "1"},     {2, 3, "1MS2MD", "12MD"}, {0, 0, "AB", "AB"},
+      {3, 4, "AB", "AB"},     {3, 4, "一般MS", "一般"},
+  };
+  for (const Case& c : cases) {
+    TaikaiSwitches sw;
+    sw.SeibetsuPosStart = c.start;
+    sw.SeibetsuPosEnd = c.end;
+    EXPECT_EQ(CutMarkColumn(sw, c.text), c.expected) << c.start << " " << c.text.toStdString();
+  }
+}
+
+TEST_F(SankashaCsvTest, ThreePlayerEntryListsAllThreePlayers) {
+  ShumokuRec& e = addEvent("MT", "男子", "３人", {"甲,乙,丙,東高,西高,南高", "丁,北高"});
+  e.Sankasha[0].GroupName = "G1／G2／G3";
+  e.Sankasha[0].SubText = "こう,おつ,へい";
+  WriteSankashaCsv(t.program);
+  EXPECT_EQ(fileLines(kIchiran), QStringList({
+                                     "男女,氏名,所属,グループ,MT",
+                                     "1,甲,東高,G1,○,MT,こう",
+                                     "1,乙,西高,G2,○,MT,おつ",
+                                     "1,丙,南高,G3,○,MT,へい",
+                                     "1,丁,北高,,○,MT,",
+                                 }));
+  EXPECT_EQ(fileLines(kTally).last(), ",合計,,4,0,4,4,4");
+}
+
+TEST_F(SankashaCsvTest, UnwritableFileIsReportedAndTheOtherStillWritten) {
+  addPlayers();
+  // A folder in the file's place: the temporary file cannot replace it.
+  ASSERT_TRUE(QDir(t.folder()).mkdir(kTally));
+  WriteSankashaCsv(t.program);
+  ASSERT_EQ(t.messages.shown.size(), 1u);
+  EXPECT_EQ(t.messages.shown[0].title, "CSVファイルを書き込めません");
+  EXPECT_TRUE(t.messages.shown[0].text.startsWith(t.folder() + kTally));
+  EXPECT_EQ(fileLines(kIchiran).size(), 5);
+  // Nothing half-written is left behind.
+  EXPECT_EQ(QDir(t.folder()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList({kIchiran}));
+}
+
+}  // namespace
+}  // namespace qv
