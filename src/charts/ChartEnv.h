@@ -1,10 +1,11 @@
 #pragma once
-// What a chart is given: the model it reads, the device it draws on and the print switches
-// of the run. A chart takes this (or the parts of it that it needs), never the program.
+// What a chart is given: the model it reads, the device it draws on, the print switches
+// of the run and the team-match output state (the tie being printed). A chart takes this (or the parts of it that it needs), never the program.
 
 #include "data/Model.h"
 #include "print/PrintDevice.h"
 #include "print/PrintRunState.h"
+#include "team/TeamOutputState.h"
 
 namespace qv {
 
@@ -12,6 +13,7 @@ struct ChartEnv {
   Model& model;
   PrintDevice& device;
   PrintRunState& run;
+  TeamOutputState& teamOutput;
 };
 
 }  // namespace qv

@@ -10,6 +10,7 @@
 #include "print/PrintDevice.h"
 #include "print/PrintRunState.h"
 #include "print/PrinterFonts.h"
+#include "team/TeamOutputState.h"
 
 namespace qv {
 
@@ -22,8 +23,9 @@ struct Program : Model {
 
   PrintDevice device;  // the one print device
   PrintRunState run;   // print switches and the state of the running print
+  TeamOutputState teamOutput;  // the tie and sub-match being printed, the tie-sheet grid slot
 
-  ChartEnv chartEnv() { return ChartEnv{*this, device, run}; }
+  ChartEnv chartEnv() { return ChartEnv{*this, device, run, teamOutput}; }
 };
 
 }  // namespace qv
