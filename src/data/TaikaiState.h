@@ -17,6 +17,7 @@ struct TaikaiSwitches {
   bool ShumokuRyakugouHyouji = false;
   bool DelBla = false;
   bool UseGakkou = true;
+  bool Nikokugo = false;  // bilingual names on brackets; nothing in the files sets it
   bool NumberSeedJun = false;
   bool TeamSoukatsuhyou = false;
   QString FinalCaption = "決勝戦";
