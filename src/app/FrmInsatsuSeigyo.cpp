@@ -29,7 +29,7 @@ namespace {
 // is selected for printing.
 const QColor kLightCyan(192, 255, 255);
 
-constexpr int kPageBoxWidth = 210;
+constexpr int kPageBoxWidth = 270;
 constexpr int kPageBoxHeight = 92;
 
 template <class W>
@@ -146,6 +146,7 @@ void FrmInsatsuSeigyo::buildControls() {
     TxtPage[k]->setReadOnly(true);
     TxtPage[k]->setTextInteractionFlags(Qt::NoTextInteraction);
     TxtPage[k]->setMinimumSize(kPageBoxWidth, kPageBoxHeight);
+    TxtPage[k]->setLineWrapMode(QPlainTextEdit::NoWrap);
     TxtPage[k]->viewport()->setCursor(Qt::PointingHandCursor);
     TxtPage[k]->viewport()->installEventFilter(this);
     keepPlaceWhenHidden(LblPage[k]);
