@@ -115,6 +115,7 @@ class FrmInsatsuSeigyo : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void SetTaikaiTextVars();
   void buildControls();
   void connectControls();
   void setPageColour(int box, bool selected);

@@ -12,12 +12,14 @@
 #include "app/FrmTaikai.h"
 #include "app/FrmWait.h"
 #include "app/ProgramFolder.h"
-#include "app/TaikaiOpening.h"
+#include "data/Dates.h"
 #include "data/InsatsuSeigyo.h"
 #include "data/Kankyou.h"
 #include "data/Taikai.h"
+#include "data/TextVars.h"
 #include "platform/Files.h"
 #include "platform/widgets/SingleInstance.h"
+#include "program/OpenTaikai.h"
 #include "program/Program.h"
 
 namespace qv {
@@ -98,7 +100,7 @@ void FrmInsatsuSeigyo::OpenTaikaiFile(const QString& path) {
   // A relative path names a file of the folder the program was started in.
   const QFileInfo file(path.trimmed());
   program_.taikai.DataFolder = platform::withTrailingSeparator(file.absolutePath());
-  OpenTaikai(program_, file.fileName());
+  if (OpenTaikai(program_, file.fileName()) == OpenTaikaiResult::Opened) SetTaikaiTextVars();
 }
 
 void FrmInsatsuSeigyo::SelectTaikai() {
@@ -106,6 +108,20 @@ void FrmInsatsuSeigyo::SelectTaikai() {
   form.Form_Load();
   env_.execDialog(form);
   form.ThrowIfEnded();
+  // Cancelled, the tournament loaded before stays as it is: nothing is read again.
+  if (form.OpenResult() == OpenTaikaiResult::Opened) SetTaikaiTextVars();
+}
+
+// The page phrases' "&" placeholders of the tournament; the first event is current.
+void FrmInsatsuSeigyo::SetTaikaiTextVars() {
+  const TaikaiRec& t = program_.taikai.Taikai;
+  TextVarState& vars = program_.textVars;
+  const QString wareki = ToWarekiDate(t.KaisaiBi, program_.clock);
+  SetTextVar(vars, QStringLiteral("大会名"), t.Name);
+  SetTextVar(vars, QStringLiteral("開催日"), wareki);
+  SetTextVar(vars, QStringLiteral("会場名"), t.Kaijou);
+  SetTextVar(vars, QStringLiteral("開催日会場名"), wareki + QStringLiteral("　") + t.Kaijou);
+  program_.kekka.ShumokuIndex = 0;
 }
 
 void FrmInsatsuSeigyo::CmdReturn_Click() {

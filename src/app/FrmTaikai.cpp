@@ -12,7 +12,6 @@
 
 #include "app/ConfirmFormClose.h"
 #include "app/TaikaiList.h"
-#include "app/TaikaiOpening.h"
 #include "app/WindowFonts.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
@@ -186,7 +185,7 @@ void FrmTaikai::OpenSelectedTaikai() {
   const int row = selected.isEmpty() ? -1 : LstTaikai->row(selected.front());
   if (row >= 0 && row < LstFile.size()) {
     try {
-      OpenTaikai(program_, LstFile[row]);
+      openResult_ = OpenTaikai(program_, LstFile[row]);
       opened_ = true;
       // The next start looks for tournaments in this folder.
       const QString path = program_.programFolder + QStringLiteral("前回ファイル.cfg");

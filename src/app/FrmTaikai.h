@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/ProgramEnd.h"
+#include "program/OpenTaikai.h"
 #include "platform/widgets/FormLayout.h"
 
 class QLabel;
@@ -53,8 +54,9 @@ class FrmTaikai : public QDialog {
   void ListTaikai();
   void OpenSelectedTaikai();
 
-  // True once a tournament was chosen and opened.
+  // True once a tournament was chosen; OpenResult says how far it opened.
   bool Opened() const { return opened_; }
+  OpenTaikaiResult OpenResult() const { return openResult_; }
   // The end of the program that opening the tournament asked for while the window ran:
   // it cannot pass through the window's event loop, so the opener throws it again here.
   void ThrowIfEnded() const;
@@ -73,6 +75,7 @@ class FrmTaikai : public QDialog {
   std::vector<platform::ControlLayout> layout_;
   QString dataFolderAtLoad_;
   bool opened_ = false;
+  OpenTaikaiResult openResult_ = OpenTaikaiResult::NotOpened;
   bool unloading_ = false;
   std::optional<platform::ProgramEnd> ended_;
 };
