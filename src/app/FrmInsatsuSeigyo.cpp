@@ -147,6 +147,7 @@ void FrmInsatsuSeigyo::buildControls() {
     TxtPage[k]->setTextInteractionFlags(Qt::NoTextInteraction);
     TxtPage[k]->setMinimumSize(kPageBoxWidth, kPageBoxHeight);
     TxtPage[k]->setLineWrapMode(QPlainTextEdit::NoWrap);
+    TxtPage[k]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TxtPage[k]->viewport()->setCursor(Qt::PointingHandCursor);
     TxtPage[k]->viewport()->installEventFilter(this);
     keepPlaceWhenHidden(LblPage[k]);

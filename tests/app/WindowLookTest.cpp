@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -43,6 +44,7 @@ void expectTidy(QWidget& window) {
 
 // QUORVANE_GRAB_DIR names a folder to keep the pictures in, for looking at them.
 void keep(QWidget& window, const QString& name) {
+  QApplication::processEvents();
   const QImage image = window.grab().toImage();
   EXPECT_FALSE(image.isNull());
   const QString dir = qEnvironmentVariable("QUORVANE_GRAB_DIR");
