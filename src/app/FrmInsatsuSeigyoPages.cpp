@@ -11,7 +11,7 @@
 
 #include "app/FrmInsatsuSeigyo.h"
 #include "app/PageDeletion.h"
-#include "data/Fields.h"
+#include "data/ModelAccess.h"
 #include "data/Taikai.h"
 #include "platform/Numbers.h"
 #include "platform/Width.h"
@@ -30,7 +30,7 @@ constexpr int kPagesPerColumn = 3;
 QString fullWidthNumber(int n) { return platform::toFullWidth(QString::number(n)); }
 
 // One line per placement of the page, regions in order, deleted regions left out.
-QString pageContents(const PageRec& page, const std::vector<ShumokuRec>& events) {
+QString pageContents(const PageRec& page, const TaikaiRec& taikai) {
   QStringList lines;
   const int regions = std::min<int>(page.RyouikiCount, static_cast<int>(page.Ryouiki.size()));
   for (int r = 0; r < regions; ++r) {
@@ -43,17 +43,16 @@ QString pageContents(const PageRec& page, const std::vector<ShumokuRec>& events)
         lines.append(item.BunshouName);
         continue;
       }
-      const bool known = item.ShumokuIdx >= 0 && item.ShumokuIdx < static_cast<int>(events.size());
-      const QString name = known ? events[static_cast<std::size_t>(item.ShumokuIdx)].Name : QString();
+      const ShumokuRec* event = eventAt(taikai, item.ShumokuIdx);
+      const QString name = event ? event->Name : QString();
       lines.append(name + QStringLiteral("(") + item.Kind + QStringLiteral(")"));
     }
   }
   return lines.join(QChar('\n'));
 }
 
-int wholePageNumber(const QString& text) {
-  return platform::roundHalfEven(ValOrDefault(text, 0));
-}
+// A text that is not a number as a whole counts as 0.
+int wholePageNumber(const QString& text) { return platform::strictWholeNumber(text).value_or(0); }
 
 }  // namespace
 
@@ -88,7 +87,7 @@ void FrmInsatsuSeigyo::ShowPageList() {
     if (!shown) continue;
     const PageRec& page = layout.Pages[static_cast<std::size_t>(p)];
     LblPage[k]->setText(fullWidthNumber(p + 1) + QStringLiteral("頁"));
-    TxtPage[k]->setPlainText(pageContents(page, program_.taikai.Taikai.Shumoku));
+    TxtPage[k]->setPlainText(pageContents(page, program_.taikai.Taikai));
     setPageColour(k, page.Selected);
   }
 

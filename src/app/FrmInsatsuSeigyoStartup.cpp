@@ -12,6 +12,7 @@
 #include "app/FrmTaikai.h"
 #include "app/FrmWait.h"
 #include "app/ProgramFolder.h"
+#include "charts/ChartUtil.h"
 #include "data/Dates.h"
 #include "data/InsatsuSeigyo.h"
 #include "data/Kankyou.h"
@@ -81,6 +82,7 @@ void FrmInsatsuSeigyo::InitProgram() {
   program_.kankyou.LeagueJuniHantei = QStringLiteral("多勝少敗");
   ReadKankyouTeigi(program_);
   program_.taikai.Shokaisens.clear();
+  InitLabelSheets(program_.labelSheets);
   InitInsatsuSeigyo(program_);
 
   if (!env_.arguments.isEmpty()) OpenTaikaiFile(env_.arguments.first());
