@@ -11,7 +11,7 @@ set(floors_print platform data print)
 set(floors_charts platform data print charts team)
 set(floors_team ${floors_charts})
 set(floors_program ${floors_charts} program)
-set(floors_app ${floors_program} app layout)
+set(floors_app ${floors_program} app layout widgets)
 set(floors_layout ${floors_app})
 set(floors_widgets ${floors_app})
 

@@ -17,7 +17,7 @@ struct TaikaiSwitches {
   bool ShumokuRyakugouHyouji = false;
   bool DelBla = false;
   bool UseGakkou = true;
-  bool Nikokugo = false;  // bilingual names on brackets; nothing in the files sets it
+  bool Nikokugo = false;  // bilingual names on brackets; the main window's 二国語 box sets it
   bool NumberSeedJun = false;
   bool TeamSoukatsuhyou = false;
   QString FinalCaption = "決勝戦";

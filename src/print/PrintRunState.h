@@ -1,8 +1,9 @@
 #pragma once
 // The print switches of the main window and the state of a print run, as the charts read
-// them. The other switches live with what they belong to: ShozokuHyouji in TaikaiState,
-// InsatsuFont in KankyouState, CurrentShumoku and CurrentPrintKind in PrintFilterState,
-// OutputOn in the print device.
+// them. The other switches live with what they belong to: ShozokuHyouji, the numbering
+// switches (NumberJunban, NumberSeedJun, ShozokuNaiJunban) and ShumokuRyakugouHyouji in
+// TaikaiState, which the data file sets too; InsatsuFont in KankyouState; CurrentShumoku
+// and CurrentPrintKind in PrintFilterState; OutputOn in the print device.
 
 #include <QString>
 
@@ -25,9 +26,6 @@ struct PrintRunState {
   bool KanaKanji = false;       // names replaced by their dictionary reading lookup
   bool KanaKanjiPrint = false;  // the kana reading printed above names
   bool SeedInsatsu = false;     // seed marks printed; no playoff block under a bracket
-  bool ShozokuNaiJunban = false;  // the number within the affiliation printed
-  bool NumberJunban = false;    // leaves numbered by order
-  bool NumberSeedJun = false;   // leaves numbered by seed order
   int PrinterOrientation = 1;   // 1 portrait, 2 landscape
   bool PrinterCancel = false;   // the printer window was cancelled or failed
 };

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "charts/ChartEnv.h"
+#include "charts/ChartUtil.h"
 #include "charts/TournamentInsatsu.h"
 #include "data/Model.h"
 #include "print/PrintDevice.h"
@@ -24,6 +25,7 @@ struct Program : Model {
 
   PrintDevice device;  // the one print device
   PrintRunState run;   // print switches and the state of the running print
+  LabelSheetState labelSheets;  // the label-sheet table, filled at start-up
   TeamOutputState teamOutput;  // the tie and sub-match being printed, the tie-sheet grid slot
   TournamentChartState bracket;  // knock-out print settings, geometry and upper-round copy
 

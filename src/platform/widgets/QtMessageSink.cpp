@@ -1,0 +1,62 @@
+#include "platform/widgets/QtMessageSink.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+QMessageBox::Icon boxIcon(MsgIcon icon) {
+  switch (icon) {
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+struct ButtonSpec {
+  QMessageBox::StandardButton button;
+  const char16_t* text;  // as the Japanese system labels them
+  MsgAnswer answer;
+};
+
+constexpr ButtonSpec kOk{QMessageBox::Ok, u"OK", MsgAnswer::Ok};
+constexpr ButtonSpec kCancel{QMessageBox::Cancel, u"キャンセル", MsgAnswer::Cancel};
+constexpr ButtonSpec kYes{QMessageBox::Yes, u"はい(&Y)", MsgAnswer::Yes};
+constexpr ButtonSpec kNo{QMessageBox::No, u"いいえ(&N)", MsgAnswer::No};
+
+std::vector<ButtonSpec> buttonsOf(MsgButtons buttons) {
+  switch (buttons) {
+    case MsgButtons::OkCancel: return {kOk, kCancel};
+    case MsgButtons::YesNo: return {kYes, kNo};
+    case MsgButtons::YesNoCancel: return {kYes, kNo, kCancel};
+    case MsgButtons::Ok: break;
+  }
+  return {kOk};
+}
+
+}  // namespace
+
+MsgAnswer QtMessageSink::show(const QString& title, const QString& text, MsgIcon icon,
+                              MsgButtons buttons) {
+  QMessageBox box(boxIcon(icon), title, text);
+  const std::vector<ButtonSpec> specs = buttonsOf(buttons);
+  for (const ButtonSpec& spec : specs)
+    box.addButton(spec.button)->setText(QString::fromUtf16(spec.text));
+  box.setDefaultButton(specs.front().button);
+  // Esc answers with the last button (Cancel or No); a lone OK answers OK.
+  box.setEscapeButton(specs.back().button);
+  box.exec();
+  const auto clicked = box.standardButton(box.clickedButton());
+  for (const ButtonSpec& spec : specs)
+    if (spec.button == clicked) return spec.answer;
+  return specs.back().answer;
+}
+
+}  // namespace platform
