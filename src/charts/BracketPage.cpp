@@ -104,7 +104,7 @@ void setUp(BracketPage& pg) {
     pg.shumoku = &events[static_cast<size_t>(pg.t.ShumokuCode)];
 
   const bool nikokugo = model.taikai.sw.Nikokugo;
-  if (run.NumberSeedJun && run.SeedInsatsu) pg.SeedRanks = StandardSeedOrder(pg.t.SeedCount);
+  if (model.taikai.sw.NumberSeedJun && run.SeedInsatsu) pg.SeedRanks = StandardSeedOrder(pg.t.SeedCount);
   if (nikokugo || run.KanaKanji) ReadSenshuJisho(model);
 
   const bool doubles = pg.shumoku && pg.shumoku->Shubetsu == QStringLiteral("複");

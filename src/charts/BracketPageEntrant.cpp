@@ -170,7 +170,7 @@ class EntrantPrinter {
   }
   bool threePlayer() const { return pg_.shumoku && pg_.shumoku->Shubetsu == QStringLiteral("３人"); }
   QString junText() const {
-    return pg_.env.run.ShozokuNaiJunban && en_.shozokuJun > 0 ? QStringLiteral(" %1").arg(en_.shozokuJun)
+    return pg_.env.model.taikai.sw.ShozokuNaiJunban && en_.shozokuJun > 0 ? QStringLiteral(" %1").arg(en_.shozokuJun)
                                                               : QString();
   }
 

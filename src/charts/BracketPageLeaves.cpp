@@ -39,8 +39,9 @@ void ballotTexts(BracketPage& pg, const CyusenRec& c) {
 // The number beside a leaf: its seed number, or its position from the top.
 void leafNumber(BracketPage& pg, int k, const TaisenRec& n) {
   const PrintRunState& run = pg.env.run;
-  if (!run.NumberSeedJun && !run.NumberJunban && !run.ShozokuNaiJunban) return;
-  if (run.NumberSeedJun) {
+  const TaikaiSwitches& sw = pg.env.model.taikai.sw;
+  if (!sw.NumberSeedJun && !sw.NumberJunban && !sw.ShozokuNaiJunban) return;
+  if (sw.NumberSeedJun) {
     if (run.SeedInsatsu) {
       // The seed rank of this leaf in the standard order of its own draw size.
       const int pos = k - pg.t.SeedCount;

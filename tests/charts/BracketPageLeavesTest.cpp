@@ -60,7 +60,7 @@ TEST(BracketPageLeavesTest, SeedNumbersFollowTheOrderOfTheDrawsOwnSize) {
   for (int p : {16, 32, 64, 128}) {
     BracketFixture f;
     const int e = f.addEvent(p);
-    f.program().run.NumberSeedJun = true;
+    f.program().taikai.sw.NumberSeedJun = true;
     f.program().run.SeedInsatsu = true;
     f.print(e, QStringLiteral("左"));
     std::vector<PrintedText> numbers;
@@ -78,7 +78,7 @@ TEST(BracketPageLeavesTest, SeedNumbersFollowTheOrderOfTheDrawsOwnSize) {
   // Numbering by order prints each leaf's position from the top.
   BracketFixture f;
   const int e = f.addEvent(8);
-  f.program().run.NumberJunban = true;
+  f.program().taikai.sw.NumberJunban = true;
   f.print(e, QStringLiteral("左"));
   for (int r = 0; r < 8; ++r)
     EXPECT_TRUE(f.hasText(QString::number(r + 1), 20 - 4 - 0.2 * 4, rowY(r) - 1.6)) << r;
