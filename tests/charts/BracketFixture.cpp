@@ -93,24 +93,7 @@ void BracketFixture::print(int e, const QString& keishiki, int pageCount) {
   PrintTournamentPages(chartEnv, state, tournament(e), -1);
 }
 
-std::vector<PrintedText> BracketFixture::texts() const {
-  std::vector<PrintedText> out;
-  RgbColor color = 0;
-  for (const SurfaceCall& c : surface.calls) {
-    if (c.kind == SurfaceCall::Kind::TextColor) color = c.color;
-    if (c.kind != SurfaceCall::Kind::PlaceChars || c.chars.empty()) continue;
-    PrintedText t;
-    for (const PlacedChar& p : c.chars) t.text += p.ch;
-    t.x = c.chars.front().at.x() / kPixelsPerMm;
-    t.y = c.chars.front().at.y() / kPixelsPerMm;
-    t.size = c.font.heightPx / kPixelsPerMm;
-    t.weight = c.font.weight;
-    t.color = color;
-    t.face = c.font.face;
-    out.push_back(t);
-  }
-  return out;
-}
+std::vector<PrintedText> BracketFixture::texts() const { return PrintedTexts(surface, kPixelsPerMm); }
 
 std::vector<PrintedLine> BracketFixture::lines() const {
   std::vector<PrintedLine> out;

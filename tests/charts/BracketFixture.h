@@ -11,19 +11,10 @@
 #include "charts/ChartEnv.h"
 #include "charts/TournamentInsatsu.h"
 #include "print/RecordingSurface.h"
+#include "support/PrintedTexts.h"
 #include "support/TestProgram.h"
 
 namespace qv::test {
-
-struct PrintedText {
-  QString text;      // the characters of one text, blanks left out
-  double x = 0;      // first character's cell, mm
-  double y = 0;
-  double size = 0;   // character height, mm
-  int weight = 400;
-  RgbColor color = 0;
-  QString face;
-};
 
 struct PrintedLine {
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // mm

@@ -10,19 +10,10 @@
 #include "charts/League.h"
 #include "data/LeagueResultsFixture.h"
 #include "print/RecordingSurface.h"
+#include "support/PrintedTexts.h"
 #include "support/TestProgram.h"
 
 namespace qv::test {
-
-struct PrintedText {
-  QString text;  // the characters placed, blanks left out
-  double x = 0;  // top-left of the first character
-  double y = 0;
-  double size = 0;  // character height
-  int weight = 400;
-  RgbColor color = 0;
-  QString face;
-};
 
 class LeagueFixture : public ::testing::Test {
  protected:
@@ -54,24 +45,7 @@ class LeagueFixture : public ::testing::Test {
     PrintLeague(env, e, b);
   }
 
-  std::vector<PrintedText> texts() const {
-    std::vector<PrintedText> out;
-    RgbColor color = 0;
-    for (const SurfaceCall& c : surface.calls) {
-      if (c.kind == SurfaceCall::Kind::TextColor) color = c.color;
-      if (c.kind != SurfaceCall::Kind::PlaceChars || c.chars.empty()) continue;
-      PrintedText p;
-      for (const PlacedChar& ch : c.chars) p.text += ch.ch;
-      p.x = c.chars.front().at.x() / kPxPerMm;
-      p.y = c.chars.front().at.y() / kPxPerMm;
-      p.size = c.font.heightPx / kPxPerMm;
-      p.weight = c.font.weight;
-      p.color = color;
-      p.face = c.font.face;
-      out.push_back(p);
-    }
-    return out;
-  }
+  std::vector<PrintedText> texts() const { return PrintedTexts(surface, kPxPerMm); }
 
   // The first text printed inside the box [x1, x2] × [y1, y2] (its first character's corner).
   std::optional<PrintedText> textIn(double x1, double y1, double x2, double y2) const {

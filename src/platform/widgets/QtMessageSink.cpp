@@ -20,18 +20,18 @@ QMessageBox::Icon boxIcon(MsgIcon icon) {
   return QMessageBox::NoIcon;
 }
 
-struct ButtonSpec {
+struct MsgButtonChoice {
   QMessageBox::StandardButton button;
   const char16_t* text;  // as the Japanese system labels them
   MsgAnswer answer;
 };
 
-constexpr ButtonSpec kOk{QMessageBox::Ok, u"OK", MsgAnswer::Ok};
-constexpr ButtonSpec kCancel{QMessageBox::Cancel, u"キャンセル", MsgAnswer::Cancel};
-constexpr ButtonSpec kYes{QMessageBox::Yes, u"はい(&Y)", MsgAnswer::Yes};
-constexpr ButtonSpec kNo{QMessageBox::No, u"いいえ(&N)", MsgAnswer::No};
+constexpr MsgButtonChoice kOk{QMessageBox::Ok, u"OK", MsgAnswer::Ok};
+constexpr MsgButtonChoice kCancel{QMessageBox::Cancel, u"キャンセル", MsgAnswer::Cancel};
+constexpr MsgButtonChoice kYes{QMessageBox::Yes, u"はい(&Y)", MsgAnswer::Yes};
+constexpr MsgButtonChoice kNo{QMessageBox::No, u"いいえ(&N)", MsgAnswer::No};
 
-std::vector<ButtonSpec> buttonsOf(MsgButtons buttons) {
+std::vector<MsgButtonChoice> buttonsOf(MsgButtons buttons) {
   switch (buttons) {
     case MsgButtons::OkCancel: return {kOk, kCancel};
     case MsgButtons::YesNo: return {kYes, kNo};
@@ -46,17 +46,17 @@ std::vector<ButtonSpec> buttonsOf(MsgButtons buttons) {
 MsgAnswer QtMessageSink::show(const QString& title, const QString& text, MsgIcon icon,
                               MsgButtons buttons) {
   QMessageBox box(boxIcon(icon), title, text);
-  const std::vector<ButtonSpec> specs = buttonsOf(buttons);
-  for (const ButtonSpec& spec : specs)
-    box.addButton(spec.button)->setText(QString::fromUtf16(spec.text));
-  box.setDefaultButton(specs.front().button);
+  const std::vector<MsgButtonChoice> choices = buttonsOf(buttons);
+  for (const MsgButtonChoice& choice : choices)
+    box.addButton(choice.button)->setText(QString::fromUtf16(choice.text));
+  box.setDefaultButton(choices.front().button);
   // Esc answers with the last button (Cancel or No); a lone OK answers OK.
-  box.setEscapeButton(specs.back().button);
+  box.setEscapeButton(choices.back().button);
   box.exec();
   const auto clicked = box.standardButton(box.clickedButton());
-  for (const ButtonSpec& spec : specs)
-    if (spec.button == clicked) return spec.answer;
-  return specs.back().answer;
+  for (const MsgButtonChoice& choice : choices)
+    if (choice.button == clicked) return choice.answer;
+  return choices.back().answer;
 }
 
 }  // namespace platform
