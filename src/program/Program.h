@@ -27,6 +27,7 @@ struct Program : Model {
   PrintRunState run;   // print switches and the state of the running print
   LabelSheetState labelSheets;  // the label-sheet table, filled at start-up
   TeamOutputState teamOutput;  // the tie and sub-match being printed, the tie-sheet grid slot
+  TeamMeisaiLayout teamMeisaiLayout;  // tie-sheet box and grid set in their layout window
   TournamentChartState bracket;  // knock-out print settings, geometry and upper-round copy
 
   ChartEnv chartEnv() { return ChartEnv{*this, device, run, teamOutput}; }
