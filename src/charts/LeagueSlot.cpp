@@ -8,6 +8,7 @@
 #include "data/PrintFilters.h"
 #include "data/SankashaRef.h"
 #include "data/SplitSankasha.h"
+#include "platform/Blanks.h"
 #include "platform/Width.h"
 
 namespace qv {
@@ -65,7 +66,7 @@ QString HeaderName(const LeagueTable& t, const QString& name) {
   qsizetype p = name.indexOf(QLatin1Char(' '));
   if (p < 0) p = name.indexOf(QStringLiteral("　"));
   if (t.env.model.taikai.sw.LeagueUeName != QStringLiteral("姓名") && p > 0)
-    return name.left(p).trimmed();
+    return platform::trimBlanks(name.left(p));
   return name;
 }
 
@@ -89,7 +90,7 @@ void KachiagariTexts(SlotText& s) {
     }
   }
   const qsizetype p = name1.indexOf(colon);
-  if (!name1.isEmpty() && aff1.trimmed().isEmpty() && p >= 0) {
+  if (!name1.isEmpty() && platform::trimBlanks(aff1).isEmpty() && p >= 0) {
     const QString after = name1.mid(p + 1);
     const QString caption = RefCaption(after);
     aff1 = caption.isEmpty() ? after + QStringLiteral("位") : caption;

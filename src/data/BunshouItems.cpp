@@ -88,6 +88,7 @@ void ReadBunshouFile(Model& model, const QString& fileName) {
   if (!platform::fileExists(path)) return;
   const auto lines = platform::readTextLines(path);
   if (!lines) return;
+  platform::warnUndecodable(model.messages, path, *lines);
 
   for (const QString& line : *lines) {
     if (isPhraseHeader(line)) {

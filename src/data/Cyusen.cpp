@@ -24,9 +24,11 @@ void ReadCyusenFile(Model& model) {
   CyusenState& state = model.cyusen;
   state = CyusenState{};
   const TaikaiState& t = model.taikai;
-  auto reader = platform::TextFileReader::open(
-      platform::joinPath(t.DataFolder, SideFileName(t.TaikaiFileName, QStringLiteral("csn"))));
+  const QString path =
+      platform::joinPath(t.DataFolder, SideFileName(t.TaikaiFileName, QStringLiteral("csn")));
+  auto reader = platform::TextFileReader::open(path);
   if (!reader) return;
+  platform::warnUndecodable(model.messages, path, reader->lines());
 
   while (!reader->atEnd()) {
     const QString line = reader->readLine();

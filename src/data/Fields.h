@@ -7,6 +7,7 @@
 #include <array>
 #include <type_traits>
 
+#include "platform/Blanks.h"
 #include "platform/CommaParts.h"
 #include "platform/Numbers.h"
 
@@ -29,12 +30,17 @@ void assignField(T& target, QStringView part) {
   }
 }
 
-inline QString joinValue(const QString& v) { return v.trimmed(); }
-inline QString joinValue(const char* v) { return QString::fromUtf8(v).trimmed(); }
+inline QString joinValue(const QString& v) { return platform::trimBlanks(v); }
+inline QString joinValue(const char* v) { return platform::trimBlanks(QString::fromUtf8(v)); }
 inline QString joinValue(bool v) { return v ? QStringLiteral("True") : QStringLiteral("False"); }
 template <typename T>
   requires(std::is_arithmetic_v<T> && !std::is_same_v<T, bool>)
-QString joinValue(T v) { return platform::shortestNumberText(static_cast<double>(v)); }
+QString joinValue(T v) {
+  if constexpr (std::is_same_v<T, float>)
+    return platform::shortestNumberText(v);
+  else
+    return platform::shortestNumberText(static_cast<double>(v));
+}
 
 }  // namespace detail
 

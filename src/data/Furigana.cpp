@@ -110,6 +110,7 @@ void ReadFuriganaFile(Model& model) {
     model.messages.warn(path, QStringLiteral("読み込めません"));
     return;
   }
+  platform::warnUndecodable(model.messages, path, *lines);
   const FuriganaIndex furigana(readRows(*lines));
   fillEntries(model.taikai.Taikai, furigana);
   fillMembers(model.team, furigana);

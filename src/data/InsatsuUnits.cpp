@@ -37,6 +37,8 @@ void MakeInsatsuUnitList(Model& model) {
     }
   }
   list.InsatsuUnitCount = static_cast<int>(list.InsatsuUnits.size());
+  // An empty list still holds one blank element, as the array always has one.
+  if (list.InsatsuUnits.empty()) list.InsatsuUnits.emplace_back();
 }
 
 }  // namespace qv

@@ -19,7 +19,7 @@ struct InsatsuUnitRec {
 
 struct InsatsuUnitState {
   int InsatsuUnitCount = 0;
-  std::vector<InsatsuUnitRec> InsatsuUnits;  // InsatsuUnitCount units
+  std::vector<InsatsuUnitRec> InsatsuUnits;  // InsatsuUnitCount units; one blank when none
 };
 
 // Replaces the list with the units of the open tournament, event by event: the

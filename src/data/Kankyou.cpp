@@ -13,6 +13,7 @@
 #include "data/TextVars.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
+#include "platform/TextFile.h"
 
 namespace qv {
 
@@ -186,6 +187,7 @@ void ReadKankyouTeigi(Model& model) {
     FatalDataFileMsg(model, KankyouReadTitle(), QStringLiteral("読み込めません"),
                      {path, 0, QString()}, platform::MsgIcon::Information);
   }
+  platform::warnUndecodable(model.messages, path, *lines);
   KankyouFile file{path, platform::TextFileReader(std::move(*lines))};
   while (!file.reader.atEnd()) readKeyLine(model, file, file.reader.readLine());
 

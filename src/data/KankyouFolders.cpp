@@ -3,6 +3,7 @@
 #include "data/Kankyou.h"
 
 #include "data/KankyouState.h"
+#include "platform/Blanks.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
 
@@ -13,7 +14,7 @@ namespace {
 // The first value of a line as a list input reads it: up to a comma or the line's end;
 // a value in double quotes runs to its closing quote and may hold commas.
 QString firstListValue(const QString& line) {
-  const QString s = line.trimmed();
+  const QString s = platform::trimBlanks(line);
   if (s.startsWith(QChar('"'))) {
     const qsizetype close = s.indexOf(QChar('"'), 1);
     return close < 0 ? s.mid(1) : s.mid(1, close - 1);
@@ -30,7 +31,7 @@ void ReadUserDat(KankyouState& kankyou, const QString& programFolder) {
   if (!platform::fileExists(path)) return;
   const auto lines = platform::readTextLines(path);
   if (!lines || lines->isEmpty()) return;
-  kankyou.UserName = firstListValue(lines->first()).trimmed();
+  kankyou.UserName = platform::trimBlanks(firstListValue(lines->first()));
 }
 
 QString ChooseDataFolder(const QString& programFolder, const QDate& today) {

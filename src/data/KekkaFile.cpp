@@ -13,6 +13,7 @@
 #include "data/Taikai.h"
 #include "data/TaisenData.h"
 #include "data/UserErrorPrompt.h"
+#include "platform/Blanks.h"
 #include "platform/Files.h"
 #include "platform/ProgramEnd.h"
 #include "platform/TextFile.h"
@@ -62,7 +63,7 @@ QString KekkaFileName(const QString& taikaiFileName) {
 }
 
 std::optional<QDateTime> ParseHozonJikoku(const QString& hozonJikoku) {
-  const QStringList halves = hozonJikoku.trimmed().split(QChar(' '), Qt::SkipEmptyParts);
+  const QStringList halves = platform::trimBlanks(hozonJikoku).split(QChar(' '), Qt::SkipEmptyParts);
   if (halves.size() != 2) return std::nullopt;
   const QStringList date = halves[0].split(QChar('/'));
   const QStringList time = halves[1].split(QChar(':'));
@@ -88,7 +89,7 @@ QString ReadKekkaTaikaiData(Model& model, platform::TextFileReader& file) {
     const qsizetype eq = line.indexOf(QChar('='));
     if (eq < 1) continue;
     const QString key = line.left(eq);
-    const QString value = line.mid(eq + 1).trimmed();
+    const QString value = platform::trimBlanks(line.mid(eq + 1));
     if (key == QStringLiteral("会場")) {
       model.taikai.Taikai.Kaijou = value;
     } else if (key == QStringLiteral("コート数")) {
@@ -120,6 +121,7 @@ void ReadKekkaFile(Model& model) {
   auto opened = platform::TextFileReader::open(path);
   if (!opened || opened->lines().isEmpty()) FatalDataFileMsg(model, kReadTitle, path);
   platform::TextFileReader& file = *opened;
+  platform::warnUndecodable(model.messages, path, file.lines());
 
   QString line = file.readLine();
   // A line that becomes current as the file's last line is not dispatched: the suite

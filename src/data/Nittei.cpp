@@ -25,8 +25,10 @@ void ReadNitteiFile(Model& model) {
   NitteiState& state = model.nittei;
   state = NitteiState{};
   const TaikaiState& t = model.taikai;
-  auto reader = platform::TextFileReader::open(platform::joinPath(t.DataFolder, t.NitteiFileName));
+  const QString path = platform::joinPath(t.DataFolder, t.NitteiFileName);
+  auto reader = platform::TextFileReader::open(path);
   if (!reader) return;
+  platform::warnUndecodable(model.messages, path, reader->lines());
 
   while (!reader->atEnd()) {
     const QString first = reader->readLine();

@@ -54,12 +54,17 @@ void ReadLimits::refuse(platform::MessageSink& messages, ReadLimit limit, std::i
   if (reported) return;
   reported = true;
   const LimitText& t = limitText(limit);
+  warnLine(messages, lineNumber, line,
+           QStringLiteral("%1が上限（%2）を超えるため、この行を読み込みません。"
+                          "同じ上限を超える以後の行も読み込みません。")
+               .arg(QString::fromUtf16(t.what))
+               .arg(t.value));
+}
+
+void ReadLimits::warnLine(platform::MessageSink& messages, std::int64_t lineNumber,
+                          const QString& line, const QString& reason) const {
   messages.warn(path_.isEmpty() ? QStringLiteral("データの読み込み") : path_,
-                QStringLiteral("%1行目: %2\n%3が上限（%4）を超えるため、この行を読み込みません。"
-                               "同じ上限を超える以後の行も読み込みません。")
-                    .arg(lineNumber)
-                    .arg(line.left(80), QString::fromUtf16(t.what))
-                    .arg(t.value));
+                QStringLiteral("%1行目: %2\n%3").arg(lineNumber).arg(line.left(80), reason));
 }
 
 }  // namespace qv

@@ -63,6 +63,9 @@ class ReadLimits {
   // Warns that the line was refused for the limit, unless this limit was reported already.
   void refuse(platform::MessageSink& messages, ReadLimit limit, std::int64_t lineNumber,
               const QString& line);
+  // Warns about one line of the file, naming the file and the line, with the reason.
+  void warnLine(platform::MessageSink& messages, std::int64_t lineNumber, const QString& line,
+                const QString& reason) const;
 
  private:
   QString path_;

@@ -14,6 +14,7 @@
 #include "data/Model.h"
 #include "data/SenshuJisho.h"
 #include "data/TaikaiFile.h"
+#include "platform/Blanks.h"
 #include "platform/Messages.h"
 #include "platform/Width.h"
 
@@ -89,7 +90,7 @@ QString ReadShumokuSankasha(Model& model, TaikaiDataFile& file) {
     }
     // An entry needs its event heading; a blank line is no entry.
     if (current < 0 || current >= static_cast<int>(taikai.Shumoku.size())) continue;
-    if (line.trimmed().isEmpty()) continue;
+    if (platform::trimBlanks(line).isEmpty()) continue;
 
     ShumokuRec& event = taikai.Shumoku[static_cast<size_t>(current)];
     const QString rest = line.mid(line.indexOf(QChar(',')) + 1);
@@ -144,7 +145,7 @@ QString ReadMoushikomiSankasha(Model& model, TaikaiDataFile& file, int& regroupC
       }
       continue;
     }
-    if (line.trimmed().isEmpty()) continue;
+    if (platform::trimBlanks(line).isEmpty()) continue;
 
     // The fields as views into the line: only the ones kept are copied.
     QVarLengthArray<QStringView, 16> parts;
@@ -153,7 +154,7 @@ QString ReadMoushikomiSankasha(Model& model, TaikaiDataFile& file, int& regroupC
     auto partAt = [&](size_t i) {
       return i < static_cast<size_t>(parts.size()) ? parts[static_cast<qsizetype>(i)] : QStringView();
     };
-    const QString ryakugou = partAt(0).trimmed().toString();
+    const QString ryakugou = platform::trimBlanks(partAt(0)).toString();
     if (current < 0 || ryakugou != previousRyakugou) {
       previousRyakugou = ryakugou;
       ++file.entryRuns;
@@ -176,7 +177,7 @@ QString ReadMoushikomiSankasha(Model& model, TaikaiDataFile& file, int& regroupC
     std::array<QString, 14> f;
     for (size_t i = 0; i < f.size(); ++i) {
       const QStringView raw = partAt(i);
-      f[i] = (raw == u" " || raw == kFullSpace) ? raw.toString() : raw.trimmed().toString();
+      f[i] = (raw == u" " || raw == kFullSpace) ? raw.toString() : platform::trimBlanks(raw).toString();
     }
 
     const EntryLayout layout = layoutOf(event.Shubetsu);
@@ -188,7 +189,7 @@ QString ReadMoushikomiSankasha(Model& model, TaikaiDataFile& file, int& regroupC
     if (!isTeam) {
       if (f[n + 1].isEmpty()) f[n + 1] = organisation;
       for (size_t p = 1; p < n; ++p) {
-        if (f[n + 1 + p].trimmed().isEmpty()) f[n + 1 + p] = f[n + p];
+        if (platform::trimBlanks(f[n + 1 + p]).isEmpty()) f[n + 1 + p] = f[n + p];
       }
       for (size_t p = 0; p < n; ++p) {
         QString& aff = f[n + 1 + p];
@@ -249,7 +250,7 @@ QString ReadMoushikomiSankasha(Model& model, TaikaiDataFile& file, int& regroupC
       if (groups[p].isEmpty() || (p > 0 && groups[p] == groups[p - 1])) continue;
       entry.GroupName += (p > 0 ? QStringLiteral("／") : QString()) + groups[p];
     }
-    if (k + 1 < static_cast<size_t>(parts.size()) && !f[k + 1].trimmed().isEmpty()) {
+    if (k + 1 < static_cast<size_t>(parts.size()) && !platform::trimBlanks(f[k + 1]).isEmpty()) {
       entry.Bangou = checkedBangou(model, file, event, LngOrDefault(f[k + 1], -1));
     }
     entry.SeqNo = event.SankashaCount;

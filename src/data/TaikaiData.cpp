@@ -12,6 +12,7 @@
 #include "data/TaikaiFile.h"
 #include "data/TeamKenin.h"
 #include "data/TextVars.h"
+#include "platform/Blanks.h"
 
 namespace qv {
 
@@ -131,6 +132,7 @@ void addShumoku(Model& model, const QString& value) {
 
 // 団体結果検印=: the comma fields fill the seal-box values in order; missing ones stay.
 void readTeamKenin(TeamKeninState& k, const QString& value) {
+  if (value.isEmpty()) return;  // an empty value has no fields at all
   const QStringList parts = value.split(QChar(','));
   auto put = [&](qsizetype i, auto& target) {
     if (i < parts.size()) detail::assignField(target, parts[i]);
@@ -186,7 +188,7 @@ QString ReadTaikaiData(Model& model, TaikaiDataFile& file) {
 
     const qsizetype eq = line.indexOf(QChar('='));
     const QString key = eq > 0 ? line.left(eq) : QString();
-    const QString value = eq > 0 ? line.mid(eq + 1).trimmed() : QString();
+    const QString value = eq > 0 ? platform::trimBlanks(line.mid(eq + 1)) : QString();
 
     if (key == QStringLiteral("大会名")) {
       t.Taikai.Name = value;

@@ -10,8 +10,10 @@
 #include "data/Taikai.h"
 #include "data/TaikaiData.h"
 #include "data/TeamFile.h"
+#include "platform/Blanks.h"
 #include "platform/Files.h"
 #include "platform/Messages.h"
+#include "platform/TextFile.h"
 
 namespace qv {
 
@@ -88,7 +90,7 @@ int ReadTaikaiSections(Model& model, TaikaiDataFile& file) {
 }
 
 bool ReadTaikaiFile(Model& model, const QString& fileName) {
-  if (fileName.trimmed().isEmpty()) return false;
+  if (platform::trimBlanks(fileName).isEmpty()) return false;
   TaikaiState& t = model.taikai;
   const QString path = platform::joinPath(t.DataFolder, fileName);
   auto reader = platform::TextFileReader::open(path);
@@ -97,6 +99,7 @@ bool ReadTaikaiFile(Model& model, const QString& fileName) {
     model.messages.warn(QStringLiteral("大会データファイルを読み込めません"), path);
     return false;
   }
+  platform::warnUndecodable(model.messages, path, reader->lines());
   ResetTournament(model);  // also the numbering switches and the affiliation column
 
   bool rewritten = false;

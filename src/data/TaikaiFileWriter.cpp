@@ -106,6 +106,14 @@ bool WriteTaikaiFile(Model& model, const QString& fileName, const TaikaiKeptLine
   TaikaiState& t = model.taikai;
   if (!t.RewriteNeeded) return false;
   const QString path = platform::joinPath(t.DataFolder, fileName);
+  QString error;
+  auto failed = [&] {
+    model.messages.warn(QStringLiteral("大会データファイルを書き換えできません"),
+                        path + QStringLiteral("\n") + error);
+    return false;
+  };
+  // A read-only file is left as it is, without a backup made for a write that cannot be.
+  if (!platform::mayReplace(path, &error)) return failed();
   if (!keepEarlierBackup && platform::fileExists(path)) {
     const QString backup =
         platform::joinPath(t.DataFolder, SideFileName(fileName, QStringLiteral("bak")));
@@ -115,12 +123,7 @@ bool WriteTaikaiFile(Model& model, const QString& fileName, const TaikaiKeptLine
       return false;
     }
   }
-  QString error;
-  if (!platform::writeTextLines(path, TaikaiFileLines(model, kept), &error)) {
-    model.messages.warn(QStringLiteral("大会データファイルを書き換えできません"),
-                          path + QStringLiteral("\n") + error);
-    return false;
-  }
+  if (!platform::writeTextLines(path, TaikaiFileLines(model, kept), &error)) return failed();
   return true;
 }
 

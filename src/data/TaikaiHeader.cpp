@@ -8,6 +8,7 @@
 #include "data/TaikaiData.h"
 #include "data/TaikaiFile.h"
 #include "data/TeamFileReader.h"
+#include "platform/Blanks.h"
 #include "platform/Files.h"
 #include "platform/Messages.h"
 #include "platform/Numbers.h"
@@ -60,13 +61,14 @@ void ReadDanFile(Model& model) {
   const auto lines = platform::readTextLines(path);
   if (!lines)
     FatalDataFileMsg(r.model, path, QStringLiteral("読み込めません"), {}, teamfile::kFatalIcon);
+  platform::warnUndecodable(model.messages, path, *lines);
   model.kekka.HozonJikoku.clear();
 
   const QString hozonKey = QStringLiteral("保存時刻=");
   for (const QString& line : *lines) {
     ++r.lineNumber;
     r.line = line;
-    if (line.trimmed().isEmpty() || line.startsWith(QChar('*'))) continue;
+    if (platform::trimBlanks(line).isEmpty() || line.startsWith(QChar('*'))) continue;
     if (line.startsWith(QChar('!'))) break;
     if (line.startsWith(QChar('['))) {
       readDanSection(r);
@@ -91,17 +93,18 @@ void ReadDanFile(Model& model) {
 }
 
 bool ReadTaikaiShogen(Model& model, const QString& fileName) {
-  if (fileName.trimmed().isEmpty()) return false;
-  ResetTournament(model);
+  if (platform::trimBlanks(fileName).isEmpty()) return false;
   TaikaiState& t = model.taikai;
-  t.TaikaiFileName = fileName;
-
   const QString path = platform::joinPath(t.DataFolder, fileName);
   auto reader = platform::TextFileReader::open(path);
   if (!reader) {
+    // The tournament open so far stays as it was.
     model.messages.warn(QStringLiteral("大会データファイルを読み込めません"), path);
     return false;
   }
+  platform::warnUndecodable(model.messages, path, reader->lines());
+  ResetTournament(model);
+  t.TaikaiFileName = fileName;
   if (reader->lines().isEmpty())
     FatalDataFileMsg(model, QStringLiteral("大会参加者読み込み"), path);
   TaikaiDataFile file{path, std::move(*reader), {}, 0, {}};

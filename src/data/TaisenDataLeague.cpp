@@ -146,15 +146,18 @@ void addShiai(Reader& r, const QString& value) {
       !inRange(b->TaisenValue, m)) {
     return;
   }
-  QString label, result, zumi, label2, text1, text2, values, text3;
-  int no = 0, taisenValue = 0, shousha = 0, side1 = 0, side2 = 0;
-  SplitToFields(value, label, no, taisenValue, result, shousha, side1, side2, zumi, label2, text1,
-                text2, values, text3);
+  QString label, noText, result, zumi, label2, text1, text2, values, text3;
+  int taisenValue = 0, shousha = 0, side1 = 0, side2 = 0;
+  SplitToFields(value, label, noText, taisenValue, result, shousha, side1, side2, zumi, label2,
+                text1, text2, values, text3);
+  // The match number stays as written; its value only places the match in the index.
+  int no = 0;
+  detail::assignField(no, noText);
 
   LeagueTaisenRec& t = b->Taisen[static_cast<std::size_t>(m)];
   t.Taisen1 = side1;
   t.Taisen2 = side2;
-  t.ShiaiBangou = QString::number(no);
+  t.ShiaiBangou = noText;
   t.ShiaiBangouHyouji = label2.isEmpty() ? label : label2;
   t.TaisenKekka = result;
   t.Shousha = shousha;

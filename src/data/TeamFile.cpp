@@ -11,6 +11,7 @@
 #include "data/Taikai.h"
 #include "data/TeamFileReader.h"
 #include "data/TeamModel.h"
+#include "platform/Blanks.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 #include "platform/TextFile.h"
@@ -223,13 +224,14 @@ void ReadTeamFile(Model& model) {
   const auto lines = platform::readTextLines(path);
   if (!lines)
     FatalDataFileMsg(r.model, path, QStringLiteral("読み込めません"), {}, teamfile::kFatalIcon);
+  platform::warnUndecodable(model.messages, path, *lines);
   model.kekka.HozonJikoku.clear();
 
   const QString hozonKey = QStringLiteral("保存時刻=");
   for (const QString& line : *lines) {
     ++r.lineNumber;
     r.line = line;
-    if (line.trimmed().isEmpty()) continue;
+    if (platform::trimBlanks(line).isEmpty()) continue;
     if (line.startsWith(QChar('['))) {
       teamfile::readSection(r);
     } else if (line.startsWith(QChar('*'))) {

@@ -9,6 +9,7 @@
 #include "data/TeamFile.h"
 #include "data/TeamFileReader.h"
 #include "data/TeamModel.h"
+#include "platform/Blanks.h"
 #include "platform/Numbers.h"
 #include "platform/Width.h"
 
@@ -30,7 +31,7 @@ TeamSankashaRec& requireTeam(Reader& r) {
 // 団体,<team name>: half- and full-width forms of a name match each other.
 void readTeamLine(Reader& r, const QStringList& fields) {
   TeamShumokuRec& ev = r.currentEvent();
-  const QString wanted = platform::toFullWidth(fields.value(1).trimmed());
+  const QString wanted = platform::toFullWidth(platform::trimBlanks(fields.value(1)));
   int found = -1;
   for (int i = 0; i < static_cast<int>(ev.Teams.size()); ++i) {
     if (platform::toFullWidth(ev.Teams[static_cast<std::size_t>(i)].TeamName) == wanted) {
@@ -114,7 +115,7 @@ void readMembers(Reader& r, const QStringList& fields) {
   const int cap = std::min<int>(ev.Kubun.MaxCount2.at(static_cast<std::size_t>(d)),
                                 static_cast<int>(m.Names.size()));
   for (qsizetype i = 1; i < fields.size(); ++i) {
-    if (!fields[i].trimmed().isEmpty()) ++team.MemberCount;
+    if (!platform::trimBlanks(fields[i]).isEmpty()) ++team.MemberCount;
     if (m.Count >= cap) {
       FatalDataFileMsg(r.model, team.TeamName,
                        fields[0] + QStringLiteral("の参加者数が枠を超えています"), {},
@@ -129,7 +130,7 @@ void readMembers(Reader& r, const QStringList& fields) {
 }  // namespace teamfile
 
 void SplitTeamNameNo(const QString& entry, QString& name, QString& number) {
-  const QString text = entry.trimmed();
+  const QString text = platform::trimBlanks(entry);
   name = text;
   number.clear();
   qsizetype p = text.indexOf(QChar('@'));
@@ -147,8 +148,8 @@ void SplitTeamNameNo(const QString& entry, QString& name, QString& number) {
     p = i + 1;
     numberStart = p;
   }
-  number = platform::toHalfWidth(text.mid(numberStart)).trimmed();
-  name = text.left(p).trimmed();
+  number = platform::trimBlanks(platform::toHalfWidth(text.mid(numberStart)));
+  name = platform::trimBlanks(text.left(p));
 }
 
 }  // namespace qv

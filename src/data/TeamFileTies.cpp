@@ -8,6 +8,7 @@
 #include "data/Model.h"
 #include "data/TeamFileReader.h"
 #include "data/TeamModel.h"
+#include "platform/Blanks.h"
 #include "platform/Numbers.h"
 
 namespace qv {
@@ -46,7 +47,7 @@ void readBlock(Reader& r) {
   TeamShumokuRec& ev = r.currentEvent();
   ++r.stage;
   TeamBlockRec block;
-  block.Meishou = r.line.mid(QStringLiteral("ブロック=").size()).trimmed();
+  block.Meishou = platform::trimBlanks(r.line.mid(QStringLiteral("ブロック=").size()));
   ev.Blocks.resize(static_cast<std::size_t>(r.stage));
   ev.Blocks.push_back(block);
   ev.BlockCount = r.stage + 1;

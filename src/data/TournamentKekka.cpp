@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "data/Fields.h"
@@ -205,17 +206,31 @@ void buildTree(Model& model, const platform::TextFileReader& file, ShumokuRec& e
   PlaceTournamentSankasha(e, t);
 }
 
-void applyHeader(Model& model, const platform::TextFileReader& file, ShumokuRec& e,
-                 int shumokuIndex, TournamentRec& t, const QString& key, const QString& value) {
+// The stage being read and what it has read so far.
+struct StageRead {
+  Model& model;
+  const platform::TextFileReader& file;
+  ShumokuRec& e;
+  int shumokuIndex;
+  TournamentRec& t;
+  bool pointsRead = false;  // ポイント数= seen: the tree is built from what came before
+};
+
+void applyHeader(StageRead& stage, const QString& key, const QString& value) {
+  Model& model = stage.model;
+  const platform::TextFileReader& file = stage.file;
+  ShumokuRec& e = stage.e;
+  TournamentRec& t = stage.t;
   if (key == QStringLiteral("初回戦")) {
-    readShape(model, file, shumokuIndex, key, value);
+    readShape(model, file, stage.shumokuIndex, key, value);
   } else if (key == QStringLiteral("組合せ数")) {
-    // The tree is built from the count before it; a later count would leave the stage
-    // with a tree that does not match it.
-    if (TournamentHasTree(t)) {
-      model.messages.warn(e.Name + QStringLiteral("　") + t.Meishou,
-                          QStringLiteral("%1行目: 組合せ数=がポイント数=の後にあるため、この行を読み込みません")
-                              .arg(file.lineNumber()));
+    // The tree is built from the count before ポイント数=; a later count would leave the
+    // stage with a tree that does not match it, or none at all.
+    if (stage.pointsRead) {
+      model.kekka.limits.warnLine(
+          model.messages, file.lineNumber(), key + QChar('=') + value,
+          QStringLiteral("%1　%2: 組合せ数=がポイント数=の後にあるため、この行を読み込みません。")
+              .arg(e.Name, t.Meishou));
       return;
     }
     const int n = LngOrDefault(value, 0);
@@ -227,6 +242,7 @@ void applyHeader(Model& model, const platform::TextFileReader& file, ShumokuRec&
   } else if (key == QStringLiteral("決定順位")) {
     t.KetteiJuni = LngOrDefault(value, 1);
   } else if (key == QStringLiteral("ポイント数")) {
+    stage.pointsRead = true;
     buildTree(model, file, e, t, key, value);
   } else if (key == QStringLiteral("予選リーグ印刷配置頁")) {
     e.YosenLeaguePage = LngOrDefault(value, 0);
@@ -255,14 +271,18 @@ QString ReadTournamentKekka(Model& model, platform::TextFileReader& file, int sh
     if (tournamentIndex >= 0 && static_cast<size_t>(tournamentIndex) < e->Tournaments.size())
       t = &e->Tournaments[static_cast<size_t>(tournamentIndex)];
   }
-  if (t) t->FirstDrawNo = 0;
-
+  // No such knock-out: the stage is read and nothing stored.
+  std::optional<StageRead> stage;
+  if (t) {
+    t->FirstDrawNo = 0;
+    stage.emplace(model, file, *e, shumokuIndex, *t);
+  }
   while (!file.atEnd()) {
     const QString line = file.readLine();
     if (endsStage(line)) return line;
     const qsizetype eq = line.indexOf(QChar('='));
-    if (eq <= 0 || !t) continue;
-    applyHeader(model, file, *e, shumokuIndex, *t, line.left(eq), platform::trimBlanks(line.mid(eq + 1)));
+    if (eq <= 0 || !stage) continue;
+    applyHeader(*stage, line.left(eq), platform::trimBlanks(line.mid(eq + 1)));
   }
   return QStringLiteral(".eof.");
 }

@@ -18,6 +18,11 @@ bool anyBlank(QChar c) { return c == QChar(' ') || c == QChar(0x3000); }
 }  // namespace
 
 QString trimBlanks(const QString& text) { return trimBy(text, true, halfBlank); }
+QStringView trimBlanks(QStringView text) {
+  while (!text.isEmpty() && halfBlank(text.front())) text = text.sliced(1);
+  while (!text.isEmpty() && halfBlank(text.back())) text.chop(1);
+  return text;
+}
 QString trimTrailingBlanks(const QString& text) { return trimBy(text, false, halfBlank); }
 QString trimAllBlanks(const QString& text) { return trimBy(text, true, anyBlank); }
 

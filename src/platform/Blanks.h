@@ -10,6 +10,8 @@ namespace platform {
 QString trimBlanks(const QString& text);
 // Trailing half-width blanks removed.
 QString trimTrailingBlanks(const QString& text);
+// The same over a view, without a copy.
+QStringView trimBlanks(QStringView text);
 // Leading and trailing half-width and full-width (U+3000) blanks removed.
 QString trimAllBlanks(const QString& text);
 

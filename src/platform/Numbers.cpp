@@ -77,12 +77,20 @@ int32_t roundHalfEven(double value) {
   return static_cast<int32_t>(r);
 }
 
-QString shortestNumberText(double value) {
-  if (value == std::floor(value) && std::fabs(value) < 1e15)
+namespace {
+
+template <typename Real>
+QString shortestText(Real value) {
+  if (value == std::floor(value) && std::fabs(value) < Real(1e15))
     return QString::number(static_cast<long long>(value));
   char buf[64];
   auto res = std::to_chars(buf, buf + sizeof buf, value);
   return QString::fromLatin1(buf, res.ptr - buf);
 }
+
+}  // namespace
+
+QString shortestNumberText(double value) { return shortestText(value); }
+QString shortestNumberText(float value) { return shortestText(value); }
 
 }  // namespace platform

@@ -35,7 +35,9 @@ inline std::optional<int32_t> strictWholeNumber(QStringView text) {
   return roundHalfEven(*v);
 }
 
-// Shortest decimal text of a number: "3", "-1", "1.5".
+// Shortest decimal text of a number: "3", "-1", "1.5". A single-precision value is written
+// in its own shortest form (30.2f gives "30.2", not its double expansion).
 QString shortestNumberText(double value);
+QString shortestNumberText(float value);
 
 }  // namespace platform

@@ -11,6 +11,8 @@
 #include <cstring>
 
 #include "platform/Cp932.h"
+#include "platform/Files.h"
+#include "platform/Messages.h"
 
 namespace platform {
 
@@ -29,6 +31,21 @@ QStringList splitLines(const QString& content) {
     start = end + 1;
   }
   return lines;
+}
+
+qsizetype firstUndecodableLine(const QStringList& lines) {
+  for (qsizetype i = 0; i < lines.size(); ++i)
+    if (lines[i].contains(QChar(QChar::ReplacementCharacter))) return i + 1;
+  return 0;
+}
+
+void warnUndecodable(MessageSink& messages, const QString& path, const QStringList& lines) {
+  const qsizetype line = firstUndecodableLine(lines);
+  if (line == 0) return;
+  messages.warn(path, QStringLiteral("%1行目: Shift_JIS（CP932）として読めない文字があります。"
+                                     "別の文字コード（UTF-8 など）で保存されたファイルかもしれません。"
+                                     "読めない文字は置き換えて読み込みを続けます。")
+                          .arg(line));
 }
 
 std::optional<QStringList> readTextLines(const QString& path) {
@@ -60,6 +77,21 @@ bool writeTextLines(const QString& path, const QStringList& lines, QString* erro
   return writeFileReplacing(path, bytes, errorText);
 }
 
+bool mayReplace(const QString& path, QString* errorText) {
+  auto refuse = [&](const QString& why) {
+    if (errorText) *errorText = why;
+    return false;
+  };
+  // Decided by the permission bits, also for a user (root) whom the system would let write:
+  // a file or folder marked read-only must not change.
+  if (isReadOnly(path)) return refuse(QStringLiteral("読み取り専用のファイルです"));
+  const QFileInfo folder(QFileInfo(path).absolutePath());
+  constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+  if (folder.exists() && !(folder.permissions() & anyWrite))
+    return refuse(QStringLiteral("読み取り専用のフォルダです"));
+  return true;
+}
+
 // Every write is checked for its full length and the data is synced before the rename:
 // a short write (full disk, size limit) must never replace the target with a cut-off file.
 bool writeFileReplacing(const QString& path, const QByteArray& bytes, QString* errorText) {
@@ -67,6 +99,7 @@ bool writeFileReplacing(const QString& path, const QByteArray& bytes, QString* e
     if (errorText) *errorText = why;
     return false;
   };
+  if (!mayReplace(path, errorText)) return false;
   const QFileInfo target(path);
   QTemporaryFile tmp(target.absolutePath() + "/." + target.fileName() + ".XXXXXX");
   if (!tmp.open()) return fail(tmp.errorString());

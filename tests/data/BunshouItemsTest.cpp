@@ -125,7 +125,10 @@ TEST(BunshouFile, NoPhrases) {
     EXPECT_TRUE(b.BunshouIds.isEmpty());
     EXPECT_EQ(b.BunshouNewHead, -1);
   }
-  EXPECT_TRUE(t.messages.shown.empty());
+  // The damaged file is named once, with its first damaged line; nothing else is shown.
+  ASSERT_EQ(t.messages.shown.size(), 1u);
+  EXPECT_EQ(t.messages.shown[0].title, t.folder() + "broken.txt");
+  EXPECT_TRUE(t.messages.shown[0].text.startsWith("1行目: "));
 }
 
 TEST(BunshouItems, FontListIsLookedUpOnFirstNeedOnly) {

@@ -42,6 +42,26 @@ TEST(JoinFields, TrimsTextsAndWritesShortestNumbers) {
   EXPECT_EQ(JoinFields(-1, false, 2.0f), "-1,False,2");
 }
 
+TEST(JoinFields, SinglesInTheirOwnShortestForm) {
+  // A single-precision value written through double would show its binary expansion.
+  struct Case { float value; const char* text; };
+  const Case cases[] = {{70.5f, "70.5"}, {30.2f, "30.2"}, {32.4765625f, "32.476562"},
+                        {0.1f, "0.1"}, {-1.25f, "-1.25"}, {15.f, "15"}};
+  for (const auto& c : cases) EXPECT_EQ(JoinFields(c.value), c.text) << c.text;
+  // A double keeps its own shortest form.
+  EXPECT_EQ(JoinFields(30.2), "30.2");
+  EXPECT_EQ(JoinFields(static_cast<double>(30.2f)), "30.200000762939453");
+}
+
+TEST(JoinFields, TrimsHalfWidthBlanksOnly) {
+  // Tabs, CR and the full-width space belong to the value.
+  struct Case { const char* in; const char* out; };
+  const Case cases[] = {{"  a b  ", "a b"}, {"\tx\t", "\tx\t"}, {"y\r", "y\r"},
+                        {"\u3000z\u3000 ", "\u3000z\u3000"}, {"   ", ""}};
+  for (const auto& c : cases)
+    EXPECT_EQ(JoinFields(QString::fromUtf8(c.in)), QString::fromUtf8(c.out)) << c.in;
+}
+
 TEST(SplitColonFields, Pieces) {
   using A = std::array<QString, 7>;
   struct Case { QString in; A out; };

@@ -70,16 +70,17 @@ TEST(MakeInsatsuUnitList, CaptionsFollowTheEventsStages) {
   EXPECT_EQ(describe(p.insatsuUnits), expected);
 }
 
-TEST(MakeInsatsuUnitList, NothingToPrintGivesAnEmptyList) {
+TEST(MakeInsatsuUnitList, NothingToPrintLeavesOneBlankElement) {
   test::TestProgram tp;
   Program& p = tp.program;
-  p.insatsuUnits.InsatsuUnits.resize(2);
+  const QStringList blank = {"/0//0"};
+  p.insatsuUnits.InsatsuUnits.resize(2, InsatsuUnitRec{"x", 3, "予選リーグ", 1});
   p.insatsuUnits.InsatsuUnitCount = 2;
   MakeInsatsuUnitList(p);  // no events at all
   EXPECT_EQ(p.insatsuUnits.InsatsuUnitCount, 0);
-  EXPECT_TRUE(p.insatsuUnits.InsatsuUnits.empty());
+  EXPECT_EQ(describe(p.insatsuUnits), blank);
   addEvent(p, {"男子単", 0, 0, 0});
   MakeInsatsuUnitList(p);
   EXPECT_EQ(p.insatsuUnits.InsatsuUnitCount, 0);
-  EXPECT_TRUE(p.insatsuUnits.InsatsuUnits.empty());
+  EXPECT_EQ(describe(p.insatsuUnits), blank);
 }

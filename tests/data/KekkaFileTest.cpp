@@ -7,6 +7,7 @@
 
 #include "data/KekkaFile.h"
 #include "data/UserErrorPrompt.h"
+#include "platform/Cp932.h"
 #include "platform/Files.h"
 #include "platform/ProgramEnd.h"
 #include "platform/TextFile.h"
@@ -124,6 +125,27 @@ TEST_F(KekkaFileTest, TaikaiSectionStoresItsKeysAndReturnsTheLineThatEndedIt) {
   EXPECT_EQ(p.kekka.CourtCount, 4);
   platform::TextFileReader empty(QStringList{});
   EXPECT_EQ(ReadKekkaTaikaiData(p, empty), ".eof.");
+
+  // Only half-width blanks are trimmed: tabs and full-width spaces belong to the value.
+  platform::TextFileReader spaced(QStringList{"会場= \t体育館\u3000 ", "リーグ審判=\u3000"});
+  ReadKekkaTaikaiData(p, spaced);
+  EXPECT_EQ(p.taikai.Taikai.Kaijou, "\t体育館\u3000");
+  EXPECT_EQ(p.kankyou.LeagueShinpan, "\u3000");
+}
+
+TEST_F(KekkaFileTest, BytesThatAreNotCp932AreWarnedOnceAndTheFileStillReads) {
+  // Saved in UTF-8 by another editor: the first line with a byte CP932 does not know is named.
+  {
+    QFile f(kaiPath());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(platform::encodeCp932(QStringLiteral("Ver=3\r\n【大会データ】\r\n会場=x\r\n")));
+    f.write(QStringLiteral("会場=体育館\r\nコート数=2\r\n会場=館\r\n.eof.\r\n").toUtf8());
+  }
+  ASSERT_FALSE(loadExisting());
+  ASSERT_EQ(tp.messages.shown.size(), 1u);
+  EXPECT_EQ(tp.messages.shown[0].title, kaiPath());
+  EXPECT_TRUE(tp.messages.shown[0].text.startsWith(QStringLiteral("4行目: "))) << tp.messages.shown[0].text.toStdString();
+  EXPECT_EQ(tp.program.kekka.KekkaVersion, "3");
 }
 
 TEST_F(KekkaFileTest, LastLineOfTheFileIsNotDispatched) {

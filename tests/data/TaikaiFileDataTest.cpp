@@ -56,6 +56,31 @@ TEST_F(TaikaiFileTest, KeysSetTheHeaderAndUnknownKeysBecomeTextVariables) {
   EXPECT_TRUE(tp.messages.shown.empty());
 }
 
+TEST_F(TaikaiFileTest, SealBoxLineFillsOnlyTheFieldsItHas) {
+  struct Case { const char* value; float kenin1; float kenin2; int count; const char* label1; };
+  const Case cases[] = {{"", 70.f, 30.f, 3, "勝者"},
+                        {"   ", 70.f, 30.f, 3, "勝者"},
+                        {"55", 55.f, 30.f, 3, "勝者"},
+                        {"70.5,30.2", 70.5f, 30.2f, 3, "勝者"},
+                        {"1,2,3,4,5,6,\t勝\u3000", 1.f, 2.f, 6, "\t勝\u3000"}};
+  for (const auto& c : cases) {
+    ASSERT_FALSE(open({"【大会データ】", QStringLiteral("団体結果検印=") + QString::fromUtf8(c.value)}));
+    const TeamKeninState& k = tp.program.teamKenin;
+    EXPECT_EQ(k.TeamKenin1, c.kenin1) << c.value;
+    EXPECT_EQ(k.TeamKenin2, c.kenin2) << c.value;
+    EXPECT_EQ(k.TeamKenin5, 5.f) << c.value;
+    EXPECT_EQ(k.TeamKeninCount, c.count) << c.value;
+    EXPECT_EQ(k.TeamKeninLabel1, QString::fromUtf8(c.label1)) << c.value;
+    EXPECT_EQ(k.TeamKeninFlag, 1) << c.value;
+  }
+}
+
+TEST_F(TaikaiFileTest, ValuesLoseHalfWidthBlanksOnly) {
+  ASSERT_FALSE(open({"【大会データ】", "大会名=  \t大会\u3000  ", "会長= 山田\t"}));
+  EXPECT_EQ(tp.program.taikai.Taikai.Name, "\t大会\u3000");
+  EXPECT_EQ(textVar(tp.program, "会長名"), "山田\t");
+}
+
 TEST_F(TaikaiFileTest, OptionWordsSetSwitchesAndOnlySomeAreKept) {
   struct Case {
     const char* word;

@@ -71,3 +71,15 @@ TEST_F(TaikaiFileTest, HeaderOnlyReadFailures) {
   }
   EXPECT_FALSE(ReadTaikaiShogen(tp.program, " "));
 }
+
+TEST_F(TaikaiFileTest, HeaderOnlyReadOfAMissingFileKeepsTheOpenTournament) {
+  tp.writeFile("大会.tai", {"【大会データ】", "大会名=春", "種目=単,男子,単,MS"});
+  ASSERT_TRUE(ReadTaikaiShogen(tp.program, "大会.tai"));
+  EXPECT_FALSE(ReadTaikaiShogen(tp.program, "ない.tai"));
+  const Program& p = tp.program;
+  EXPECT_EQ(p.taikai.TaikaiFileName, "大会.tai");
+  EXPECT_EQ(p.taikai.Taikai.Name, "春");
+  EXPECT_EQ(p.taikai.Taikai.ShumokuCount, 1);
+  ASSERT_EQ(tp.messages.shown.size(), 1u);
+  EXPECT_EQ(tp.messages.shown[0].text, tp.folder() + "ない.tai");
+}

@@ -133,6 +133,38 @@ TEST_F(TaikaiFileTest, FailedWriteLeavesTheFileByteIdentical) {
   EXPECT_EQ(tp.messages.shown.size(), 1u);
 }
 
+// Checked by the permission bits, so the test holds when run as root.
+TEST_F(TaikaiFileTest, ReadOnlyFileOrFolderIsAFailedWrite) {
+  const QFileDevice::Permissions readOnly =
+      QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup;
+  for (const bool wholeFolder : {false, true}) {
+    test::TestProgram own;
+    own.program.taikai.DataFolder = own.folder();
+    own.writeFile("大会.tai", kScattered);
+    const QString path = own.folder() + "大会.tai";
+    const QByteArray original = bytesOf(path);
+    QFile target(wholeFolder ? own.folder() : path);
+    const auto permissions = target.permissions();
+    ASSERT_TRUE(target.setPermissions(readOnly));
+    bool ok = false;
+    EXPECT_NO_THROW(ok = ReadTaikaiFile(own.program, "大会.tai"));
+    const QStringList left = QDir(own.folder()).entryList(QDir::Files | QDir::Hidden);
+    target.setPermissions(permissions);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(bytesOf(path), original) << wholeFolder;
+    EXPECT_TRUE(QFileInfo(path).permissions() & QFile::ReadOwner);
+    // No temporary file and no backup of a file that stays as it is.
+    EXPECT_EQ(left, QStringList{"大会.tai"}) << left.join(' ').toStdString();
+    ASSERT_EQ(own.messages.shown.size(), 1u) << wholeFolder;
+    EXPECT_EQ(own.messages.shown[0].title, "大会データファイルを書き換えできません");
+    EXPECT_TRUE(own.messages.shown[0].text.startsWith(path));
+    // The model of the first pass stays.
+    const auto& shumoku = own.program.taikai.Taikai.Shumoku;
+    ASSERT_FALSE(shumoku.empty());
+    EXPECT_EQ(shumoku[0].SankashaCount, 2) << wholeFolder;
+  }
+}
+
 // The file-size limit stops root too: the backup (as large as the original) goes through,
 // the longer new file is cut off part-way, as on a full disk.
 TEST_F(TaikaiFileTest, WriteCutShortLeavesTheFileByteIdentical) {

@@ -183,6 +183,24 @@ TEST(ReadTaisenData, AnEventTheDataFileDoesNotDefineEndsTheProgram) {
   EXPECT_EQ(f.messages.shown[0].title, "種目名称＝男子ダブルス");
 }
 
+TEST(ReadTaisenData, LeagueMatchNumberKeptAsWritten) {
+  // The text is the match number; its value (half to even, 0 when not a number) places the
+  // match in the block's index.
+  struct Case { const char* no; std::vector<int> index; };
+  const Case cases[] = {{"03", {0, 0, 1, 0}}, {" 2 ", {0, 1, 0, 0}}, {"2.5", {0, 1, 0, 0}},
+                        {"x2", {0, 0, 0, 0}}, {"", {0, 0, 0, 0}}};
+  for (const auto& c : cases) {
+    Fixture f;
+    f.read({"[男子シングルス],MS", "予選リーグ=予選", "ブロック=Ａ", "試合数=3", "参加者数=3",
+            "試合=,1,0", QStringLiteral("試合=,%1,0").arg(QString::fromUtf8(c.no))});
+    const LeagueBlockRec& a = f.block(0, 0);
+    EXPECT_EQ(a.Taisen[0].ShiaiBangou, "1");
+    EXPECT_EQ(a.Taisen[1].ShiaiBangou, QString::fromUtf8(c.no));
+    EXPECT_EQ(a.Taisen[1].ShiaiBangouHyouji, "") << c.no;
+    EXPECT_EQ(a.TaisenIndex, c.index) << c.no;
+  }
+}
+
 TEST(ReadTaisenData, LeagueBlocksTakeTheirEntrantsMatchesAndUmpires) {
   Fixture f;
   LeagueShiaiJunRec& jun = *f.program.kankyou.LeagueShiaiJun(3);
@@ -451,9 +469,10 @@ TEST(ReadTaisenData, FaultyNumbersAndLinesAreSkipped) {
   EXPECT_EQ(a.Shinpan, (std::vector<int>{1, 2, 3, -1, -1, -1, -1, -1}));
   EXPECT_EQ(a.Sankasha, (std::vector<int>{99, -5, 0, 0}));
   for (int i = 0; i < 6; ++i) EXPECT_EQ(e.Sankasha[static_cast<size_t>(i)].Bangou, i);
-  // Match numbers -3, none, 99 and 5 (the last index entry); "試合=,1" is one too many.
+  // Match numbers -3, none ("b", kept as written), 99 and 5 (the last index entry);
+  // "試合=,1" is one too many.
   EXPECT_EQ(a.Taisen[0].ShiaiBangou, "-3");
-  EXPECT_EQ(a.Taisen[1].ShiaiBangou, "0");
+  EXPECT_EQ(a.Taisen[1].ShiaiBangou, "b");
   EXPECT_EQ(a.Taisen[1].ShiaiBangouHyouji, "i");
   EXPECT_EQ(a.Taisen[1].ExtraText3, "m");
   EXPECT_EQ(a.Taisen[2].ShiaiBangou, "99");

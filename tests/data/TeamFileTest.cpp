@@ -197,7 +197,11 @@ TEST(ReadTeamFile, EmptyAndDamagedFiles) {
     file.write("\x91\x49\x8e\xe8,\xff\xfe\x82");
     file.close();
     ReadTeamFile(f.tp.program);
-    EXPECT_TRUE(f.tp.messages.shown.empty());
+    // One warning names the file and the damaged line; the file still reads.
+    ASSERT_EQ(f.tp.messages.shown.size(), 1u);
+    EXPECT_EQ(f.tp.messages.shown[0].title, f.danPath());
+    EXPECT_TRUE(f.tp.messages.shown[0].text.startsWith(QStringLiteral("%1行目: ").arg(kHead.size() + 2)))
+        << f.tp.messages.shown[0].text.toStdString();
     const TeamKubunMemberRec& players = f.ev().Teams[0].Members.at(1);
     EXPECT_EQ(players.Count, 1);
     EXPECT_TRUE(players.Names[0].contains(QChar(0xFFFD)));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "data/Tournament.h"
 #include "data/TournamentKekka.h"
 #include "platform/TextFile.h"
@@ -76,6 +78,37 @@ TEST(ReadTournamentKekka, StopsAtTheNextBlockAndHandsItBack) {
   EXPECT_EQ(ReadTournamentKekka(s.program, file, 0, 3), "[次]");
   EXPECT_EQ(ReadTournamentKekka(s.program, file, 9, 0), ".eof.");
   EXPECT_EQ(s.t().SankaCount, 4);
+}
+
+TEST(ReadTournamentKekka, CountAfterThePointsLineIsWarnedAndSkipped) {
+  // With or without a tree built by ポイント数=, a later 組合せ数= would leave the stage
+  // with no usable tree: the line is skipped with a warning naming the file, line and stage.
+  struct Case { int entries; QStringList lines; bool tree; int count; std::vector<int> warned; };
+  const Case cases[] = {
+      {4, {"ポイント数=21", "組合せ数=8", "対戦=1,21-3,0"}, true, 4, {2}},
+      {0, {"ポイント数=21", "組合せ数=8", "対戦=1,21-3,0"}, false, 0, {2}},
+      {4, {"組合せ数=8", "ポイント数=21", "組合せ数=8", "組合せ数=2"}, true, 8, {3, 4}},
+  };
+  for (const Case& c : cases) {
+    Stage s(c.entries);
+    s.program.kekka.limits.start("/d/大会.kai");
+    s.read(c.lines);
+    const std::string what = c.lines.join('|').toStdString();
+    EXPECT_EQ(TournamentHasTree(s.t()), c.tree) << what;
+    EXPECT_EQ(s.t().SankaCount, c.count) << what;
+    ASSERT_EQ(s.messages.shown.size(), c.warned.size()) << what;
+    for (size_t i = 0; i < c.warned.size(); ++i) {
+      const auto& m = s.messages.shown[i];
+      EXPECT_EQ(m.title, "/d/大会.kai");
+      EXPECT_TRUE(m.text.startsWith(QStringLiteral("%1行目: 組合せ数=").arg(c.warned[i])))
+          << m.text.toStdString();
+      EXPECT_TRUE(m.text.contains("男子シングルス　本戦")) << m.text.toStdString();
+    }
+    // A match after the skipped line still lands in the tree.
+    if (c.tree && c.lines.last().startsWith("対戦")) {
+      EXPECT_EQ(s.node(2).TaisenKekka, "21-3");
+    }
+  }
 }
 
 TEST(ReadTournamentKekka, HeaderKeysAndDefaults) {

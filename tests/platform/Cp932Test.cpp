@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "platform/Cp932.h"
@@ -84,4 +86,39 @@ TEST(TextFile, ReadsLfAndCrLfAndWritesCrLf) {
 TEST(TextFile, FailedWriteLeavesTheTargetAlone) {
   QTemporaryDir dir;
   EXPECT_FALSE(writeTextLines(dir.path() + "/no/such/folder/t.txt", {"x"}));
+}
+
+TEST(TextFile, ReadOnlyFileOrFolderIsNeverReplaced) {
+  // By the permission bits, so that it holds for root too.
+  const QFileDevice::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
+  for (const bool wholeFolder : {false, true}) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/t.txt";
+    ASSERT_TRUE(writeTextLines(path, {"old"}));
+    QFile target(wholeFolder ? dir.path() : path);
+    const auto permissions = target.permissions();
+    ASSERT_TRUE(target.setPermissions(readOnly));
+    QString why;
+    EXPECT_FALSE(mayReplace(path, &why));
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_FALSE(writeTextLines(path, {"new"}));
+    const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    target.setPermissions(permissions);
+    EXPECT_EQ(readTextLines(path).value_or(QStringList{}), QStringList{"old"}) << wholeFolder;
+    EXPECT_EQ(left, QStringList{"t.txt"});
+    EXPECT_TRUE(mayReplace(path));
+  }
+}
+
+TEST(TextFile, FirstLineWithBytesThatAreNotCp932) {
+  struct Case { QByteArray bytes; qsizetype line; };
+  const Case cases[] = {
+      {QByteArray("a\r\n\x8E\x52\r\n"), 0},
+      {QByteArray(""), 0},
+      {QByteArray("a\r\nb\x80\r\n\xFF"), 2},             // bytes with no character
+      {QByteArray("a\r\n\x8E\r\nc"), 2},                 // a lead byte cut off by the line end
+      {QStringLiteral("【大会データ】\r\n").toUtf8(), 1},  // saved in UTF-8
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(firstUndecodableLine(splitLines(decodeCp932(c.bytes))), c.line) << c.bytes.toHex().toStdString();
 }
