@@ -195,3 +195,11 @@ TEST_F(TaikaiFileTest, BytesThatAreNotShiftJisReadWithoutHarm) {
   ASSERT_TRUE(end);
   EXPECT_EQ(end->title(), "申込団体別参加者名簿読み込みシステムエラー");
 }
+
+TEST_F(TaikaiFileTest, EntryFieldsLoseHalfWidthBlanksOnly) {
+  ASSERT_FALSE(open(kEvents + QStringList{"【申込団体別参加者名簿】", "団体=Ａ高",
+                                          " MS ,\t山田\t, Ａ高 ,5"}));
+  EXPECT_EQ(entry(0, 0).Name, "\t山田\t,Ａ高");
+  EXPECT_EQ(entry(0, 0).Bangou, 5);
+  EXPECT_TRUE(tp.messages.shown.empty());
+}

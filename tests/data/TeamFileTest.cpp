@@ -390,6 +390,8 @@ TEST(SplitTeamNameNo, NameAndNumber) {
       {" 山田 太郎 ＠ １２ ", "山田 太郎", "12"}, {"山田 3", "山田", "3"},
       {"@5", "", "5"},               {"", "", ""},                  {"a@b@c", "a", "b@c"},
       {"甲＠乙", "甲", "乙"},        {"佐藤①", "佐藤①", ""},
+      // Only half-width blanks are trimmed: a tab or a full-width space stays.
+      {" \t東高校@\t2 ", "\t東高校", "\t2"}, {"\u3000東高校\u3000", "\u3000東高校\u3000", ""},
   };
   for (const Case& c : cases) {
     QString name = "x", number = "y";
