@@ -104,11 +104,13 @@ struct TieRef {
   const TeamTaisenRec* tie = nullptr;
 };
 
-TieRef findTie(const Model& model, int stage, int tie) {
+// Also sets the line-up rows up for the event, whichever event the caller set them for.
+TieRef findTie(const Model& model, TeamOutputState& out, int stage, int tie) {
   const TeamShumokuRec* ev = CurrentTeamShumoku(model.team);
   if (!ev || stage < 0) return {};
   const TeamTaisenRec* t = FindTeamTaisen(*ev, stage, tie + 1);
   if (!t) return {};
+  SetTeamSubMatchRows(model.team, out);
   return {ev, t};
 }
 
@@ -133,7 +135,7 @@ bool WriteTeamMeisaiHtml(Model& model, TeamOutputState& out, int stage, int tie,
   if (!out.HtmTeam.Enabled || stage < 0) return false;
   if (out.HtmKeitai)
     return WriteTeamMeisaiHtmlKeitai(model, out, stage, tie, label, fileName, indexFileName);
-  const TieRef r = findTie(model, stage, tie);
+  const TieRef r = findTie(model, out, stage, tie);
   if (!r.tie) return false;
   out.TaisenLabel = label;
   const HtmlTie h = htmlTie(model, *r.ev, *r.tie);
@@ -170,7 +172,7 @@ bool WriteTeamMeisaiHtmlKeitai(Model& model, TeamOutputState& out, int stage, in
                                const QString& indexFileName) {
   Q_UNUSED(indexFileName);
   if (!out.HtmTeam.Enabled || stage < 0) return false;
-  const TieRef r = findTie(model, stage, tie);
+  const TieRef r = findTie(model, out, stage, tie);
   if (!r.tie) return false;
   const HtmlTie h = htmlTie(model, *r.ev, *r.tie);
   const QString title = r.ev->Meishou + QStringLiteral("　") + label;

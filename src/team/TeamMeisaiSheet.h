@@ -80,8 +80,8 @@ bool TieResultAbove(const QString& a, const QString& b);
 bool IsForfeitResult(const QString& result);
 
 // Tie number texts, in full-width characters. League block: the block's name, "-" and the
-// number of the league match the block's match order gives for tie t (the tie's own
-// number when the order has none). Knock-out: the label of the match numbered t + 1.
+// label of league match number t + 1, as the league table shows it (the tie's own number
+// when the block has no such match). Knock-out: the label of the match numbered t + 1.
 QString LeagueTieNumber(const LeagueBlockRec& block, int t);
 QString KnockoutTieNumber(const ShumokuRec* event, int t);
 

@@ -31,15 +31,14 @@ QString teamNameOf(Model& model, const TeamShumokuRec& ev, int team) {
 }
 
 // Block name and league match label in a preliminary league stage, else the tie's number.
+// The match is found by its number, as on the sheets by event: the block lists its matches
+// in playing order.
 QString tieNumber(const ShumokuRec* rec, int stage, int t) {
-  QString number = QString::number(t + 1);
   if (rec && rec->YosenLeagueAri > 0 && stage < rec->YosenLeague.BlockCount) {
-    if (const LeagueBlockRec* block = blockAt(rec->YosenLeague, stage)) {
-      const LeagueTaisenRec* m = matchAt(*block, t);
-      number = block->Name + QStringLiteral("-") + (m ? m->ShiaiBangou : number);
-    }
+    if (const LeagueBlockRec* block = blockAt(rec->YosenLeague, stage))
+      return LeagueTieNumber(*block, t);
   }
-  return platform::toFullWidth(number);
+  return platform::toFullWidth(QString::number(t + 1));
 }
 
 }  // namespace
