@@ -71,8 +71,13 @@ bool PrintTeamMeisai(ChartEnv& env, const TeamMeisaiLayout& layout, int& pageCou
         env.run.InsatsuArea = AreaRect{static_cast<float>(x0),
                                        static_cast<float>(x0 + g.w * static_cast<double>(n)),
                                        static_cast<float>(y0 - g.h), static_cast<float>(y0)};
+        const int current = model.team.TeamShumokuCurrent;
         PrintLeague(env, ev->ShumokuIndex, s);
         tablePrinted = true;
+        // The table totals the ties of the team event paired with its event: come back to
+        // this event's line-up rows.
+        model.team.TeamShumokuCurrent = current;
+        SetTeamSubMatchRows(model.team, out);
       }
       // The league table sets the label while it prints a team league's cells.
       out.TaisenLabel = QString::number(t + 1);

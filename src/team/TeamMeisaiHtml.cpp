@@ -2,6 +2,8 @@
 
 #include <QIODevice>
 
+#include <algorithm>
+
 #include "data/Model.h"
 #include "data/ModelAccess.h"
 #include "data/SankashaRef.h"

@@ -1,8 +1,12 @@
+#include "team/TeamMeisai.h"
+
+#include <algorithm>
+#include <climits>
+
 #include "charts/ChartEnv.h"
 #include "data/ModelAccess.h"
 #include "data/Taikai.h"
 #include "platform/Width.h"
-#include "team/TeamMeisai.h"
 #include "team/TeamMeisaiSheet.h"
 #include "team/TeamSheet.h"
 #include "team/TeamSubMatch.h"

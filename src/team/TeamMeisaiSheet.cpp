@@ -1,5 +1,7 @@
 #include "team/TeamMeisaiSheet.h"
 
+#include <algorithm>
+
 #include "charts/ChartEnv.h"
 #include "data/Dates.h"
 #include "data/ModelAccess.h"
