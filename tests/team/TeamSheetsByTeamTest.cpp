@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "team/TeamMeisai.h"
 #include "team/TeamSheetsByTeam.h"
 #include "team/TieSheetFixture.h"
 
@@ -130,6 +131,25 @@ TEST_F(TeamSheetsByTeamTest, TeamWithoutTiesPrintsNothingAndBadGridsAreRefused) 
     EXPECT_EQ(tp.messages.shown.size(), 1u);
     EXPECT_EQ(pages, 0);
   }
+}
+
+TEST_F(TeamSheetsByTeamTest, EventsWithoutStagesTiesOrSheetRoomPrintNothing) {
+  addEvent(QStringLiteral("AT"), 2);                            // no stages
+  const int empty = addEvent(QStringLiteral("BT"), 2);
+  addStage(empty);                                              // a stage without ties
+  const int wide = addEvent(QStringLiteral("CT"), 2, {}, QStringList(26, QStringLiteral("単")));
+  addTie(wide, addStage(wide), 0, 1);                           // no sheet holds 26 rows
+  EXPECT_TRUE(print(QStringLiteral("T0")));
+  EXPECT_EQ(pages, 0);
+  EXPECT_TRUE(surface.calls.empty());
+  EXPECT_TRUE(tp.messages.shown.empty());
+
+  for (int e = 0; e < 3; ++e) {
+    p().team.TeamShumokuCurrent = e;
+    auto env = p().chartEnv();
+    EXPECT_EQ(PrintTeamMeisaiRenki(env, layout, pages, 0), e != 2);
+  }
+  EXPECT_EQ(pages, 0);
 }
 
 }  // namespace
