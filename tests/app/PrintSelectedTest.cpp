@@ -52,6 +52,10 @@ TEST_F(PrintSelectedTest, ChartsFillTheCellsOfTheirRegion) {
   const AreaRect c00{20, 100, 25, 147.5f}, c01{110, 190, 25, 147.5f}, c10{20, 100, 157.5f, 280},
       c11{110, 190, 157.5f, 280};
   const AreaRect whole{20, 190, 25, 280};
+  const auto twoBlocksThenADraw = [](PrintSelectedTest& f, RyouikiRec& r) {
+    f.place(r, "リーグ", f.leagueEvent({3, 3}));
+    f.place(r, "トーナメント", f.drawEvent());
+  };
   const Case cases[] = {
       {"five blocks in 2 x 2",
        2, 2,
@@ -85,20 +89,14 @@ TEST_F(PrintSelectedTest, ChartsFillTheCellsOfTheirRegion) {
        1},
       {"3 x 3: the last draw after two blocks gets the next row",
        3, 3,
-       [](PrintSelectedTest& f, RyouikiRec& r) {
-         f.place(r, "リーグ", f.leagueEvent({3, 3}));
-         f.place(r, "トーナメント", f.drawEvent());
-       },
+       twoBlocksThenADraw,
        {{"league", {20, 73.33f, 25, 103.33f}, 1},
         {"league", {78.33f, 131.67f, 25, 103.33f}, 1},
         {"draw", {20, 190, 113.33f, 191.67f}, 1}},
        1},
       {"3 x 1: no next row, the draw keeps the third cell's left edge",
        3, 1,
-       [](PrintSelectedTest& f, RyouikiRec& r) {
-         f.place(r, "リーグ", f.leagueEvent({3, 3}));
-         f.place(r, "トーナメント", f.drawEvent());
-       },
+       twoBlocksThenADraw,
        {{"league", {20, 73.33f, 25, 280}, 1},
         {"league", {78.33f, 131.67f, 25, 280}, 1},
         {"draw", {136.67f, 190, 25, 280}, 1}},
