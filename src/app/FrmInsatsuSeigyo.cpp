@@ -238,6 +238,7 @@ void FrmInsatsuSeigyo::connectControls() {
   connect(HScPage, &QScrollBar::valueChanged, this, &FrmInsatsuSeigyo::HScPage_Change);
   connect(CmdDelete, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdDelete_Click);
   connect(CmdReturn, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdReturn_Click);
+  connect(CmdTeamX, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdTeamX_Click);
 }
 
 bool FrmInsatsuSeigyo::eventFilter(QObject* watched, QEvent* event) {

@@ -105,6 +105,8 @@ class FrmInsatsuSeigyo : public QWidget {
   void TxtPage_Click(int index);
   void HScPage_Change();
   void CmdDelete_Click();
+  // Team-match commands.
+  void CmdTeamX_Click();
 
   // True once 戻る ended the program.
   bool Ended() const { return ended_; }
