@@ -1,0 +1,16 @@
+#pragma once
+// The page number of a tie-sheet page.
+
+namespace qv {
+
+class PrintDevice;
+struct BunshouState;
+struct TextVarState;
+
+// Sets the text variable "頁" to "- n -" with n = page + FirstPageNo - 1 (empty when n is
+// below 1) and prints every page phrase field whose text is exactly "&頁" and that is on for
+// every page, in field order. The other page phrases do not print on tie-sheet pages.
+void PrintTeamPageNo(PrintDevice& device, const BunshouState& bunshou, TextVarState& textVars,
+                     int page);
+
+}  // namespace qv
