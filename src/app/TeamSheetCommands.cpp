@@ -5,8 +5,20 @@
 #include "data/ModelAccess.h"
 #include "data/PrintFilters.h"
 #include "program/Program.h"
+#include "team/TeamMeisai.h"
+#include "team/TeamSheetsByTeam.h"
 
 namespace qv {
+
+TeamSheetPrinters TieSheetPrinters(ChartEnv& env) {
+  return {[&env](TeamSheetRun& run, int) { return PrintTeamMeisai(env, run.layout, run.pageCount); },
+          [&env](TeamSheetRun& run, int startMode) {
+            return PrintTeamMeisaiRenki(env, run.layout, run.pageCount, startMode);
+          },
+          [&env](TeamSheetRun& run, const QString& teamName) {
+            return PrintTeamSheetsByTeam(env, run.layout, run.pageCount, teamName);
+          }};
+}
 
 void SetTeamMeisaiDefaults(TeamMeisaiLayout& layout) {
   layout.TeamMeisaiLeft = 15;

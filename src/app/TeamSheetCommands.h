@@ -11,6 +11,7 @@
 
 namespace qv {
 
+struct ChartEnv;
 struct Program;
 struct TeamShumokuRec;
 
@@ -31,6 +32,9 @@ struct TeamSheetPrinters {
   // The ties of one team across all team events.
   std::function<bool(TeamSheetRun&, const QString& teamName)> byTeam;
 };
+
+// The tie-sheet printers drawing on the environment's device.
+TeamSheetPrinters TieSheetPrinters(ChartEnv& env);
 
 // The box and grid the tie-sheet layout window puts in when none was set before.
 void SetTeamMeisaiDefaults(TeamMeisaiLayout& layout);
