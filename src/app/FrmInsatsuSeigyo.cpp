@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/ConfirmFormClose.h"
+#include "app/CurrentPrinter.h"
 #include "app/FrmWait.h"
 #include "app/WindowFonts.h"
 #include "platform/widgets/SingleInstance.h"
@@ -58,7 +59,10 @@ void keepPlaceWhenHidden(QWidget* w) {
 }  // namespace
 
 FrmInsatsuSeigyo::FrmInsatsuSeigyo(Program& program, StartupEnv env, QWidget* parent)
-    : QWidget(parent), program_(program), env_(std::move(env)) {
+    : QWidget(parent),
+      program_(program),
+      env_(std::move(env)),
+      printer_(std::make_unique<CurrentPrinter>()) {
   setObjectName(QStringLiteral("FrmInsatsuSeigyo"));
   setWindowTitle(QStringLiteral("印刷制御"));
   setFont(WindowFont());
@@ -238,6 +242,10 @@ void FrmInsatsuSeigyo::connectControls() {
   connect(HScPage, &QScrollBar::valueChanged, this, &FrmInsatsuSeigyo::HScPage_Change);
   connect(CmdDelete, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdDelete_Click);
   connect(CmdReturn, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdReturn_Click);
+  connect(CmdInsatsu, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdInsatsu_Click);
+  connect(CmdAuto, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdAuto_Click);
+  connect(CmdTeam, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdTeam_Click);
+  connect(CmdTeamE, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdTeamE_Click);
   connect(CmdTeamX, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdTeamX_Click);
 }
 

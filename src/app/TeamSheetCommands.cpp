@@ -11,11 +11,11 @@
 namespace qv {
 
 TeamSheetPrinters TieSheetPrinters(ChartEnv& env) {
-  return {[&env](TeamSheetRun& run, int) { return PrintTeamMeisai(env, run.layout, run.pageCount); },
-          [&env](TeamSheetRun& run, int startMode) {
+  return {[&env](TieSheetRun& run, int) { return PrintTeamMeisai(env, run.layout, run.pageCount); },
+          [&env](TieSheetRun& run, int startMode) {
             return PrintTeamMeisaiRenki(env, run.layout, run.pageCount, startMode);
           },
-          [&env](TeamSheetRun& run, const QString& teamName) {
+          [&env](TieSheetRun& run, const QString& teamName) {
             return PrintTeamSheetsByTeam(env, run.layout, run.pageCount, teamName);
           }};
 }
@@ -39,7 +39,7 @@ int TeamSheetStartMode(const TeamShumokuRec& event) {
   return (event.KaipageFlag ? 0 : 1) + (event.KaigyouFlag ? 0 : 10);
 }
 
-bool PrintTeamSheetsByEvent(Program& program, const TeamSheetPrinters& printers, TeamSheetRun& run) {
+bool PrintTeamSheetsByEvent(Program& program, const TeamSheetPrinters& printers, TieSheetRun& run) {
   const int events = teamEventCount(program.team);
   for (int i = 0; i < events; ++i) {
     const TeamShumokuRec& event = program.team.TeamShumokus[static_cast<size_t>(i)];
@@ -56,7 +56,7 @@ bool PrintTeamSheetsByEvent(Program& program, const TeamSheetPrinters& printers,
 }
 
 bool PrintTeamSheetsByTeamName(Program& program, const TeamSheetPrinters& printers,
-                               TeamSheetRun& run) {
+                               TieSheetRun& run) {
   const QString& filter = program.printFilters.TeamFilter;
   const bool everyTeam = filter.startsWith(QLatin1Char('-'));
   QSet<QString> printed;

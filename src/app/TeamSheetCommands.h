@@ -17,7 +17,7 @@ struct TeamShumokuRec;
 
 // One run's page count and its own copy of the sheet box and grid, so that the stored
 // layout stays as the layout window left it.
-struct TeamSheetRun {
+struct TieSheetRun {
   int pageCount = 0;  // pages begun so far; the print job is open once it is above 0
   TeamMeisaiLayout layout;
 };
@@ -26,11 +26,11 @@ struct TeamSheetRun {
 // the run then ends.
 struct TeamSheetPrinters {
   // The tie sheets of team event TeamShumokuCurrent, always from a new page.
-  std::function<bool(TeamSheetRun&, int startMode)> byEvent;
+  std::function<bool(TieSheetRun&, int startMode)> byEvent;
   // The same, continuing on the pages of the previous event from where startMode says.
-  std::function<bool(TeamSheetRun&, int startMode)> byEventRenki;
+  std::function<bool(TieSheetRun&, int startMode)> byEventRenki;
   // The ties of one team across all team events.
-  std::function<bool(TeamSheetRun&, const QString& teamName)> byTeam;
+  std::function<bool(TieSheetRun&, const QString& teamName)> byTeam;
 };
 
 // The tie-sheet printers drawing on the environment's device.
@@ -50,12 +50,12 @@ int TeamSheetStartMode(const TeamShumokuRec& event);
 // Every team event marked for printing in turn, through byEventRenki while the sheets are
 // laid out "種目連記", else byEvent. Sets ShumokuIndex and TeamShumokuCurrent to each event.
 // False when a printer refused.
-bool PrintTeamSheetsByEvent(Program& program, const TeamSheetPrinters& printers, TeamSheetRun& run);
+bool PrintTeamSheetsByEvent(Program& program, const TeamSheetPrinters& printers, TieSheetRun& run);
 
 // Every team of every team event, each distinct name once (the first time it occurs),
 // whether or not its event is marked for printing, as the team filter selects them. False
 // when the printer refused.
 bool PrintTeamSheetsByTeamName(Program& program, const TeamSheetPrinters& printers,
-                               TeamSheetRun& run);
+                               TieSheetRun& run);
 
 }  // namespace qv

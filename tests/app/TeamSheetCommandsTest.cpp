@@ -49,7 +49,7 @@ class TeamSheetCommandsTest : public ::testing::Test {
 
   TeamSheetPrinters printers() {
     auto byEvent = [this](const char* name) {
-      return [this, name](TeamSheetRun& run, int mode) {
+      return [this, name](TieSheetRun& run, int mode) {
         calls.push_back({name, tp.program.team.TeamShumokuCurrent, tp.program.kekka.ShumokuIndex,
                          mode, {}});
         ++run.pageCount;
@@ -57,7 +57,7 @@ class TeamSheetCommandsTest : public ::testing::Test {
         return mode != refuseMode;
       };
     };
-    return {byEvent("block"), byEvent("renki"), [this](TeamSheetRun& run, const QString& team) {
+    return {byEvent("block"), byEvent("renki"), [this](TieSheetRun& run, const QString& team) {
               calls.push_back({"team", tp.program.team.TeamShumokuCurrent,
                                tp.program.kekka.ShumokuIndex, -1, team});
               ++run.pageCount;
@@ -120,7 +120,7 @@ TEST_F(TeamSheetCommandsTest, EventsMarkedForPrintingGoToThePrinterOfTheArrangem
   for (const Case& c : {Case{"ブロック", "block"}, Case{"種目連記", "renki"}, Case{"", "block"}}) {
     calls.clear();
     tp.program.teamMeisaiLayout.TeamMeisaiKeishiki = c.keishiki;
-    TeamSheetRun run;
+    TieSheetRun run;
     EXPECT_TRUE(PrintTeamSheetsByEvent(tp.program, printers(), run));
     EXPECT_EQ(calls, (std::vector<Call>{{c.printer, 0, 0, 1, {}}, {c.printer, 2, 2, 11, {}}}))
         << c.keishiki.toStdString();
@@ -130,7 +130,7 @@ TEST_F(TeamSheetCommandsTest, EventsMarkedForPrintingGoToThePrinterOfTheArrangem
 
 TEST_F(TeamSheetCommandsTest, NoEventMarkedPrintsNothing) {
   addEvent({"A"}, false);
-  TeamSheetRun run;
+  TieSheetRun run;
   PrintTeamSheetsByEvent(tp.program, printers(), run);
   EXPECT_TRUE(calls.empty());
   EXPECT_EQ(run.pageCount, 0);
@@ -140,7 +140,7 @@ TEST_F(TeamSheetCommandsTest, EachTeamNamePrintsOnceWhereItFirstOccurs) {
   addEvent({"青葉", "若草"});
   addEvent({"若草", "桜台", "青葉 "}, false);  // unmarked events still give their teams
   tp.program.kekka.ShumokuIndex = 7;
-  TeamSheetRun run;
+  TieSheetRun run;
   EXPECT_TRUE(PrintTeamSheetsByTeamName(tp.program, printers(), run));
   EXPECT_EQ(calls, (std::vector<Call>{{"team", 0, 7, -1, "青葉"},
                                       {"team", 0, 7, -1, "若草"},
@@ -152,7 +152,7 @@ TEST_F(TeamSheetCommandsTest, EachTeamNamePrintsOnceWhereItFirstOccurs) {
 TEST_F(TeamSheetCommandsTest, ATeamFilterSelectsTheNames) {
   addEvent({"青葉クラブ", "若草ＢＣ", "青葉 ジュニア"});
   tp.program.printFilters.TeamFilter = QStringLiteral("青葉ジ");
-  TeamSheetRun run;
+  TieSheetRun run;
   PrintTeamSheetsByTeamName(tp.program, printers(), run);
   EXPECT_EQ(calls, (std::vector<Call>{{"team", 0, -1, -1, "青葉 ジュニア"}}));
 }
@@ -161,7 +161,7 @@ TEST_F(TeamSheetCommandsTest, ARefusingPrinterEndsTheRun) {
   addEvent({"A", "B"}, true, false, true);
   addEvent({"C", "D"});
   refuseMode = 1;
-  TeamSheetRun run;
+  TieSheetRun run;
   EXPECT_FALSE(PrintTeamSheetsByEvent(tp.program, printers(), run));
   EXPECT_EQ(calls.size(), 1u);
 
@@ -178,7 +178,7 @@ TEST_F(TeamSheetCommandsTest, TheRunHasItsOwnCopyOfTheBoxAndGrid) {
                        layout.TeamMeisaiBottom, layout.TeamMeisaiCols, layout.TeamMeisaiRows),
             std::tuple(15.f, 15.f, 190.f, 275.f, 3, 4));
   addEvent({"A"});
-  TeamSheetRun run{0, layout};
+  TieSheetRun run{0, layout};
   PrintTeamSheetsByEvent(tp.program, printers(), run);
   EXPECT_EQ(run.layout.TeamMeisaiLeft, -1);
   EXPECT_EQ(layout.TeamMeisaiLeft, 15);
