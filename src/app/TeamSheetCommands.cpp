@@ -45,7 +45,9 @@ bool PrintTeamSheetsByEvent(Program& program, const TeamSheetPrinters& printers,
     const TeamShumokuRec& event = program.team.TeamShumokus[static_cast<size_t>(i)];
     if (!event.InsatsuFlag) continue;
     const int startMode = TeamSheetStartMode(event);
-    program.kekka.ShumokuIndex = i;
+    // The tournament's own record of the event; the team events are numbered apart from it.
+    const ShumokuRec* paired = eventAt(program.taikai.Taikai, event.ShumokuIndex);
+    program.kekka.ShumokuIndex = paired && paired->TeamShumokuIndex == i ? event.ShumokuIndex : i;
     program.team.TeamShumokuCurrent = i;
     const bool printed = program.teamMeisaiLayout.TeamMeisaiKeishiki == QStringLiteral("種目連記")
                              ? printers.byEventRenki(run, startMode)

@@ -48,7 +48,8 @@ int TeamSheetOrientation(const TeamMeisaiLayout& layout);
 int TeamSheetStartMode(const TeamShumokuRec& event);
 
 // Every team event marked for printing in turn, through byEventRenki while the sheets are
-// laid out "種目連記", else byEvent. Sets ShumokuIndex and TeamShumokuCurrent to each event.
+// laid out "種目連記", else byEvent. Sets TeamShumokuCurrent to each event and ShumokuIndex
+// to the tournament's event paired with it (the team event's index when it has none).
 // False when a printer refused.
 bool PrintTeamSheetsByEvent(Program& program, const TeamSheetPrinters& printers, TieSheetRun& run);
 

@@ -128,6 +128,19 @@ TEST_F(TeamSheetCommandsTest, EventsMarkedForPrintingGoToThePrinterOfTheArrangem
   }
 }
 
+TEST_F(TeamSheetCommandsTest, TheCurrentEventIsTheTournamentsRecordOfTheTeamEvent) {
+  // Two individual events come first: team event 0 is the tournament's event 2.
+  TaikaiRec& t = tp.program.taikai.Taikai;
+  t.Shumoku.resize(3);
+  t.ShumokuCount = 3;
+  t.Shumoku[2].TeamShumokuIndex = 0;
+  addEvent({"A"}).ShumokuIndex = 2;
+  addEvent({"B"}).ShumokuIndex = 0;  // not paired back: the team event's own index
+  TieSheetRun run;
+  PrintTeamSheetsByEvent(tp.program, printers(), run);
+  EXPECT_EQ(calls, (std::vector<Call>{{"block", 0, 2, 0, {}}, {"block", 1, 1, 0, {}}}));
+}
+
 TEST_F(TeamSheetCommandsTest, NoEventMarkedPrintsNothing) {
   addEvent({"A"}, false);
   TieSheetRun run;
