@@ -244,6 +244,9 @@ void FrmInsatsuSeigyo::connectControls() {
   connect(CmdReturn, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdReturn_Click);
   connect(CmdInsatsu, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdInsatsu_Click);
   connect(CmdAuto, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdAuto_Click);
+  connect(CmdTeam, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdTeam_Click);
+  connect(CmdTeamE, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdTeamE_Click);
+  connect(CmdTeamX, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdTeamX_Click);
 }
 
 bool FrmInsatsuSeigyo::eventFilter(QObject* watched, QEvent* event) {

@@ -109,6 +109,10 @@ class FrmInsatsuSeigyo : public QWidget {
   void CmdDelete_Click();
   void CmdInsatsu_Click();
   void CmdAuto_Click();
+  // Team-match commands.
+  void CmdTeam_Click();
+  void CmdTeamE_Click();
+  void CmdTeamX_Click();
 
   // True once 戻る ended the program.
   bool Ended() const { return ended_; }
@@ -132,6 +136,8 @@ class FrmInsatsuSeigyo : public QWidget {
   // Runs a print over a job on the printer with the status frame showing the sheet being
   // printed; a job that cannot be opened is reported by its printer or file.
   void runPrintJob(const std::function<void(const SheetProgress&)>& print);
+  // The tie sheets of the marked events, or of each team by name.
+  void runTeamSheets(bool byTeam);
 
   Program& program_;
   StartupEnv env_;

@@ -1,0 +1,82 @@
+#include "app/TeamSheetCommands.h"
+
+#include <QSet>
+
+#include "data/ModelAccess.h"
+#include "data/PrintFilters.h"
+#include "program/Program.h"
+#include "team/TeamMeisai.h"
+#include "team/TeamSheetsByTeam.h"
+
+namespace qv {
+
+TeamSheetPrinters TieSheetPrinters(ChartEnv& env) {
+  return {[&env](TieSheetRun& run, int) { return PrintTeamMeisai(env, run.layout, run.pageCount); },
+          [&env](TieSheetRun& run, int startMode) {
+            return PrintTeamMeisaiRenki(env, run.layout, run.pageCount, startMode);
+          },
+          [&env](TieSheetRun& run, const QString& teamName) {
+            return PrintTeamSheetsByTeam(env, run.layout, run.pageCount, teamName);
+          }};
+}
+
+void SetTeamMeisaiDefaults(TeamMeisaiLayout& layout) {
+  layout.TeamMeisaiLeft = 15;
+  layout.TeamMeisaiTop = 15;
+  layout.TeamMeisaiRight = 190;
+  layout.TeamMeisaiBottom = 275;
+  layout.TeamMeisaiCols = 3;
+  layout.TeamMeisaiRows = 4;
+}
+
+int TeamSheetOrientation(const TeamMeisaiLayout& layout) {
+  const float width = layout.TeamMeisaiRight - layout.TeamMeisaiLeft;
+  const float height = layout.TeamMeisaiBottom - layout.TeamMeisaiTop;
+  return width >= height ? 2 : 1;
+}
+
+int TeamSheetStartMode(const TeamShumokuRec& event) {
+  return (event.KaipageFlag ? 0 : 1) + (event.KaigyouFlag ? 0 : 10);
+}
+
+bool PrintTeamSheetsByEvent(Program& program, const TeamSheetPrinters& printers, TieSheetRun& run) {
+  const int events = teamEventCount(program.team);
+  for (int i = 0; i < events; ++i) {
+    const TeamShumokuRec& event = program.team.TeamShumokus[static_cast<size_t>(i)];
+    if (!event.InsatsuFlag) continue;
+    const int startMode = TeamSheetStartMode(event);
+    // The tournament's own record of the event; the team events are numbered apart from it.
+    const ShumokuRec* paired = eventAt(program.taikai.Taikai, event.ShumokuIndex);
+    program.kekka.ShumokuIndex = paired && paired->TeamShumokuIndex == i ? event.ShumokuIndex : i;
+    program.team.TeamShumokuCurrent = i;
+    const bool printed = program.teamMeisaiLayout.TeamMeisaiKeishiki == QStringLiteral("種目連記")
+                             ? printers.byEventRenki(run, startMode)
+                             : printers.byEvent(run, startMode);
+    if (!printed) return false;
+  }
+  return true;
+}
+
+bool PrintTeamSheetsByTeamName(Program& program, const TeamSheetPrinters& printers,
+                               TieSheetRun& run) {
+  const QString& filter = program.printFilters.TeamFilter;
+  const bool everyTeam = filter.startsWith(QLatin1Char('-'));
+  QSet<QString> printed;
+  const int events = teamEventCount(program.team);
+  for (int i = 0; i < events; ++i) {
+    program.team.TeamShumokuCurrent = i;
+    const TeamShumokuRec& event = program.team.TeamShumokus[static_cast<size_t>(i)];
+    const int teams = usableCount(event.TeamCount, event.Teams);
+    for (int j = 0; j < teams; ++j) {
+      // A copy: the printer may read other events' teams while it prints this name.
+      const QString name = event.Teams[static_cast<size_t>(j)].TeamName;
+      if (!everyTeam && !IsSelected(program.printFilters, name)) continue;
+      if (printed.contains(name)) continue;
+      printed.insert(name);
+      if (!printers.byTeam(run, name)) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace qv
