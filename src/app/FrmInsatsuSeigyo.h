@@ -105,6 +105,7 @@ class FrmInsatsuSeigyo : public QWidget {
   void TxtPage_Click(int index);
   void HScPage_Change();
   void CmdDelete_Click();
+  void CmdLayout_Click();
 
   // True once 戻る ended the program.
   bool Ended() const { return ended_; }
