@@ -48,11 +48,14 @@ TEST_F(FrmLayoutLookTest, TheSampleLayoutInTheEditor) {
   EXPECT_GT(w.HaichiLabelCount, 0);
   // A region being drawn on the first page shows its band.
   w.EditMode = QStringLiteral("領域作成");
+  w.TxtBunkatsuH->setText("3");
+  w.TxtBunkatsuV->setText("2");
   press(40, 230);
   move(120, 270);
   KeepWindowPicture(w, "FrmLayout");
   release(120, 270);
   EXPECT_EQ(layout().Pages[0].Ryouiki.back().X2, 120);
+  KeepWindowPicture(w, "FrmLayoutSelected");
 }
 
 // The main window opens the editor with its layout button and shows, when it closes, the

@@ -34,6 +34,8 @@ TEST_F(FrmLayoutMouseTest, ARegionDrawnInAnyDirectionIsStoredUpperLeftFirst) {
     EXPECT_EQ(w.EditMode, QStringLiteral("領域作成中"));  // an empty page always starts a region
     move(c.x2, c.y2);
     ASSERT_TRUE(w.PicPage->band().has_value());  // the band follows the pointer
+    EXPECT_EQ(*w.PicPage->band(), (RegionRect{float(c.x1), float(c.x2), float(c.y1), float(c.y2)}));
+    EXPECT_EQ(colourAt(c.x1, c.y1), kWhite);  // painted over the page, not into it
     EXPECT_EQ(w.LblRyouiki->text(), QStringLiteral("(%1,%2)-(%3,%4)").arg(c.x1).arg(c.y1).arg(c.x2).arg(c.y2));
     release(c.x2, c.y2);
     EXPECT_FALSE(w.PicPage->band().has_value());

@@ -184,3 +184,17 @@ TEST_F(FrmLayoutPageTest, ACountOrMarginBoxSelectsItsWholeTextToBeTypedOver) {
   QApplication::processEvents();
   EXPECT_EQ(w.TxtBunkatsuV->selectedText(), QStringLiteral("12"));
 }
+
+TEST_F(FrmLayoutPageTest, AResizedWindowFitsThePreviewAgain) {
+  setPages(1);
+  addRegion(0, {30, 100, 40, 120});
+  FrmLayout& w = open();
+  const QRect before = w.PicPage->geometry();
+  w.resize(w.width() + 200, w.height() - 120);
+  QApplication::processEvents();
+  const QRect after = w.PicPage->geometry();
+  EXPECT_NE(after, before);
+  EXPECT_TRUE(w.PicArea->rect().contains(after));
+  EXPECT_NEAR(double(after.height()) / after.width(), 297.0 / 210, 0.01);
+  EXPECT_EQ(colourAt(60, 80), kCyan);  // the page is drawn again at the new size
+}
