@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/ConfirmFormClose.h"
+#include "app/CurrentPrinter.h"
 #include "app/FrmWait.h"
 #include "app/WindowControls.h"
 #include "app/WindowFonts.h"
@@ -36,7 +37,10 @@ constexpr int kPageBoxHeight = 92;
 }  // namespace
 
 FrmInsatsuSeigyo::FrmInsatsuSeigyo(Program& program, StartupEnv env, QWidget* parent)
-    : QWidget(parent), program_(program), env_(std::move(env)) {
+    : QWidget(parent),
+      program_(program),
+      env_(std::move(env)),
+      printer_(std::make_unique<CurrentPrinter>()) {
   setObjectName(QStringLiteral("FrmInsatsuSeigyo"));
   setWindowTitle(QStringLiteral("印刷制御"));
   setFont(WindowFont());
@@ -215,6 +219,8 @@ void FrmInsatsuSeigyo::connectControls() {
   connect(CmdDelete, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdDelete_Click);
   connect(CmdLayout, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdLayout_Click);
   connect(CmdReturn, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdReturn_Click);
+  connect(CmdInsatsu, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdInsatsu_Click);
+  connect(CmdAuto, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdAuto_Click);
 }
 
 bool FrmInsatsuSeigyo::eventFilter(QObject* watched, QEvent* event) {
