@@ -18,6 +18,7 @@
 #include "app/ConfirmFormClose.h"
 #include "app/CurrentPrinter.h"
 #include "app/FrmWait.h"
+#include "app/WindowControls.h"
 #include "app/WindowFonts.h"
 #include "platform/widgets/SingleInstance.h"
 #include "program/Program.h"
@@ -32,29 +33,6 @@ const QColor kLightCyan(192, 255, 255);
 
 constexpr int kPageBoxWidth = 270;
 constexpr int kPageBoxHeight = 92;
-
-template <class W>
-W* named(W* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
-
-QString indexed(const char* name, int index) {
-  return QStringLiteral("%1_%2").arg(QString::fromLatin1(name)).arg(index);
-}
-
-QPushButton* commandButton(QWidget* parent, const char* name, const QString& caption) {
-  auto* b = named(new QPushButton(caption, parent), QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  b->setMinimumHeight(34);
-  return b;
-}
-
-void keepPlaceWhenHidden(QWidget* w) {
-  QSizePolicy p = w->sizePolicy();
-  p.setRetainSizeWhenHidden(true);
-  w->setSizePolicy(p);
-}
 
 }  // namespace
 
@@ -86,8 +64,6 @@ void FrmInsatsuSeigyo::buildControls() {
   CmdTeamE = commandButton(this, "CmdTeamE", QStringLiteral("団体別"));
   CmdTeamX = commandButton(this, "CmdTeamX", QStringLiteral("団体戦明細EXCEL"));
   CmdLayout = commandButton(this, "CmdLayout", QStringLiteral("レイアウト"));
-  // The layout editor is not part of the program yet.
-  CmdLayout->setEnabled(false);
   CmdDelete = commandButton(this, "CmdDelete", QStringLiteral("選択頁削除"));
   CmdReturn = commandButton(this, "CmdReturn", QStringLiteral("戻　る"));
   CmdLT = commandButton(this, "CmdLT", QStringLiteral("リーグトーナメント"));
@@ -241,6 +217,7 @@ void FrmInsatsuSeigyo::connectControls() {
   }
   connect(HScPage, &QScrollBar::valueChanged, this, &FrmInsatsuSeigyo::HScPage_Change);
   connect(CmdDelete, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdDelete_Click);
+  connect(CmdLayout, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdLayout_Click);
   connect(CmdReturn, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdReturn_Click);
   connect(CmdInsatsu, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdInsatsu_Click);
   connect(CmdAuto, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdAuto_Click);

@@ -107,6 +107,7 @@ class FrmInsatsuSeigyo : public QWidget {
   void TxtPage_Click(int index);
   void HScPage_Change();
   void CmdDelete_Click();
+  void CmdLayout_Click();
   void CmdInsatsu_Click();
   void CmdAuto_Click();
   // Team-match commands.

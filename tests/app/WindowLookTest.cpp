@@ -12,6 +12,7 @@
 #include "StartupFixture.h"
 #include "app/FrmTaikai.h"
 #include "platform/FaceSubstitution.h"
+#include "support/WindowPicture.h"
 
 using namespace qv;
 using namespace qv::test;
@@ -42,17 +43,6 @@ void expectTidy(QWidget& window) {
   }
 }
 
-// QUORVANE_GRAB_DIR names a folder to keep the pictures in, for looking at them.
-void keep(QWidget& window, const QString& name) {
-  QApplication::processEvents();
-  const QImage image = window.grab().toImage();
-  EXPECT_FALSE(image.isNull());
-  const QString dir = qEnvironmentVariable("QUORVANE_GRAB_DIR");
-  if (!dir.isEmpty()) {
-    QDir().mkpath(dir);
-    EXPECT_TRUE(image.save(dir + "/" + name + ".png"));
-  }
-}
 
 }  // namespace
 
@@ -64,7 +54,7 @@ TEST(WindowLookTest, SelectionAndMainWindowOnTheSample) {
     form.show();
     form.LstTaikai->setCurrentRow(0);
     expectTidy(form);
-    keep(form, "FrmTaikai");
+    KeepWindowPicture(form, "FrmTaikai");
     form.CmdCancel_Click();
   };
   FrmInsatsuSeigyo& w = f.start();
@@ -73,6 +63,6 @@ TEST(WindowLookTest, SelectionAndMainWindowOnTheSample) {
   w.TxtPE->setText("4");
   w.OptPage_Click(1);
   expectTidy(w);
-  keep(w, "FrmInsatsuSeigyo");
+  KeepWindowPicture(w, "FrmInsatsuSeigyo");
   EXPECT_EQ(w.TxtPage[0]->font().family(), "ＭＳ Ｐゴシック");
 }
