@@ -17,6 +17,7 @@
 
 #include "app/ConfirmFormClose.h"
 #include "app/FrmWait.h"
+#include "app/WindowControls.h"
 #include "app/WindowFonts.h"
 #include "platform/widgets/SingleInstance.h"
 #include "program/Program.h"
@@ -31,16 +32,6 @@ const QColor kLightCyan(192, 255, 255);
 
 constexpr int kPageBoxWidth = 270;
 constexpr int kPageBoxHeight = 92;
-
-template <class W>
-W* named(W* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
-
-QString indexed(const char* name, int index) {
-  return QStringLiteral("%1_%2").arg(QString::fromLatin1(name)).arg(index);
-}
 
 QPushButton* commandButton(QWidget* parent, const char* name, const QString& caption) {
   auto* b = named(new QPushButton(caption, parent), QString::fromLatin1(name));

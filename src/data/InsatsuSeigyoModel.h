@@ -89,6 +89,7 @@ struct InsatsuSeigyoState {
   InsatsuSeigyoRec InsatsuSeigyo;
   int CurrentPage = 0;       // page the layout editor shows; PageCount on the empty page
   int CurrentRyouiki = -1;   // selected region of that page, -1 for none
+  bool LayoutChanged = false;  // set by every edit of the layout; nothing reads it yet
 };
 
 }  // namespace qv

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,49 +9,10 @@
 #include "StartupFixture.h"
 #include "app/FrmTaikai.h"
 #include "platform/FaceSubstitution.h"
+#include "support/WindowLook.h"
 
 using namespace qv;
 using namespace qv::test;
-
-namespace {
-
-// Every visible caption has the room its text needs, and no two visible controls of one
-// container overlap.
-void expectTidy(QWidget& window) {
-  const QList<QWidget*> all = window.findChildren<QWidget*>();
-  for (QWidget* w : all) {
-    if (!w->isVisibleTo(&window) || w->objectName().isEmpty() ||
-        w->objectName().startsWith("qt_"))
-      continue;
-    SCOPED_TRACE(w->objectName().toStdString());
-    if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)) {
-      EXPECT_GE(w->width(), w->sizeHint().width());
-      EXPECT_GE(w->height(), w->minimumSizeHint().height());
-    }
-    for (QWidget* other : all) {
-      if (other == w || other->parentWidget() != w->parentWidget() ||
-          !other->isVisibleTo(&window) || other->objectName().isEmpty() ||
-          other->objectName().startsWith("qt_"))
-        continue;
-      EXPECT_FALSE(w->geometry().intersects(other->geometry()))
-          << "overlaps " << other->objectName().toStdString();
-    }
-  }
-}
-
-// QUORVANE_GRAB_DIR names a folder to keep the pictures in, for looking at them.
-void keep(QWidget& window, const QString& name) {
-  QApplication::processEvents();
-  const QImage image = window.grab().toImage();
-  EXPECT_FALSE(image.isNull());
-  const QString dir = qEnvironmentVariable("QUORVANE_GRAB_DIR");
-  if (!dir.isEmpty()) {
-    QDir().mkpath(dir);
-    EXPECT_TRUE(image.save(dir + "/" + name + ".png"));
-  }
-}
-
-}  // namespace
 
 TEST(WindowLookTest, SelectionAndMainWindowOnTheSample) {
   platform::installFaceSubstitutions();
@@ -64,7 +22,7 @@ TEST(WindowLookTest, SelectionAndMainWindowOnTheSample) {
     form.show();
     form.LstTaikai->setCurrentRow(0);
     expectTidy(form);
-    keep(form, "FrmTaikai");
+    keepPicture(form, "FrmTaikai");
     form.CmdCancel_Click();
   };
   FrmInsatsuSeigyo& w = f.start();
@@ -73,6 +31,6 @@ TEST(WindowLookTest, SelectionAndMainWindowOnTheSample) {
   w.TxtPE->setText("4");
   w.OptPage_Click(1);
   expectTidy(w);
-  keep(w, "FrmInsatsuSeigyo");
+  keepPicture(w, "FrmInsatsuSeigyo");
   EXPECT_EQ(w.TxtPage[0]->font().family(), "ＭＳ Ｐゴシック");
 }
