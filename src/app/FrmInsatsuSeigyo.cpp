@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/ConfirmFormClose.h"
+#include "app/CurrentPrinter.h"
 #include "app/FrmWait.h"
 #include "app/WindowControls.h"
 #include "app/WindowFonts.h"
@@ -33,23 +34,13 @@ const QColor kLightCyan(192, 255, 255);
 constexpr int kPageBoxWidth = 270;
 constexpr int kPageBoxHeight = 92;
 
-QPushButton* commandButton(QWidget* parent, const char* name, const QString& caption) {
-  auto* b = named(new QPushButton(caption, parent), QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  b->setMinimumHeight(34);
-  return b;
-}
-
-void keepPlaceWhenHidden(QWidget* w) {
-  QSizePolicy p = w->sizePolicy();
-  p.setRetainSizeWhenHidden(true);
-  w->setSizePolicy(p);
-}
-
 }  // namespace
 
 FrmInsatsuSeigyo::FrmInsatsuSeigyo(Program& program, StartupEnv env, QWidget* parent)
-    : QWidget(parent), program_(program), env_(std::move(env)) {
+    : QWidget(parent),
+      program_(program),
+      env_(std::move(env)),
+      printer_(std::make_unique<CurrentPrinter>()) {
   setObjectName(QStringLiteral("FrmInsatsuSeigyo"));
   setWindowTitle(QStringLiteral("印刷制御"));
   setFont(WindowFont());
@@ -73,8 +64,6 @@ void FrmInsatsuSeigyo::buildControls() {
   CmdTeamE = commandButton(this, "CmdTeamE", QStringLiteral("団体別"));
   CmdTeamX = commandButton(this, "CmdTeamX", QStringLiteral("団体戦明細EXCEL"));
   CmdLayout = commandButton(this, "CmdLayout", QStringLiteral("レイアウト"));
-  // The layout editor is not part of the program yet.
-  CmdLayout->setEnabled(false);
   CmdDelete = commandButton(this, "CmdDelete", QStringLiteral("選択頁削除"));
   CmdReturn = commandButton(this, "CmdReturn", QStringLiteral("戻　る"));
   CmdLT = commandButton(this, "CmdLT", QStringLiteral("リーグトーナメント"));
@@ -228,7 +217,10 @@ void FrmInsatsuSeigyo::connectControls() {
   }
   connect(HScPage, &QScrollBar::valueChanged, this, &FrmInsatsuSeigyo::HScPage_Change);
   connect(CmdDelete, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdDelete_Click);
+  connect(CmdLayout, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdLayout_Click);
   connect(CmdReturn, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdReturn_Click);
+  connect(CmdInsatsu, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdInsatsu_Click);
+  connect(CmdAuto, &QPushButton::clicked, this, &FrmInsatsuSeigyo::CmdAuto_Click);
 }
 
 bool FrmInsatsuSeigyo::eventFilter(QObject* watched, QEvent* event) {

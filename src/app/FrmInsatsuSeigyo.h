@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/PrintRun.h"
 #include "app/StartupEnv.h"
 #include "platform/ProgramEnd.h"
 #include "platform/widgets/FormLayout.h"
@@ -31,6 +32,7 @@ class SingleInstanceLock;
 namespace qv {
 
 struct Program;
+class CurrentPrinter;
 class FrmWait;
 
 class FrmInsatsuSeigyo : public QWidget {
@@ -105,9 +107,15 @@ class FrmInsatsuSeigyo : public QWidget {
   void TxtPage_Click(int index);
   void HScPage_Change();
   void CmdDelete_Click();
+  void CmdLayout_Click();
+  void CmdInsatsu_Click();
+  void CmdAuto_Click();
 
   // True once 戻る ended the program.
   bool Ended() const { return ended_; }
+
+  // The printer the print commands draw on (CurrentPrinter.h: how a command opens a job).
+  CurrentPrinter& printer() { return *printer_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -119,10 +127,17 @@ class FrmInsatsuSeigyo : public QWidget {
   void buildControls();
   void connectControls();
   void setPageColour(int box, bool selected);
+  // The command buttons during a print command: off, then on again (the team commands
+  // only when the tournament has team events).
+  void setPrintCommandsEnabled(bool enabled);
+  // Runs a print over a job on the printer with the status frame showing the sheet being
+  // printed; a job that cannot be opened is reported by its printer or file.
+  void runPrintJob(const std::function<void(const SheetProgress&)>& print);
 
   Program& program_;
   StartupEnv env_;
   std::unique_ptr<platform::SingleInstanceLock> instanceLock_;
+  std::unique_ptr<CurrentPrinter> printer_;
   FrmWait* wait_ = nullptr;
   std::vector<platform::ControlLayout> layout_;
   bool ended_ = false;

@@ -1,9 +1,12 @@
 #pragma once
-// Naming the controls of the windows: each control carries its designed name as its
-// objectName, and an array of controls is named "Name_index" (OptPage_0, TxtPage_5, …).
+// Small helpers for windows built in code: controls carry their names (arrays as
+// "Name_index"), command buttons never take Enter as their own, and a control can keep its
+// place in a layout while hidden.
 
 #include <QDialog>
+#include <QPushButton>
 #include <QString>
+#include <QWidget>
 
 #include "app/WindowFonts.h"
 
@@ -17,6 +20,20 @@ W* named(W* widget, const QString& name) {
 
 inline QString indexed(const char* name, int index) {
   return QStringLiteral("%1_%2").arg(QString::fromLatin1(name)).arg(index);
+}
+
+inline QPushButton* commandButton(QWidget* parent, const char* name, const QString& caption,
+                                  int minimumHeight = 34) {
+  auto* b = named(new QPushButton(caption, parent), QString::fromLatin1(name));
+  b->setAutoDefault(false);
+  b->setMinimumHeight(minimumHeight);
+  return b;
+}
+
+inline void keepPlaceWhenHidden(QWidget* w) {
+  QSizePolicy p = w->sizePolicy();
+  p.setRetainSizeWhenHidden(true);
+  w->setSizePolicy(p);
 }
 
 // A modal window with its name, caption and the windows' face.

@@ -71,6 +71,7 @@ void PrintMeiboPage(ChartEnv env, float left, float top, float right, float bott
   } else {
     device.NewPage();
     ++run.newPages;
+    if (run.sheetStarted) run.sheetStarted();
     headedPage();
   }
 
@@ -82,6 +83,7 @@ void PrintMeiboPage(ChartEnv env, float left, float top, float right, float bott
       verticalRules(device, x, blockTop, y);
       device.NewPage();
       ++run.newPages;
+      if (run.sheetStarted) run.sheetStarted();
       headedPage();
       rule();
     }
@@ -100,9 +102,11 @@ void PrintMeiboPage(ChartEnv env, float left, float top, float right, float bott
   verticalRules(device, x, blockTop, y);
 }
 
-int PrintSankashaMeibo(ChartEnv env, float left, float top, float right, float bottom) {
+int PrintSankashaMeibo(ChartEnv env, float left, float top, float right, float bottom,
+                       std::function<void()> sheetStarted) {
   WriteSankashaCsv(env.model);
   MeiboRun run;
+  run.sheetStarted = std::move(sheetStarted);
   for (MeiboGroup& group : CollectMeiboGroups(env.model)) {
     PrintMeiboPage(env, left, top, right, bottom, PlaceMeiboRows(std::move(group)), run);
     ++run.groups;

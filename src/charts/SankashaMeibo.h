@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "charts/MeiboRows.h"
@@ -23,12 +24,15 @@ struct MeiboRun {
   int groups = 0;
   int newPages = 0;
   QStringList csv;
+  std::function<void()> sheetStarted;  // called on each further sheet, before its rows
 };
 
 // Prints the roster into the region (millimetres) and writes the three roster files.
-// Returns the number of further sheets it started with NewPage, which the print run adds
-// to its sheet count (the sheet the region lies on is not counted).
-int PrintSankashaMeibo(ChartEnv env, float left, float top, float right, float bottom);
+// Returns the number of further sheets it started with NewPage (the sheet the region lies
+// on is not counted); sheetStarted, when given, is called on each of them as it begins,
+// so that the print run can give it its page phrases and count it.
+int PrintSankashaMeibo(ChartEnv env, float left, float top, float right, float bottom,
+                       std::function<void()> sheetStarted = {});
 
 // Prints one category group from its placed rows.
 void PrintMeiboPage(ChartEnv env, float left, float top, float right, float bottom,

@@ -42,9 +42,7 @@ FrmBunshou::FrmBunshou(Model& model, QWidget* parent) : QDialog(parent), model_(
   SetUpDialog(*this, QStringLiteral("FrmBunshou"), kTitle);
 
   // Made first, so that it is first in the tab order and holds the focus at the opening.
-  CmdReturn = named(new QPushButton(QStringLiteral("戻　る"), this), "CmdReturn");
-  CmdReturn->setAutoDefault(false);
-  CmdReturn->setMinimumHeight(30);
+  CmdReturn = commandButton(this, "CmdReturn", QStringLiteral("戻　る"), 30);
   Label1 = named(new QLabel(kTitle, this), "Label1");
   Label1->setFont(WindowTitleFont());
   Label2 = named(new QLabel(QStringLiteral("文章名"), this), "Label2");

@@ -90,9 +90,7 @@ void FrmMojiretsu::buildControls() {
   CmbFont->setEditable(true);
   CmbFont->setInsertPolicy(QComboBox::NoInsert);
   CmbFont->setMinimumWidth(220);
-  CmdReturn = named(new QPushButton(QStringLiteral("戻　る"), this), QStringLiteral("CmdReturn"));
-  CmdReturn->setAutoDefault(false);
-  CmdReturn->setMinimumHeight(30);
+  CmdReturn = commandButton(this, "CmdReturn", QStringLiteral("戻　る"), 30);
 
   auto* foot = new QHBoxLayout;
   foot->addWidget(Label3);

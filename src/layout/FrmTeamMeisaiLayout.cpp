@@ -33,13 +33,6 @@ QLineEdit* numberBox(QWidget* parent, const char* name) {
   return box;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-  auto* b = named(new QPushButton(caption, parent), QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  b->setMinimumHeight(30);
-  return b;
-}
-
 }  // namespace
 
 struct FrmTeamMeisaiLayout::BoxValues {
@@ -131,8 +124,8 @@ void FrmTeamMeisaiLayout::buildControls() {
   VScShumoku->setPageStep(kRows);
   grid->addWidget(VScShumoku, 1, 4, kRows, 1);
 
-  CmdQuit = button(this, "CmdQuit", QStringLiteral("設定完了"));
-  CmdCancel = button(this, "CmdCancel", QStringLiteral("キャンセル"));
+  CmdQuit = commandButton(this, "CmdQuit", QStringLiteral("設定完了"), 30);
+  CmdCancel = commandButton(this, "CmdCancel", QStringLiteral("キャンセル"), 30);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(CmdQuit);

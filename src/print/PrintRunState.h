@@ -20,14 +20,19 @@ struct AreaRect {
 struct PrintRunState {
   // The device draws on the system printer under this name; set at start-up, never changed.
   QString OutputDeviceName = QStringLiteral("Printer");
+  QString InsatsuTitle;         // the title of the run
   AreaRect InsatsuArea;         // the box of the next chart, set for each placement
   int InsatsuPageCount = 0;     // pages printed so far in the run
+  int PageItemCount = 0;        // placements handled since the last sheet start
   int CurrentInsatsuPage = 0;   // the layout page being printed
   bool KanaKanji = false;       // names replaced by their dictionary reading lookup
   bool KanaKanjiPrint = false;  // the kana reading printed above names
   bool SeedInsatsu = false;     // seed marks printed; no playoff block under a bracket
-  int PrinterOrientation = 1;   // 1 portrait, 2 landscape
-  bool PrinterCancel = false;   // the printer window was cancelled or failed
+  // Left by the printer window for the print commands, kept for the program run.
+  bool PrinterCancel = false;   // the last printer dialog was cancelled or failed
+  int PrinterOrientation = 0;   // 1 portrait, 2 landscape; 0 not set (the dialog's default)
+  int PrinterDialogValue = 0;   // the dialog's copy count as a 16-bit value; 0 not set
+  bool PrinterListMode = false; // the printer window's own list; nothing switches it on
 };
 
 }  // namespace qv

@@ -22,7 +22,7 @@ TEST(WindowLookTest, SelectionAndMainWindowOnTheSample) {
     form.show();
     form.LstTaikai->setCurrentRow(0);
     expectTidy(form);
-    keepPicture(form, "FrmTaikai");
+    KeepWindowPicture(form, "FrmTaikai");
     form.CmdCancel_Click();
   };
   FrmInsatsuSeigyo& w = f.start();
@@ -31,6 +31,6 @@ TEST(WindowLookTest, SelectionAndMainWindowOnTheSample) {
   w.TxtPE->setText("4");
   w.OptPage_Click(1);
   expectTidy(w);
-  keepPicture(w, "FrmInsatsuSeigyo");
+  KeepWindowPicture(w, "FrmInsatsuSeigyo");
   EXPECT_EQ(w.TxtPage[0]->font().family(), "ＭＳ Ｐゴシック");
 }

@@ -190,5 +190,5 @@ TEST_F(FrmBunshouTest, LooksTidy) {
   auto f = open();
   pick(*f, 1);
   expectTidy(*f);
-  keepPicture(*f, "FrmBunshou");
+  KeepWindowPicture(*f, "FrmBunshou");
 }

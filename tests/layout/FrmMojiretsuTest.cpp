@@ -211,5 +211,5 @@ TEST_F(FrmMojiretsuTest, RefusesTextsThatAreNoNumberOrLeaveThePaper) {
 TEST_F(FrmMojiretsuTest, LooksTidy) {
   auto f = open();
   expectTidy(*f);
-  keepPicture(*f, "FrmMojiretsu");
+  KeepWindowPicture(*f, "FrmMojiretsu");
 }

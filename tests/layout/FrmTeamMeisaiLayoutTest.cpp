@@ -214,5 +214,5 @@ TEST_F(FrmTeamMeisaiLayoutTest, LooksTidy) {
   auto f = open();
   f->VScShumoku->setValue(2);
   expectTidy(*f);
-  keepPicture(*f, "FrmTeamMeisaiLayout");
+  KeepWindowPicture(*f, "FrmTeamMeisaiLayout");
 }

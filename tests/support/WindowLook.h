@@ -1,14 +1,14 @@
 #pragma once
-// How a window looks: captions with room for their text, no overlapping controls, and a
-// picture of it to look at.
+// How a window looks: captions with room for their text, no overlapping controls; and a
+// picture of it to look at (WindowPicture.h).
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QWidget>
+
+#include "support/WindowPicture.h"
 
 namespace qv::test {
 
@@ -33,18 +33,6 @@ inline void expectTidy(QWidget& window) {
       EXPECT_FALSE(w->geometry().intersects(other->geometry()))
           << "overlaps " << other->objectName().toStdString();
     }
-  }
-}
-
-// QUORVANE_GRAB_DIR names a folder to keep the pictures in, for looking at them.
-inline void keepPicture(QWidget& window, const QString& name) {
-  QApplication::processEvents();
-  const QImage image = window.grab().toImage();
-  EXPECT_FALSE(image.isNull());
-  const QString dir = qEnvironmentVariable("QUORVANE_GRAB_DIR");
-  if (!dir.isEmpty()) {
-    QDir().mkpath(dir);
-    EXPECT_TRUE(image.save(dir + "/" + name + ".png"));
   }
 }
 

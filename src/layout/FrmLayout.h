@@ -1,0 +1,165 @@
+#pragma once
+// The layout editor "印刷レイアウト": the paper, the pages of the print layout, the regions
+// drawn on each page with the mouse and what is placed in them. It edits the layout model
+// and the page marks of the events in place; nothing is written to a file.
+//
+// The window is built in parts, one file each: FrmLayout.cpp (controls, closing),
+// FrmLayoutPage.cpp (load, page preview, paper, paging), FrmLayoutGrid.cpp (the event
+// grid and its marks), FrmLayoutMouse.cpp (drawing and changing regions with the mouse).
+// The placement commands fill in the command buttons; they close the window with
+// Unload().
+
+#include <QColor>
+#include <QDialog>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+#include "layout/RegionGeometry.h"
+#include "platform/widgets/FormLayout.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace qv {
+
+struct Program;
+struct PageRec;
+struct RyouikiRec;
+class PagePicture;
+
+class FrmLayout : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kGridRows = 12;
+
+  explicit FrmLayout(Program& program, bool layoutResizeEnabled = false,
+                     QWidget* parent = nullptr);
+  ~FrmLayout() override;
+
+  // Controls.
+  QLabel* LblTitle = nullptr;
+  QWidget* PicArea = nullptr;  // the box the preview is fitted into
+  PagePicture* PicPage = nullptr;
+  std::vector<QLabel*> LblHaichi;  // element 0 designed, hidden at load
+  QLabel* LblPage = nullptr;
+  QScrollBar* HScPage = nullptr;
+  QLabel* LblRyouiki = nullptr;
+  std::array<QRadioButton*, 4> OptSize{};      // A3, B4, A4, B5
+  std::array<QRadioButton*, 2> OptHoukou{};    // 縦, 横
+  QGroupBox* FraTournament = nullptr;
+  std::array<QRadioButton*, 6> OptTournament{};
+  QLineEdit* TxtBunkatsuH = nullptr;
+  QLineEdit* TxtBunkatsuV = nullptr;
+  QLineEdit* TxtYohakuL = nullptr;
+  QLineEdit* TxtYohakuR = nullptr;
+  QLineEdit* TxtYohakuT = nullptr;
+  QLineEdit* TxtYohakuB = nullptr;
+  std::array<QLineEdit*, kGridRows> TxtShumoku{};
+  std::array<QLineEdit*, kGridRows> TxtLeague{};
+  std::array<QLineEdit*, kGridRows> TxtTournament{};
+  std::array<QLineEdit*, kGridRows> TxtTop{};
+  QScrollBar* VScShumoku = nullptr;
+  QLabel* LblTop = nullptr;
+  QPushButton* CmdRyouiki = nullptr;    // 領域作成
+  QPushButton* CmdSakujo = nullptr;     // 現領域削除
+  QPushButton* CmdHaichi = nullptr;     // 配 置 →
+  QPushButton* CmdTorikeshi = nullptr;  // ← 取 消
+  QPushButton* CmdMojiretsu = nullptr;  // 文字列 →
+  QPushButton* CmdSankasha = nullptr;   // 参加名簿→
+  QPushButton* CmdPageMoji = nullptr;   // 頁共通固定文字編集
+  QPushButton* CmdClear = nullptr;      // 頁クリアー
+  QPushButton* CmdReturn = nullptr;     // 戻　る
+
+  // Window state.
+  QRectF PreviewArea;  // the box of PicArea the preview is fitted into, in its pixels
+  QColor MarkedColour;
+  QColor UsedColour;
+  QColor NormalColour;
+  bool GridReady = false;
+  QString EditMode;    // 領域作成, 領域作成中, 領域変更, 領域変形, 変形処理
+  QString DragHandle;  // "", 移動, 左, 右, 上, 下, 左上, 左下, 右上, 右下
+  int DragOriginX = 0;
+  int DragOriginY = 0;
+  RegionRect EditRect;  // the rubber band, in mm
+  int HaichiLabelMax = 0;
+  int HaichiLabelCount = 0;
+
+  // The window and its page.
+  void Form_Load();
+  void ShowPage();
+  void DrawPage();
+  void DrawRegion(const RegionRect& rect, int splitH, int splitV);
+  void DrawCurrentRegion(const RegionRect& rect, int splitH, int splitV);
+  void AddHaichiLabel(const RyouikiRec& region, int k, const QString& caption);
+  void ShowRegionProperties(int r);
+  void ShowPageCaption();
+  void SetPaperSize();
+  void OptSize_Click(int index);
+  void OptHoukou_Click(int index);
+  void HScPage_Change();
+  // Closes the window from the program's own code (the close box is refused).
+  void Unload();
+  // Each selects its box's whole text, ready to be typed over.
+  void TxtBunkatsuH_Click();
+  void TxtBunkatsuV_DblClick();
+  void TxtYohakuL_Click();
+  void TxtYohakuR_Click();
+  void TxtYohakuT_Click();
+  void TxtYohakuB_Click();
+
+  // The event grid.
+  void ShowShumokuGrid();
+  void TxtShumoku_Click(int index);
+  void TxtLeague_Click(int index);
+  void TxtTournament_Click(int index);
+  void TxtTop_Click(int index);
+  void TxtTop_LostFocus(int index);
+  void VScShumoku_Change();
+
+  // Regions with the mouse; x and y in mm of the paper.
+  void PicPage_MouseDown(double x, double y);
+  void PicPage_MouseMove(double x, double y);
+  void PicPage_MouseUp(double x, double y);
+  void DrawXorBox(const RegionRect& rect);
+  void EraseRegionBox(const RegionRect& rect);
+  void AddRegion();
+  void DeselectRegion();
+  void DeleteRegion();
+  void SelectRegionAt(int x, int y);
+  void SetDragHandle(int x, int y);
+  void DragRegion(int x, int y);
+
+  // The page shown and its selected region; nullptr when there is none.
+  PageRec* currentPage();
+  RyouikiRec* currentRegion();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void reject() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildControls();
+  void connectControls();
+  void SetUpShumokuGrid();
+  void showPaperOptions();
+  int splitBoxCount(const QLineEdit* box) const;
+  void toggleMark(int& mark, QLineEdit* box);
+  void setBoxColour(QLineEdit* box, const QColor& colour);
+
+  Program& program_;
+  bool layoutResizeEnabled_ = false;
+  std::vector<platform::ControlLayout> layout_;
+  bool unloading_ = false;
+};
+
+
+}  // namespace qv

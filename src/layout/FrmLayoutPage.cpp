@@ -1,0 +1,238 @@
+// The layout editor's load, its page preview fitted to the paper, the redraw of a page with
+// its regions and placement labels, the paper and paging.
+
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <array>
+
+#include "data/Fields.h"
+#include "layout/FrmLayout.h"
+#include "layout/LayoutAccess.h"
+#include "layout/LayoutTexts.h"
+#include "layout/PagePicture.h"
+#include "program/Program.h"
+
+namespace qv {
+
+namespace {
+
+const QColor kPaperWhite(255, 255, 255);
+const QColor kRegionCyan(0, 255, 255);
+const QColor kSplitBlue(0, 0, 255);
+const QColor kSelectedRed(255, 0, 0);
+
+// More split lines than this would only fill the region with blue; a count read from a
+// file is not otherwise limited.
+constexpr int kMaxSplitLines = 1000;
+
+struct PaperSize {
+  const char* name;
+  float width;
+  float height;
+};
+constexpr std::array<PaperSize, 4> kPapers{{{"A3", 297, 420}, {"B4", 257, 364},
+                                            {"A4", 210, 297}, {"B5", 182, 257}}};
+
+QColor baseColour(const QLineEdit* box) { return box->palette().color(QPalette::Base); }
+
+// The first region of the page that still exists, -1 when there is none.
+int firstLiveRegion(const PageRec* page) {
+  if (!page) return -1;
+  for (int i = 0; i < regionCount(*page); ++i)
+    if (!regionAt(*page, i)->Deleted) return i;
+  return -1;
+}
+
+}  // namespace
+
+PageRec* FrmLayout::currentPage() {
+  return pageAt(program_.insatsu.InsatsuSeigyo, program_.insatsu.CurrentPage);
+}
+
+RyouikiRec* FrmLayout::currentRegion() {
+  PageRec* page = currentPage();
+  return page ? regionAt(*page, program_.insatsu.CurrentRyouiki) : nullptr;
+}
+
+int FrmLayout::splitBoxCount(const QLineEdit* box) const { return LngOrDefault(box->text(), 0); }
+
+void FrmLayout::Form_Load() {
+  GridReady = false;
+  if (layout()) layout()->activate();
+  PreviewArea = QRectF(PicArea->rect());
+  HaichiLabelMax = 0;
+  HaichiLabelCount = 0;
+  MarkedColour = baseColour(TxtShumoku[0]);
+  UsedColour = baseColour(TxtShumoku[1]);
+  NormalColour = baseColour(TxtShumoku[2]);
+  SetUpShumokuGrid();
+  LblHaichi[0]->setVisible(false);
+  EditMode = QStringLiteral("領域変形");
+  DragHandle.clear();
+  program_.insatsu.CurrentPage = 0;
+  // A selection left from an earlier opening may name a region of another page or of
+  // another tournament: every opening starts with none.
+  program_.insatsu.CurrentRyouiki = -1;
+  showPaperOptions();
+  ShowRegionProperties(program_.insatsu.CurrentRyouiki);
+  ShowPage();
+  GridReady = true;
+  if (layoutResizeEnabled_) platform::SaveFormLayout(*this, layout_);
+  PicArea->installEventFilter(this);
+}
+
+// The paper buttons show the paper of the layout, so that a click on one of them changes
+// only what it says.
+void FrmLayout::showPaperOptions() {
+  const InsatsuSeigyoRec& rec = program_.insatsu.InsatsuSeigyo;
+  for (std::size_t i = 0; i < kPapers.size(); ++i)
+    if (rec.PaperName == QLatin1String(kPapers[i].name)) OptSize[i]->setChecked(true);
+  const bool landscape = rec.PaperOrientation == QStringLiteral("横") ||
+                         (rec.PaperOrientation.isEmpty() && rec.PaperWidth > rec.PaperHeight);
+  OptHoukou[landscape ? 1 : 0]->setChecked(true);
+}
+
+void FrmLayout::ShowPage() {
+  GridReady = false;
+  const InsatsuSeigyoRec& rec = program_.insatsu.InsatsuSeigyo;
+  PreviewArea = QRectF(PicArea->rect());
+  PicPage->setPaper(rec.PaperWidth, rec.PaperHeight);
+  PicPage->setGeometry(FitPreview(PreviewArea, rec.PaperWidth, rec.PaperHeight).toRect());
+  ShowPageCaption();
+  {
+    const QSignalBlocker quiet(HScPage);
+    HScPage->setRange(0, std::max(0, rec.PageCount));
+    HScPage->setValue(program_.insatsu.CurrentPage);
+  }
+  ShowRegionProperties(program_.insatsu.CurrentRyouiki);
+  ShowShumokuGrid();
+  DrawPage();
+  GridReady = true;
+}
+
+void FrmLayout::ShowPageCaption() {
+  LblPage->setText(PageCaption(program_.insatsu.CurrentPage, program_.insatsu.InsatsuSeigyo.PageCount));
+}
+
+void FrmLayout::DrawPage() {
+  const int selected = program_.insatsu.CurrentRyouiki;
+  const InsatsuSeigyoRec& rec = program_.insatsu.InsatsuSeigyo;
+  PicPage->Cls();
+  PicPage->FillBox(RegionRect{rec.MarginLeft, rec.PaperWidth - rec.MarginRight, rec.MarginTop,
+                              rec.PaperHeight - rec.MarginBottom},
+                   kPaperWhite);
+  for (QLabel* l : LblHaichi) l->setVisible(false);
+  HaichiLabelCount = 0;
+  const PageRec* page = currentPage();
+  if (!page) return;
+  for (int i = 0; i < regionCount(*page); ++i) {
+    const RyouikiRec& region = *regionAt(*page, i);
+    if (region.Deleted) continue;
+    if (i == selected) DrawCurrentRegion(RectOf(region), region.BunkatsuH, region.BunkatsuV);
+    else DrawRegion(RectOf(region), region.BunkatsuH, region.BunkatsuV);
+    for (int k = 0; k < placementCount(region); ++k)
+      AddHaichiLabel(region, k, HaichiCaption(region.Haichi[static_cast<std::size_t>(k)],
+                                              program_.taikai.Taikai));
+  }
+  program_.insatsu.CurrentRyouiki = selected;
+}
+
+void FrmLayout::DrawRegion(const RegionRect& rect, int splitH, int splitV) {
+  PicPage->FillBox(rect, kRegionCyan);
+  if (splitH < 1 || splitV < 1) return;
+  const float stepY = (rect.Y2 - rect.Y1) / static_cast<float>(splitV);
+  for (int k = 1; k < std::min(splitV, kMaxSplitLines); ++k) {
+    const float y = rect.Y1 + static_cast<float>(k) * stepY;
+    PicPage->Line(rect.X1, y, rect.X2, y, kSplitBlue);
+  }
+  const float stepX = (rect.X2 - rect.X1) / static_cast<float>(splitH);
+  for (int k = 1; k < std::min(splitH, kMaxSplitLines); ++k) {
+    const float x = rect.X1 + static_cast<float>(k) * stepX;
+    PicPage->Line(x, rect.Y1, x, rect.Y2, kSplitBlue);
+  }
+}
+
+void FrmLayout::DrawCurrentRegion(const RegionRect& rect, int splitH, int splitV) {
+  if (splitH == 0) {
+    splitH = splitBoxCount(TxtBunkatsuH);
+    splitV = splitBoxCount(TxtBunkatsuV);
+  }
+  DrawRegion(rect, splitH, splitV);
+  PicPage->OutlineBox(rect, kSelectedRed);
+}
+
+void FrmLayout::AddHaichiLabel(const RyouikiRec& region, int k, const QString& caption) {
+  const int n = HaichiLabelCount;
+  if (HaichiLabelMax < n) {
+    auto* copy = new QLabel(PicPage);
+    copy->setObjectName(QStringLiteral("LblHaichi_%1").arg(n));
+    copy->setFont(LblHaichi[0]->font());
+    copy->setPalette(LblHaichi[0]->palette());
+    copy->resize(LblHaichi[0]->size());
+    LblHaichi.push_back(copy);
+    HaichiLabelMax = n;
+  }
+  QLabel* l = LblHaichi[static_cast<std::size_t>(n)];
+  const double pixelsPerMm = PicPage->pixelsPerMmY();
+  const double h = pixelsPerMm > 0 ? LblHaichi[0]->height() / pixelsPerMm : 0;
+  // Placed by the region's upper-left corner whichever way it was drawn; a region too
+  // narrow for the 1 mm insets gives an empty label rather than a negative width.
+  const RegionRect r = Normalised(RectOf(region));
+  const QPoint topLeft = PicPage->toPixels(r.X1 + 1, r.Y1 + 1 + k * h);
+  const QPoint topRight = PicPage->toPixels(std::max(r.X1 + 1, r.X2 - 1), r.Y1 + 1);
+  l->setText(caption);
+  l->setGeometry(topLeft.x(), topLeft.y(), topRight.x() - topLeft.x(), LblHaichi[0]->height());
+  l->setVisible(true);
+  l->raise();
+  HaichiLabelCount = n + 1;
+}
+
+void FrmLayout::ShowRegionProperties(int r) {
+  const PageRec* page = currentPage();
+  if (!page) return;
+  const RyouikiRec* region = regionAt(*page, r);
+  if (!region) return;
+  TxtBunkatsuH->setText(QString::number(region->BunkatsuH));
+  TxtBunkatsuV->setText(QString::number(region->BunkatsuV));
+  if (region->TournamentKeishiki >= 0 && region->TournamentKeishiki < static_cast<int>(OptTournament.size()))
+    OptTournament[static_cast<std::size_t>(region->TournamentKeishiki)]->setChecked(true);
+}
+
+void FrmLayout::SetPaperSize() {
+  program_.insatsu.LayoutChanged = true;
+  InsatsuSeigyoRec& rec = program_.insatsu.InsatsuSeigyo;
+  for (std::size_t i = 0; i < kPapers.size(); ++i) {
+    if (!OptSize[i]->isChecked()) continue;
+    rec.PaperName = QLatin1String(kPapers[i].name);
+    rec.PaperWidth = kPapers[i].width;
+    rec.PaperHeight = kPapers[i].height;
+  }
+  if (OptHoukou[0]->isChecked()) {
+    rec.PaperOrientation = QStringLiteral("縦");
+  } else {
+    rec.PaperOrientation = QStringLiteral("横");
+    std::swap(rec.PaperWidth, rec.PaperHeight);
+  }
+  PicPage->setPaper(rec.PaperWidth, rec.PaperHeight);
+  ShowPage();
+}
+
+void FrmLayout::OptSize_Click(int) { SetPaperSize(); }
+
+void FrmLayout::OptHoukou_Click(int) { SetPaperSize(); }
+
+void FrmLayout::HScPage_Change() {
+  program_.insatsu.CurrentPage = HScPage->value();
+  // A deleted region can take no placement, so a page change selects the first one
+  // that still exists.
+  program_.insatsu.CurrentRyouiki = firstLiveRegion(currentPage());
+  ShowPage();
+}
+
+}  // namespace qv
