@@ -48,16 +48,6 @@ class FrmLayoutCommandsTest : public ::testing::Test, public LayoutFixture {
     return texts;
   }
 
-  // Runs act on the modal window that the command opens, once it is up.
-  template <class W>
-  void onModal(std::function<void(W&)> act) {
-    QTimer::singleShot(0, [act] {
-      auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
-      ASSERT_NE(w, nullptr);
-      act(*w);
-    });
-  }
-
   // A click on a command button (the fixture's click is a click on the preview).
   static void press(QAbstractButton* b) { qv::test::click(b); }
 

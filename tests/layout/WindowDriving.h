@@ -7,7 +7,10 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 namespace qv::test {
 
@@ -35,6 +38,16 @@ inline void typeInto(QLineEdit* box, const QString& text, QWidget* next) {
 
 inline void click(QAbstractButton* b) {
   QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+}
+
+// Runs act on the modal window of type W that the next command opens, once it is up.
+template <class W>
+void onModal(std::function<void(W&)> act) {
+  QTimer::singleShot(0, [act] {
+    auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
+    ASSERT_NE(w, nullptr);
+    act(*w);
+  });
 }
 
 }  // namespace qv::test
