@@ -15,6 +15,7 @@
 #include "layout/FrmBunshou.h"
 #include "layout/FrmMojiretsu.h"
 #include "layout/WindowDriving.h"
+#include "support/WindowPicture.h"
 
 using namespace qv;
 using namespace qv::test;
@@ -104,6 +105,7 @@ TEST_F(FrmLayoutCommandsTest, MarkedItemsArePlacedInOrderOnTheSparePageWhichBeco
   EXPECT_EQ(f.LblPage->text(), "2/2頁");
   EXPECT_EQ(f.HScPage->maximum(), 2);
   EXPECT_TRUE(tp.program.insatsu.LayoutChanged);
+  KeepWindowPicture(f, "FrmLayoutPlaced");
 }
 
 TEST_F(FrmLayoutCommandsTest, PlacingWithoutMarksOrWithoutARegion) {
