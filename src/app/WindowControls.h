@@ -3,9 +3,12 @@
 // "Name_index"), command buttons never take Enter as their own, and a control can keep its
 // place in a layout while hidden.
 
+#include <QDialog>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
+
+#include "app/WindowFonts.h"
 
 namespace qv {
 
@@ -31,6 +34,14 @@ inline void keepPlaceWhenHidden(QWidget* w) {
   QSizePolicy p = w->sizePolicy();
   p.setRetainSizeWhenHidden(true);
   w->setSizePolicy(p);
+}
+
+// A modal window with its name, caption and the windows' face.
+inline void SetUpDialog(QDialog& dialog, const QString& name, const QString& caption) {
+  dialog.setObjectName(name);
+  dialog.setWindowTitle(caption);
+  dialog.setModal(true);
+  dialog.setFont(WindowFont());
 }
 
 }  // namespace qv

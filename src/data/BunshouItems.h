@@ -45,6 +45,8 @@ struct BunshouState {
   QString SelBunshouName;
   QString SelBunshouText;
   QString SelBunshouFont;
+  // The phrase the phrase window shows first: the one current when it was last closed.
+  int CurrentBunshou = 0;
 
   // Japanese faces a user can choose for page texts. Looked up on first need (it costs
   // the font system's start-up): read it through PrinterFontNames.

@@ -237,6 +237,7 @@ void FrmLayout::connectControls() {
   connect(PicPage, &PagePicture::MouseMove, this, &FrmLayout::PicPage_MouseMove);
   connect(PicPage, &PagePicture::MouseUp, this, &FrmLayout::PicPage_MouseUp);
   connect(HScPage, &QScrollBar::valueChanged, this, &FrmLayout::HScPage_Change);
+  connectCommands();
   connect(VScShumoku, &QScrollBar::valueChanged, this, &FrmLayout::VScShumoku_Change);
   for (int i = 0; i < 4; ++i)
     connect(OptSize[i], &QRadioButton::clicked, this, [this, i] { OptSize_Click(i); });

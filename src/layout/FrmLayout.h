@@ -136,6 +136,22 @@ class FrmLayout : public QDialog {
   void SetDragHandle(int x, int y);
   void DragRegion(int x, int y);
 
+  // The placement commands (FrmLayoutCommands.cpp).
+  void CmdRyouiki_Click();
+  void CmdSakujo_Click();
+  void CmdHaichi_Click();
+  void CmdTorikeshi_Click();
+  void CmdMojiretsu_Click();
+  void CmdSankasha_Click();
+  void CmdPageMoji_Click();
+  void CmdClear_Click();
+  void CmdReturn_Click();
+  void EnableButtons(bool b);
+  void ClearRegionPlacements();
+  // Makes the page a layout page that the next print run prints (a placement on the
+  // empty page after the last one makes it a page of its own).
+  void TakePage();
+
   // The page shown and its selected region; nullptr when there is none.
   PageRec* currentPage();
   RyouikiRec* currentRegion();
@@ -149,6 +165,9 @@ class FrmLayout : public QDialog {
  private:
   void buildControls();
   void connectControls();
+  void connectCommands();
+  // The selected region when it is one that still exists.
+  RyouikiRec* selectedRegion();
   void SetUpShumokuGrid();
   void showPaperOptions();
   int splitBoxCount(const QLineEdit* box) const;

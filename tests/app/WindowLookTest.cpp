@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,39 +9,10 @@
 #include "StartupFixture.h"
 #include "app/FrmTaikai.h"
 #include "platform/FaceSubstitution.h"
-#include "support/WindowPicture.h"
+#include "support/WindowLook.h"
 
 using namespace qv;
 using namespace qv::test;
-
-namespace {
-
-// Every visible caption has the room its text needs, and no two visible controls of one
-// container overlap.
-void expectTidy(QWidget& window) {
-  const QList<QWidget*> all = window.findChildren<QWidget*>();
-  for (QWidget* w : all) {
-    if (!w->isVisibleTo(&window) || w->objectName().isEmpty() ||
-        w->objectName().startsWith("qt_"))
-      continue;
-    SCOPED_TRACE(w->objectName().toStdString());
-    if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)) {
-      EXPECT_GE(w->width(), w->sizeHint().width());
-      EXPECT_GE(w->height(), w->minimumSizeHint().height());
-    }
-    for (QWidget* other : all) {
-      if (other == w || other->parentWidget() != w->parentWidget() ||
-          !other->isVisibleTo(&window) || other->objectName().isEmpty() ||
-          other->objectName().startsWith("qt_"))
-        continue;
-      EXPECT_FALSE(w->geometry().intersects(other->geometry()))
-          << "overlaps " << other->objectName().toStdString();
-    }
-  }
-}
-
-
-}  // namespace
 
 TEST(WindowLookTest, SelectionAndMainWindowOnTheSample) {
   platform::installFaceSubstitutions();

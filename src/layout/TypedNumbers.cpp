@@ -1,0 +1,55 @@
+#include "layout/TypedNumbers.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "platform/Messages.h"
+#include "platform/Numbers.h"
+#include "platform/Width.h"
+
+namespace qv {
+namespace {
+
+std::optional<double> numberOf(const QString& text) {
+  const auto v = platform::numericValue(platform::toHalfWidth(text));
+  if (!v || !std::isfinite(*v)) return std::nullopt;
+  return v;
+}
+
+}  // namespace
+
+std::optional<float> TypedNumber(const QString& text, const QString& box, NumberRange range,
+                                 const BoxMessage& message) {
+  const auto v = numberOf(text);
+  const bool aboveLow = v && (range.lowExcluded ? *v > range.low : *v >= range.low);
+  if (aboveLow && *v <= range.high) return static_cast<float>(*v);
+  const QString low = NumberText(static_cast<float>(range.low));
+  const QString high = NumberText(static_cast<float>(range.high));
+  const QString span = range.lowExcluded
+                           ? QStringLiteral("%1 より大きく %2 以下").arg(low, high)
+                           : QStringLiteral("%1 から %2 まで").arg(low, high);
+  message.messages.warn(message.title,
+                        QStringLiteral("%1には %2の数値を入力して下さい。").arg(box, span));
+  return std::nullopt;
+}
+
+std::optional<int> TypedWholeNumber(const QString& text, const QString& box, int low, int high,
+                                    const BoxMessage& message) {
+  const auto v = numberOf(text);
+  if (v && *v >= low - 0.5 && *v <= high + 0.5) {
+    const int whole = platform::roundHalfEven(*v);
+    if (whole >= low && whole <= high) return whole;
+  }
+  message.messages.warn(
+      message.title,
+      QStringLiteral("%1には %2 から %3 までの整数を入力して下さい。").arg(box).arg(low).arg(high));
+  return std::nullopt;
+}
+
+QString NumberText(float value) {
+  char buf[32];
+  const auto res = std::to_chars(buf, buf + sizeof buf, value);
+  return QString::fromLatin1(buf, res.ptr - buf);
+}
+
+}  // namespace qv
