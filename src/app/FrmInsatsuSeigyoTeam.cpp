@@ -6,6 +6,7 @@
 #include "app/FrmPrinter.h"
 #include "app/TeamMeisaiProgram.h"
 #include "app/TeamSheetCommands.h"
+#include "layout/FrmTeamMeisaiLayout.h"
 #include "platform/TextFile.h"
 #include "program/Program.h"
 #include "team/TeamResultCsv.h"
@@ -32,8 +33,10 @@ void FrmInsatsuSeigyo::CmdTeam_Click() { runTeamSheets(false); }
 void FrmInsatsuSeigyo::CmdTeamE_Click() { runTeamSheets(true); }
 
 void FrmInsatsuSeigyo::runTeamSheets(bool byTeam) {
+  // The user sets the box, grid and event flags first; confirmed or not, the run goes on
+  // with what the window left.
+  ShowTeamLayoutForm(program_, this, env_.execTeamLayout);
   TeamMeisaiLayout& layout = program_.teamMeisaiLayout;
-  // What the tie-sheet layout window puts in when no grid was set before.
   if (layout.TeamMeisaiCols == 0) SetTeamMeisaiDefaults(layout);
   TieSheetRun sheets{0, layout};
   setPrintCommandsEnabled(false);

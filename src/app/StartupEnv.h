@@ -16,6 +16,8 @@ struct StartupEnv {
   QString instanceLockPath;   // the single-instance lock file
   // Runs a modal window to its end; tests drive the window here instead.
   std::function<int(QDialog&)> execDialog = [](QDialog& dialog) { return dialog.exec(); };
+  // Runs the tie-sheet layout window that the team commands show before printing.
+  std::function<int(QDialog&)> execTeamLayout = [](QDialog& dialog) { return dialog.exec(); };
 
   // The running program's own: its folder, its arguments and the machine-wide lock.
   static StartupEnv ofApplication();

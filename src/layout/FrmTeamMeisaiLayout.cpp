@@ -1,5 +1,7 @@
 #include "layout/FrmTeamMeisaiLayout.h"
 
+#include "app/TeamSheetCommands.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -155,14 +157,7 @@ void FrmTeamMeisaiLayout::buildControls() {
 
 void FrmTeamMeisaiLayout::Form_Load() {
   TeamMeisaiLayout& layout = program_.teamMeisaiLayout;
-  if (layout.TeamMeisaiCols == 0) {
-    layout.TeamMeisaiLeft = 15;
-    layout.TeamMeisaiTop = 15;
-    layout.TeamMeisaiRight = 190;
-    layout.TeamMeisaiBottom = 275;
-    layout.TeamMeisaiCols = 3;
-    layout.TeamMeisaiRows = 4;
-  }
+  if (layout.TeamMeisaiCols == 0) SetTeamMeisaiDefaults(layout);
   TxtL->setText(NumberText(layout.TeamMeisaiLeft));
   TxtT->setText(NumberText(layout.TeamMeisaiTop));
   TxtR->setText(NumberText(layout.TeamMeisaiRight));
@@ -309,10 +304,15 @@ void FrmTeamMeisaiLayout::CmdQuit_Click() {
 
 void FrmTeamMeisaiLayout::CmdCancel_Click() { reject(); }
 
-void ShowTeamLayoutForm(Program& program, QWidget* parent) {
+void ShowTeamLayoutForm(Program& program, QWidget* parent,
+                        const std::function<int(QDialog&)>& execDialog) {
   FrmTeamMeisaiLayout form(program, parent);
   form.Form_Load();
-  form.exec();
+  if (execDialog) {
+    execDialog(form);
+  } else {
+    form.exec();
+  }
 }
 
 }  // namespace qv

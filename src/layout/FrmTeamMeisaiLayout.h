@@ -1,4 +1,6 @@
 #pragma once
+
+#include <functional>
 // The tie-sheet layout window "団体戦対戦結果詳細印刷レイアウト": the box on the paper the tie
 // sheets fill, sheets across and down, the first page number, the arrangement, and per team
 // event whether it prints, starts a new page and starts a new row. The team commands show
@@ -72,8 +74,9 @@ class FrmTeamMeisaiLayout : public QDialog {
   std::vector<bool> newRow_;
 };
 
-// Shows the window modally; the team commands read its values afterwards, whichever
-// button closed it.
-void ShowTeamLayoutForm(Program& program, QWidget* parent = nullptr);
+// Shows the window modally (through execDialog when given, so tests drive it); the team
+// commands read its values afterwards, whichever button closed it.
+void ShowTeamLayoutForm(Program& program, QWidget* parent = nullptr,
+                        const std::function<int(QDialog&)>& execDialog = {});
 
 }  // namespace qv

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QPushButton>
 
 #include <tuple>
 
 #include "StartupFixture.h"
 #include "app/CurrentPrinter.h"
+#include "layout/FrmTeamMeisaiLayout.h"
 #include "print/RecordingSurface.h"
 #include "support/ScriptedPrinterSetup.h"
 
@@ -20,6 +22,15 @@ class TeamSheetCommandTest : public ::testing::Test, public StartupFixture {
  protected:
   void SetUp() override {
     env.arguments = {sampleTai()};
+    // The layout window opens with the events following one another; the stub ticks
+    // ブロック別 when a case asks for it and leaves with キャンセル, which keeps the box.
+    env.execTeamLayout = [this](QDialog& dialog) {
+      auto& form = static_cast<FrmTeamMeisaiLayout&>(dialog);
+      ++teamLayoutShown;
+      if (keishiki == QStringLiteral("ブロック") && !form.ChkBlock->isChecked()) form.ChkBlock->click();
+      form.CmdCancel_Click();
+      return form.result();
+    };
     start();
     ASSERT_TRUE(window->HasTeamEvents);
     auto owned = std::make_unique<ScriptedPrinterSetup>();
@@ -45,6 +56,8 @@ class TeamSheetCommandTest : public ::testing::Test, public StartupFixture {
 
   RecordingSurface surface{10};
   ScriptedPrinterSetup* setup = nullptr;
+  QString keishiki;  // the arrangement chosen in the layout window
+  int teamLayoutShown = 0;
 };
 
 TEST_F(TeamSheetCommandTest, CancelledPrinterWindowPrintsNothingAndGivesTheButtonsBack) {
@@ -55,6 +68,7 @@ TEST_F(TeamSheetCommandTest, CancelledPrinterWindowPrintsNothingAndGivesTheButto
   }
   EXPECT_TRUE(surface.calls.empty());
   EXPECT_TRUE(tp.messages.shown.empty());
+  EXPECT_EQ(teamLayoutShown, 2);
   // The layout window's defaults, 175 mm by 260 mm: portrait.
   ASSERT_EQ(setup->calls.size(), 2u);
   EXPECT_EQ(setup->calls[0].orientation, 1);
@@ -86,8 +100,10 @@ TEST_F(TeamSheetCommandTest, EndMessagesGiveThePageCount) {
     surface.calls.clear();
     tp.messages.shown.clear();
     setup->accept();
-    tp.program.teamMeisaiLayout.TeamMeisaiKeishiki = c.keishiki;
+    keishiki = c.keishiki;
     c.command->click();
+    EXPECT_EQ(tp.program.teamMeisaiLayout.TeamMeisaiKeishiki,
+              c.keishiki == QStringLiteral("ブロック") ? c.keishiki : QStringLiteral("種目連記"));
     ASSERT_GT(pages(), 0);
     EXPECT_EQ(surface.count(SurfaceCall::Kind::EndDocument), 1);
     ASSERT_EQ(tp.messages.shown.size(), 1u);
