@@ -26,7 +26,7 @@ void matchLabel(BracketPage& pg, const TaisenRec& n, float j) {
   pg.LabelX = left ? j - pg.MatchText.size() * s / 2.f - 0.25f * s : j + 0.25f * s;
   if (pg.isTeamEvent() && pg.env.teamOutput.HtmTeam.Enabled && n.Shousha >= 0 &&
       n.Shousha < kShoushaUndecided) {
-    // The tie detail writer is not part of this program yet; only the marker is printed.
+    // Nothing switches tie detail pages on, so the chart writes none; only the marker.
     pg.text(left ? j - 1.25f * s : j + 0.25f * s, pg.RowY - 0.5f * s, s, QStringLiteral("＊"));
   }
   if (!n.TaisenKekka.isEmpty()) return;

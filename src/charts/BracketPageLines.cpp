@@ -33,7 +33,7 @@ int firstNumberedAncestor(const BracketPage& pg, int k) {
 void tieMarker(const BracketPage& pg, const TaisenRec& m, double x, double y) {
   if (!pg.isTeamEvent() || !pg.env.teamOutput.HtmTeam.Enabled) return;
   if (!decided(m.Shousha) || m.ShiaiBangou.isEmpty()) return;
-  // The tie detail writer is not part of this program yet; only the marker is printed.
+  // Nothing switches tie detail pages on, so the chart writes none; only the marker.
   pg.text(x, y, pg.ScheduleSize, QStringLiteral("＊"));
 }
 

@@ -89,7 +89,7 @@ void DrawPlayoff(BracketPage& pg) {
               QString::number(static_cast<long long>(platform::Val(m->ShiaiBangou)) + 1));
   }
   if (pg.isTeamEvent() && pg.env.teamOutput.HtmTeam.Enabled && decided && !m->ShiaiBangou.isEmpty()) {
-    // The tie detail writer is not part of this program yet; only the marker is printed.
+    // Nothing switches tie detail pages on, so the chart writes none; only the marker.
     pg.text(j - 1.25f * s, y - 0.5f * s, s, QStringLiteral("＊"));
   }
 

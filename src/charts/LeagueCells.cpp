@@ -185,7 +185,7 @@ void PrintPair(LeagueTable& t, CellPrinter& p, int i, int j, int k) {
       }
       printed = true;
       if (t.team && s[0].isEmpty() && t.env.teamOutput.HtmTeam.Enabled) {
-        // The tie's detail page is written from here once its writer is part of the program.
+        // Nothing switches tie detail pages on, so no page is written from the table.
       }
     }
   }
