@@ -17,7 +17,7 @@ void PrintPageItems(Model& model, PrintDevice& device, int layoutPage, int sheet
 // Prints the items of the overlay file (in the data folder) that apply to the 1-based
 // layout page pageNo. A missing file prints nothing; an item line of fewer than seven
 // fields, or with a position or size that is no number, is skipped, as is a page
-// specification that is no whole number.
+// number that is no whole number.
 void PrintPageOverlay(Model& model, PrintDevice& device, const QString& fileName, int pageNo);
 
 }  // namespace qv

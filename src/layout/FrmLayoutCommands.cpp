@@ -11,6 +11,7 @@
 
 #include "data/Fields.h"
 #include "layout/FrmBunshou.h"
+#include "layout/EditModes.h"
 #include "layout/FrmLayout.h"
 #include "layout/FrmMojiretsu.h"
 #include "layout/LayoutAccess.h"
@@ -27,7 +28,6 @@ const QString kTournament = QStringLiteral("トーナメント");
 const QString kJoui = QStringLiteral("上位");
 const QString kMojiretsu = QStringLiteral("文字列");
 const QString kSankasha = QStringLiteral("参加者名簿");
-const QString kHenkou = QStringLiteral("領域変更");
 
 // A region split into no cells, or into more than a page can show, prints nothing useful.
 constexpr int kMaxSplit = 50;
@@ -93,7 +93,7 @@ void FrmLayout::ClearRegionPlacements() {
 
 void FrmLayout::CmdRyouiki_Click() {
   DeselectRegion();
-  EditMode = QStringLiteral("領域作成");
+  EditMode = editmode::kCreate;
 }
 
 void FrmLayout::CmdSakujo_Click() {
@@ -101,7 +101,7 @@ void FrmLayout::CmdSakujo_Click() {
   ClearRegionPlacements();
   DeleteRegion();
   DrawPage();
-  EditMode = kHenkou;
+  EditMode = editmode::kHover;
 }
 
 void FrmLayout::CmdHaichi_Click() {
@@ -138,7 +138,7 @@ void FrmLayout::CmdHaichi_Click() {
   region->BunkatsuV = splitCount(TxtBunkatsuV->text(), region->HaichiCount);
   DeselectRegion();
   ShowShumokuGrid();
-  EditMode = kHenkou;
+  EditMode = editmode::kHover;
 }
 
 void FrmLayout::CmdTorikeshi_Click() {
@@ -146,7 +146,7 @@ void FrmLayout::CmdTorikeshi_Click() {
   ClearRegionPlacements();
   DeselectRegion();
   DrawPage();
-  EditMode = kHenkou;
+  EditMode = editmode::kHover;
 }
 
 void FrmLayout::CmdMojiretsu_Click() {
@@ -201,7 +201,7 @@ void FrmLayout::CmdClear_Click() {
     DeleteRegion();
   }
   DrawPage();
-  EditMode = kHenkou;
+  EditMode = editmode::kHover;
 }
 
 void FrmLayout::CmdReturn_Click() { Unload(); }

@@ -21,17 +21,18 @@
 #include "layout/PagePicture.h"
 #include "layout/RegionHitTest.h"
 #include "platform/Numbers.h"
+#include "layout/EditModes.h"
 #include "program/Program.h"
 
 namespace qv {
 
 namespace {
 
-const QString kCreate = QStringLiteral("領域作成");
-const QString kCreating = QStringLiteral("領域作成中");
-const QString kHover = QStringLiteral("領域変更");
-const QString kEdit = QStringLiteral("領域変形");
-const QString kDragging = QStringLiteral("変形処理");
+using editmode::kCreate;
+using editmode::kCreating;
+using editmode::kDragging;
+using editmode::kEdit;
+using editmode::kHover;
 const QColor kEraseWhite(255, 255, 255);
 
 // The pointer in whole millimetres, held on the paper: a region is never drawn, moved or

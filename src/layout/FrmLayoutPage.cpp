@@ -13,6 +13,7 @@
 
 #include "data/Fields.h"
 #include "layout/FrmLayout.h"
+#include "layout/EditModes.h"
 #include "layout/LayoutAccess.h"
 #include "layout/LayoutTexts.h"
 #include "layout/PagePicture.h"
@@ -73,7 +74,7 @@ void FrmLayout::Form_Load() {
   NormalColour = baseColour(TxtShumoku[2]);
   SetUpShumokuGrid();
   LblHaichi[0]->setVisible(false);
-  EditMode = QStringLiteral("領域変形");
+  EditMode = editmode::kEdit;
   DragHandle.clear();
   program_.insatsu.CurrentPage = 0;
   // A selection left from an earlier opening may name a region of another page or of

@@ -11,6 +11,7 @@
 #include "data/BunshouItems.h"
 #include "data/LeagueResultsFixture.h"
 #include "print/RecordingSurface.h"
+#include "support/LayoutRegions.h"
 #include "support/PrintedTexts.h"
 #include "support/TestProgram.h"
 
@@ -84,16 +85,7 @@ class PrintRunFixture : public ::testing::Test {
   }
   RyouikiRec& addRegion(PageRec& page, float x1, float x2, float y1, float y2, int splitH = 1,
                         int splitV = 1) {
-    RyouikiRec r;
-    r.X1 = x1;
-    r.X2 = x2;
-    r.Y1 = y1;
-    r.Y2 = y2;
-    r.BunkatsuH = splitH;
-    r.BunkatsuV = splitV;
-    page.Ryouiki.push_back(r);
-    page.RyouikiCount = static_cast<int>(page.Ryouiki.size());
-    return page.Ryouiki.back();
+    return AppendRegion(page, MakeRegion(x1, x2, y1, y2, splitH, splitV));
   }
   HaichiRec& place(RyouikiRec& region, const QString& kind, int e = -1, int number = 0) {
     HaichiRec h;

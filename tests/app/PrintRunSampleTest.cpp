@@ -9,6 +9,7 @@
 #include "platform/Width.h"
 #include "platform/TextFile.h"
 #include "print/RecordingSurface.h"
+#include "support/LayoutRegions.h"
 #include "support/SampleTournament.h"
 #include "support/TestProgram.h"
 
@@ -38,13 +39,7 @@ class PrintRunSampleTest : public ::testing::Test {
   }
   InsatsuSeigyoRec& layout() { return tp.program.insatsu.InsatsuSeigyo; }
   RyouikiRec region(float x1, float x2, float y1, float y2, int h, int v) {
-    RyouikiRec r;
-    r.X1 = x1;
-    r.X2 = x2;
-    r.Y1 = y1;
-    r.Y2 = y2;
-    r.BunkatsuH = h;
-    r.BunkatsuV = v;
+    RyouikiRec r = MakeRegion(x1, x2, y1, y2, h, v);
     r.TournamentKeishiki = 5;
     return r;
   }

@@ -12,6 +12,7 @@
 #include "layout/FrmLayout.h"
 #include "layout/LayoutAccess.h"
 #include "layout/PagePicture.h"
+#include "support/LayoutRegions.h"
 #include "support/TestProgram.h"
 
 namespace qv::test {
@@ -53,13 +54,9 @@ class LayoutFixture {
 
   RyouikiRec& addRegion(int page, RegionRect rect, int splitH = 1, int splitV = 1) {
     PageRec& p = layout().Pages[static_cast<std::size_t>(page)];
-    RyouikiRec r;
+    RyouikiRec r = MakeRegion(0, 0, 0, 0, splitH, splitV);
     StoreRect(r, rect);
-    r.BunkatsuH = splitH;
-    r.BunkatsuV = splitV;
-    p.Ryouiki.push_back(r);
-    p.RyouikiCount = static_cast<int>(p.Ryouiki.size());
-    return p.Ryouiki.back();
+    return AppendRegion(p, r);
   }
 
   const PageRec& page(int i) const {
