@@ -2,6 +2,7 @@
 
 #include <QGlyphRun>
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QTransform>
 
 #include <stdexcept>
@@ -34,6 +35,11 @@ QPainter& QtPrintSurface::painter() {
   if (!painter_.isActive()) {
     if (!painter_.begin(&device_))
       throw std::runtime_error("the printer or output file could not be opened");
+    // The paint engine belongs to the device and outlives the job: it keeps the last state
+    // the previous job's painter handed it (a text cell's transform, a fill), and a new
+    // painter passes on only what differs from its own defaults. Hand it every part of the
+    // state, so that the job draws as the first job on a new device would.
+    painter_.paintEngine()->setDirty(QPaintEngine::AllDirty);
     painter_.setRenderHint(QPainter::Antialiasing, true);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
   }
