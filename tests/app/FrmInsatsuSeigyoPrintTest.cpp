@@ -13,6 +13,7 @@
 
 #include "StartupFixture.h"
 #include "app/CurrentPrinter.h"
+#include "layout/FrmTeamMeisaiLayout.h"
 #include "print/RecordingSurface.h"
 #include "platform/Width.h"
 #include "support/ScriptedPrinterSetup.h"
@@ -24,6 +25,11 @@ class PrintCommandTest : public ::testing::Test, public StartupFixture {
  protected:
   void SetUp() override {
     env.arguments = {sampleTai()};
+    env.execTeamLayout = [](QDialog& dialog) {
+      auto& form = static_cast<FrmTeamMeisaiLayout&>(dialog);
+      form.CmdCancel_Click();
+      return form.result();
+    };
     start();
     auto owned = std::make_unique<ScriptedPrinterSetup>();
     setup = owned.get();
@@ -119,6 +125,38 @@ TEST_F(PrintCommandTest, PaperOfTheLayout) {
     const QPageLayout pl = window->printer().printer().pageLayout();
     EXPECT_EQ(pl.pageSize().id(), c.size);
     EXPECT_EQ(pl.orientation(), c.want);
+  }
+}
+
+TEST_F(PrintCommandTest, AutomaticAndTeamRunsPrintOnA4AfterALargerLayout) {
+  ASSERT_TRUE(window->HasTeamEvents);
+  struct Layout {
+    const char* name;
+    const char* orientation;
+    float w, h;
+    QPageSize::PageSizeId size;
+  } layouts[] = {{"B4", "横", 364, 257, QPageSize::JisB4}, {"A3", "縦", 297, 420, QPageSize::A3}};
+  InsatsuSeigyoRec& layout = tp.program.insatsu.InsatsuSeigyo;
+  for (const Layout& l : layouts) {
+    for (QPushButton* command : {window->CmdAuto, window->CmdTeam, window->CmdTeamE}) {
+      SCOPED_TRACE(std::string(l.name) + " then " + command->objectName().toStdString());
+      layout.PaperName = QString::fromUtf8(l.name);
+      layout.PaperOrientation = QString::fromUtf8(l.orientation);
+      layout.PaperWidth = l.w;
+      layout.PaperHeight = l.h;
+      for (PageRec& page : layout.Pages) page.Selected = true;
+      setup->accept();
+      window->CmdInsatsu->click();
+      ASSERT_EQ(window->printer().printer().pageLayout().pageSize().id(), l.size);
+      surface.calls.clear();
+      command->click();
+      EXPECT_GT(surface.count(SurfaceCall::Kind::BeginDocument), 0);
+      const QPageLayout pl = window->printer().printer().pageLayout();
+      EXPECT_EQ(pl.pageSize().id(), QPageSize::A4);
+      // The orientation is the one the printer window was preset with.
+      EXPECT_EQ(pl.orientation(), setup->calls.back().orientation == 2 ? QPageLayout::Landscape
+                                                                      : QPageLayout::Portrait);
+    }
   }
 }
 

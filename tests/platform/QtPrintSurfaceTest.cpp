@@ -4,12 +4,14 @@
 
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
 #include "platform/QtPrintSurface.h"
 #include "print/PrintDevice.h"
+#include "support/PdfStreams.h"
 #include "support/TestProgram.h"
 
 namespace qv::test {
@@ -102,6 +104,47 @@ TEST_F(QtPrintSurfacePdf, FacesTheMachineLacksPrintInIpaGothicWithinTheirCells) 
     EXPECT_LE(m.captured(2).toDouble() / ptPerMm, 35.2);
   }
   EXPECT_EQ(words, 3) << html.toStdString();
+}
+
+// The printer and its paint engine live as long as the program; the painter of each job
+// does not. A job drawn after another must come out as on a printer that never printed.
+TEST(QtPrintSurfaceJobs, JobAfterAnotherPrintsAsOnANewPrinter) {
+  TestProgram t;
+  const auto job = [&t](QPrinter& printer, const QString& file,
+                        const std::function<void(PrintDevice&)>& draw) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(t.folder() + file);
+    platform::QtPrintSurface surface(printer);
+    PrintDevice& device = t.program.device;
+    device.OpenPrint(surface, QStringLiteral("ＭＳ 明朝"), t.folder());
+    draw(device);
+    device.ClosePrint();
+    device.attachSurface(nullptr);
+  };
+  // Ends on a text, drawn through its cell's transform, after a solid box.
+  const auto earlier = [](PrintDevice& d) {
+    d.OutputLine(20, 20, 120, 20);
+    d.SetFill(Rgb(200, 200, 200), 0);
+    d.OutputRect(30, 200, 90, 260, true);
+    d.PrintStr(40, 250, 6, 5, 6, 0, QStringLiteral("一般男子団体"));
+  };
+  // Begins with lines, a box without fill, then text.
+  const auto later = [](PrintDevice& d) {
+    d.OutputRect(20, 20, 190, 70, false);
+    d.OutputLine(20, 40, 190, 40);
+    d.SetFill(Rgb(0, 0, 0), FillTransparent);
+    d.OutputRect(30, 80, 100, 120, true);
+    d.PrintStr(25, 25, 5, 5, 5, 0, QStringLiteral("Ａブロック"));
+  };
+  QPrinter used(QPrinter::HighResolution);
+  used.setFullPage(true);
+  job(used, "first.pdf", earlier);
+  job(used, "second.pdf", later);
+  QPrinter fresh(QPrinter::HighResolution);
+  fresh.setFullPage(true);
+  job(fresh, "fresh.pdf", later);
+
+  EXPECT_TRUE(SamePdfStreams(t.folder() + "fresh.pdf", t.folder() + "second.pdf"));
 }
 
 }  // namespace
