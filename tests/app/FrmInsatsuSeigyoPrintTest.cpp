@@ -16,6 +16,7 @@
 #include "layout/FrmTeamMeisaiLayout.h"
 #include "print/RecordingSurface.h"
 #include "platform/Width.h"
+#include "support/LayoutRegions.h"
 #include "support/ScriptedPrinterSetup.h"
 
 namespace qv::test {
@@ -156,6 +157,42 @@ TEST_F(PrintCommandTest, AutomaticAndTeamRunsPrintOnA4AfterALargerLayout) {
       // The orientation is the one the printer window was preset with.
       EXPECT_EQ(pl.orientation(), setup->calls.back().orientation == 2 ? QPageLayout::Landscape
                                                                       : QPageLayout::Portrait);
+    }
+  }
+}
+
+TEST_F(PrintCommandTest, RunAfterABoldLayoutTextPrintsAsTheFirstRunOfTheProgram) {
+  struct Run {
+    const char* name;
+    QPushButton* command;
+  } runs[] = {{"自動印刷", window->CmdAuto}, {"団体戦明細印刷", window->CmdTeam}};
+  InsatsuSeigyoRec& layout = tp.program.insatsu.InsatsuSeigyo;
+  PageRec& page = layout.Pages[static_cast<size_t>(layout.PageCount - 1)];
+  HaichiRec text;
+  text.Kind = QStringLiteral("文字列");
+  text.Moji.LineCount = 1;
+  text.Moji.Lines = {QStringLiteral("閉会式")};
+  text.Moji.Bold = 900;
+  RyouikiRec& region = AppendRegion(page, MakeRegion(20, 190, 250, 280));
+  region.Haichi = {text};
+  region.HaichiCount = 1;
+  for (const Run& run : runs) {
+    SCOPED_TRACE(run.name);
+    surface.calls.clear();
+    run.command->click();
+    const auto alone = surface.drawnTexts();
+    ASSERT_FALSE(alone.empty());
+    for (PageRec& p : layout.Pages) p.Selected = false;
+    page.Selected = true;
+    window->CmdInsatsu->click();
+    ASSERT_EQ(surface.drawnTexts().back().font.weight, 700);  // the run ended on the bold block
+    surface.calls.clear();
+    run.command->click();
+    const auto after = surface.drawnTexts();
+    ASSERT_EQ(after.size(), alone.size());
+    for (size_t i = 0; i < after.size(); ++i) {
+      EXPECT_EQ(after[i].text, alone[i].text) << i;
+      EXPECT_EQ(after[i].font, alone[i].font) << i << " " << after[i].text.toStdString();
     }
   }
 }
