@@ -2,8 +2,11 @@
 
 #include <QApplication>
 
+#include "app/CurrentPrinter.h"
 #include "app/FrmInsatsuSeigyo.h"
 #include "app/FrmUserError.h"
+#include "app/PrinterSetup.h"
+#include "app/QtJapanese.h"
 #include "platform/Clock.h"
 #include "platform/FaceSubstitution.h"
 #include "platform/ProgramEnd.h"
@@ -18,6 +21,8 @@ int RunProgram(const StartupEnv& env) {
   // The selection window closes before the main window is shown; the program ends only
   // through 戻る.
   QApplication::setQuitOnLastWindowClosed(false);
+  // Before any window, so that Qt's dialogs open in Japanese.
+  const QtJapanese qtJapanese;
 
   platform::QtMessageSink messages;
   const platform::SystemClock clock;
@@ -26,6 +31,10 @@ int RunProgram(const StartupEnv& env) {
   program.userErrorPrompt = &userErrorPrompt;
   try {
     FrmInsatsuSeigyo window(program, env);
+    // Print to file proposes the open tournament's PDF in its data folder.
+    window.printer().setup().proposedOutputFile = [&program] {
+      return TournamentPdfFile(program.taikai.DataFolder, program.taikai.TaikaiFileName);
+    };
     window.Form_Load();
     window.show();
     return QApplication::exec();
