@@ -35,6 +35,10 @@ struct ToolResult {
 
 ToolResult runTool(const QString& tool, const QStringList& args) {
   QProcess p;
+  // The CUPS tools' words are read below: in English whatever the machine's locale.
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+  p.setProcessEnvironment(env);
   p.start(tool, args);
   if (!p.waitForFinished(30000)) return {};
   return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
