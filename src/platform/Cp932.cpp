@@ -161,7 +161,37 @@ QByteArray encodeCp932(QStringView text) {
   return out;
 }
 
+QString roundTripCp932(QStringView text) {
+  const auto& t = tables();
+  QString out(text.size(), Qt::Uninitialized);
+  char16_t* w = reinterpret_cast<char16_t*>(out.data());
+  const char16_t* const begin = w;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t u = text[i].unicode();
+    if (u < 0x80 && (u == 0 || t.single[u] == u)) {  // plain ASCII, the common case
+      *w++ = u;
+      continue;
+    }
+    if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+      *w++ = u'?';
+      ++i;
+      continue;
+    }
+    const auto it = t.encode.find(u);
+    if (it == t.encode.end()) {
+      *w++ = u'?';
+    } else {
+      const uint16_t code = it->second;
+      const char16_t back = code > 0xFF ? t.dbcs[code] : t.single[code];
+      *w++ = back ? back : u'\uFFFD';
+    }
+  }
+  out.truncate(w - begin);
+  return out;
+}
+
 bool isFullWidth(char32_t ch) {
+  if (ch < 0x80) return false;  // ASCII is one byte
   if (ch > 0xFFFF) return false;
   const auto& t = tables();
   const auto it = t.encode.find(static_cast<char16_t>(ch));
