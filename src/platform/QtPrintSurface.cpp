@@ -75,7 +75,8 @@ const QString& QtPrintSurface::familyFor(const QString& face) {
   return *families_.insert(face, printFamily(face));
 }
 
-const QtPrintSurface::FontEntry& QtPrintSurface::fontFor(const qv::PrintFont& font) {
+QtPrintSurface::FontEntry& QtPrintSurface::fontFor(const qv::PrintFont& font) {
+  if (lastEntry_ != nullptr && font == lastFont_) return *lastEntry_;
   // A full-width character of the face is one em wide; the description asks for a cell of
   // twice the half-width character width. Qt keeps stretch in whole percent: at most half
   // a percent of a glyph's width, and the glyphs keep their exact positions.
@@ -84,7 +85,11 @@ const QtPrintSurface::FontEntry& QtPrintSurface::fontFor(const qv::PrintFont& fo
           ? std::clamp(qRound(200.0 * font.halfWidthPx / font.heightPx), 1, 4000)
           : 100;
   const FontKey key{font.face, font.heightPx, font.weight, stretch};
-  if (auto it = fonts_.constFind(key); it != fonts_.constEnd()) return *it;
+  lastFont_ = font;
+  if (auto it = fonts_.find(key); it != fonts_.end()) {
+    lastEntry_ = &*it;
+    return *it;
+  }
   if (fonts_.size() >= kMaxCachedFonts) fonts_.clear();
   FontEntry e;
   e.font = QFont(familyFor(font.face));
@@ -95,7 +100,19 @@ const QtPrintSurface::FontEntry& QtPrintSurface::fontFor(const qv::PrintFont& fo
   e.font.setHintingPreference(QFont::PreferNoHinting);
   e.raw = QRawFont::fromFont(e.font);
   e.ascent = e.raw.isValid() ? e.raw.ascent() : QFontMetricsF(e.font).ascent();
-  return *fonts_.insert(key, std::move(e));
+  lastEntry_ = &*fonts_.insert(key, std::move(e));
+  return *lastEntry_;
+}
+
+quint32 QtPrintSurface::glyphFor(FontEntry& entry, char16_t ch) {
+  if (auto it = entry.glyphs.constFind(ch); it != entry.glyphs.constEnd()) return *it;
+  quint32 glyph = 0;
+  int n = 1;
+  const QChar c(ch);
+  if (entry.raw.isValid() && !entry.raw.glyphIndexesForChars(&c, 1, &glyph, &n)) glyph = 0;
+  if (n != 1) glyph = 0;
+  entry.glyphs.insert(ch, glyph);
+  return glyph;
 }
 
 void QtPrintSurface::useTextPen() {
@@ -126,7 +143,7 @@ void QtPrintSurface::textOut(QPoint at, const qv::PrintFont& font, const QString
   if (text.isEmpty()) return;
   QPainter& p = painter();
   flushLines();
-  const FontEntry& fe = fontFor(font);
+  FontEntry& fe = fontFor(font);
   useTextPen();
   p.setFont(fe.font);
   p.drawText(QPointF(at.x(), at.y() + fe.ascent), text);
@@ -136,7 +153,7 @@ void QtPrintSurface::placeChars(const qv::PrintFont& font, std::span<const qv::P
   if (chars.empty()) return;
   QPainter& p = painter();
   flushLines();
-  const FontEntry& fe = fontFor(font);
+  FontEntry& fe = fontFor(font);
   useTextPen();
 
   // One glyph run at the characters' own positions (baseline one ascent below the cell's
@@ -147,11 +164,8 @@ void QtPrintSurface::placeChars(const qv::PrintFont& font, std::span<const qv::P
   missing_.clear();
   for (size_t i = 0; i < chars.size(); ++i) {
     const qv::PlacedChar& c = chars[i];
-    quint32 glyph = 0;
-    int n = 1;
-    const QChar ch(c.ch);
-    if (fe.raw.isValid()) fe.raw.glyphIndexesForChars(&ch, 1, &glyph, &n);
-    if (glyph == 0 || n != 1) {
+    const quint32 glyph = glyphFor(fe, c.ch);
+    if (glyph == 0) {
       missing_.push_back(i);
       continue;
     }

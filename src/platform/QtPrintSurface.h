@@ -64,10 +64,13 @@ class QtPrintSurface : public qv::PrintSurface {
     QFont font;
     QRawFont raw;
     qreal ascent = 0;
+    QHash<char16_t, quint32> glyphs;  // 0: the face lacks the character
   };
   // The family a face of the data prints in (printFamily), looked up once per face.
   const QString& familyFor(const QString& face);
-  const FontEntry& fontFor(const qv::PrintFont& font);
+  // The entry of the font; the last one is kept, as consecutive texts mostly share a font.
+  FontEntry& fontFor(const qv::PrintFont& font);
+  quint32 glyphFor(FontEntry& entry, char16_t ch);
   QPainter& painter();
   QPointF toPixels(QPointF mm) const;
   void useTextPen();
@@ -88,6 +91,8 @@ class QtPrintSurface : public qv::PrintSurface {
   PenState pendingPen_;
   QHash<QString, QString> families_;
   QHash<FontKey, FontEntry> fonts_;
+  qv::PrintFont lastFont_;
+  FontEntry* lastEntry_ = nullptr;
 };
 
 }  // namespace platform
