@@ -89,7 +89,7 @@ void DrawCentreMatch(BracketPage& pg, int k) {
   if (!g[0].isEmpty() && pg.st.TournamentInsatsu.ScoreShow) {
     const float ss = pg.ScoreSize;
     for (int i = 0; i < 5; ++i)
-      pg.text(cx - 1.5f * ss, y + (0.5f + i) * ss, ss, g[static_cast<size_t>(i)]);
+      pg.text(cx - 1.5f * ss, y + (0.5f + i) * ss, ss, g.at(i));
   }
   // A match that no side won has no winner to carry up.
   pg.line(decided(f->Shousha) ? kWinLineWidth : kThinLineWidth, cx, y, cx, y - pitch);
