@@ -50,14 +50,40 @@ FrmInsatsuSeigyo::FrmInsatsuSeigyo(Program& program, StartupEnv env, QWidget* pa
 
 FrmInsatsuSeigyo::~FrmInsatsuSeigyo() = default;
 
+// The title and date over three columns: the print options, the page boxes and the commands.
 void FrmInsatsuSeigyo::buildControls() {
+  QLayout* header = buildHeader();
+  QLayout* commands = buildCommands();
+  QLayout* options = buildOptions();
+  QLayout* pageColumn = buildPageColumn();
+
+  auto* body = new QHBoxLayout;
+  body->setSpacing(18);
+  body->addLayout(options);
+  body->addLayout(pageColumn, 1);
+  body->addLayout(commands);
+
+  auto* root = new QVBoxLayout(this);
+  root->setContentsMargins(14, 10, 14, 14);
+  root->addLayout(header);
+  root->addLayout(body, 1);
+}
+
+QLayout* FrmInsatsuSeigyo::buildHeader() {
   Label1 = named(new QLabel(QStringLiteral("組み合わせ・Lirefen処理"), this), QStringLiteral("Label1"));
   Label1->setFont(WindowTitleFont());
   LblDate = named(new QLabel(this), QStringLiteral("LblDate"));
   QFont dateFont = WindowFont();
   dateFont.setPointSize(12);
   LblDate->setFont(dateFont);
+  auto* header = new QHBoxLayout;
+  header->addWidget(Label1);
+  header->addStretch(1);
+  header->addWidget(LblDate);
+  return header;
+}
 
+QLayout* FrmInsatsuSeigyo::buildCommands() {
   CmdInsatsu = commandButton(this, "CmdInsatsu", QStringLiteral("印刷実行"));
   CmdAuto = commandButton(this, "CmdAuto", QStringLiteral("自動印刷"));
   CmdTeam = commandButton(this, "CmdTeam", QStringLiteral("団体戦明細印刷"));
@@ -69,7 +95,16 @@ void FrmInsatsuSeigyo::buildControls() {
   CmdLT = commandButton(this, "CmdLT", QStringLiteral("リーグトーナメント"));
   CmdLT->setEnabled(false);
   CmdLT->setVisible(false);
+  auto* commands = new QVBoxLayout;
+  for (QPushButton* b : {CmdInsatsu, CmdAuto, CmdTeam, CmdTeamE, CmdTeamX, CmdLayout, CmdDelete, CmdLT})
+    commands->addWidget(b);
+  commands->addStretch(1);
+  commands->addWidget(CmdReturn);
+  return commands;
+}
 
+// The switches of the charts, the bracket numbering, the face and the pages to print.
+QLayout* FrmInsatsuSeigyo::buildOptions() {
   ChkSeed = named(new QCheckBox(QStringLiteral("シード印刷"), this), QStringLiteral("ChkSeed"));
   ChkKNKNJ = named(new QCheckBox(QStringLiteral("カナ漢字"), this), QStringLiteral("ChkKNKNJ"));
   ChkMark = named(new QCheckBox(QStringLiteral("種目略号表示"), this), QStringLiteral("ChkMark"));
@@ -78,7 +113,21 @@ void FrmInsatsuSeigyo::buildControls() {
   ChkBilingal->setVisible(false);
   ChkMEntry = named(new QCheckBox(QStringLiteral("多種目参加者色表示"), this),
                     QStringLiteral("ChkMEntry"));
+  buildNumberFrame();
+  buildFontFrame();
+  buildPageRangeFrame();
 
+  auto* options = new QVBoxLayout;
+  for (QCheckBox* box : {ChkSeed, ChkKNKNJ, ChkMark, ChkNumber, ChkBilingal, ChkMEntry})
+    options->addWidget(box);
+  options->addWidget(Frame1);
+  options->addWidget(Frame2);
+  options->addWidget(Frame3);
+  options->addStretch(1);
+  return options;
+}
+
+void FrmInsatsuSeigyo::buildNumberFrame() {
   Frame1 = named(new QGroupBox(QStringLiteral("トーナメント番号表示"), this), QStringLiteral("Frame1"));
   auto* frame1Layout = new QVBoxLayout(Frame1);
   const std::array<QString, 3> numberCaptions{QStringLiteral("なし"), QStringLiteral("順番"),
@@ -87,7 +136,9 @@ void FrmInsatsuSeigyo::buildControls() {
     OptNumber[i] = named(new QRadioButton(numberCaptions[i], Frame1), indexed("OptNumber", i));
     frame1Layout->addWidget(OptNumber[i]);
   }
+}
 
+void FrmInsatsuSeigyo::buildFontFrame() {
   Frame2 = named(new QGroupBox(this), QStringLiteral("Frame2"));
   auto* frame2Layout = new QHBoxLayout(Frame2);
   const std::array<QString, 2> fontCaptions{QStringLiteral("明朝"), QStringLiteral("ゴシック")};
@@ -95,7 +146,9 @@ void FrmInsatsuSeigyo::buildControls() {
     OptFont[i] = named(new QRadioButton(fontCaptions[i], Frame2), indexed("OptFont", i));
     frame2Layout->addWidget(OptFont[i]);
   }
+}
 
+void FrmInsatsuSeigyo::buildPageRangeFrame() {
   Frame3 = named(new QGroupBox(QStringLiteral("印刷頁"), this), QStringLiteral("Frame3"));
   auto* frame3Layout = new QGridLayout(Frame3);
   const std::array<QString, 3> pageCaptions{QStringLiteral("全頁"), QStringLiteral("範囲指定"),
@@ -117,7 +170,10 @@ void FrmInsatsuSeigyo::buildControls() {
   frame3Layout->addWidget(OptPage[1], 1, 0);
   frame3Layout->addLayout(range, 1, 1);
   frame3Layout->addWidget(OptPage[2], 2, 0);
+}
 
+// The six page boxes with their captions, the paging bar and the notice shown while printing.
+QLayout* FrmInsatsuSeigyo::buildPageColumn() {
   auto* pages = new QGridLayout;
   pages->setHorizontalSpacing(12);
   for (int k = 0; k < 6; ++k) {
@@ -149,7 +205,17 @@ void FrmInsatsuSeigyo::buildControls() {
   auto* pageFoot = new QHBoxLayout;
   pageFoot->addWidget(HScPage, 1);
   pageFoot->addWidget(LblPage[6]);
+  buildWaitNotice();
 
+  auto* pageColumn = new QVBoxLayout;
+  pageColumn->addLayout(pages);
+  pageColumn->addLayout(pageFoot);
+  pageColumn->addWidget(FraWait);
+  pageColumn->addStretch(1);
+  return pageColumn;
+}
+
+void FrmInsatsuSeigyo::buildWaitNotice() {
   FraWait = named(new QGroupBox(this), QStringLiteral("FraWait"));
   auto* waitLayout = new QVBoxLayout(FraWait);
   LblStatus = named(new QLabel(QStringLiteral("ＸＸページ目を出力しています"), FraWait),
@@ -162,42 +228,6 @@ void FrmInsatsuSeigyo::buildControls() {
   PicSmall = named(new QFrame(this), QStringLiteral("PicSmall"));
   PicImage->setVisible(false);
   PicSmall->setVisible(false);
-
-  auto* options = new QVBoxLayout;
-  for (QCheckBox* box : {ChkSeed, ChkKNKNJ, ChkMark, ChkNumber, ChkBilingal, ChkMEntry})
-    options->addWidget(box);
-  options->addWidget(Frame1);
-  options->addWidget(Frame2);
-  options->addWidget(Frame3);
-  options->addStretch(1);
-
-  auto* pageColumn = new QVBoxLayout;
-  pageColumn->addLayout(pages);
-  pageColumn->addLayout(pageFoot);
-  pageColumn->addWidget(FraWait);
-  pageColumn->addStretch(1);
-
-  auto* commands = new QVBoxLayout;
-  for (QPushButton* b : {CmdInsatsu, CmdAuto, CmdTeam, CmdTeamE, CmdTeamX, CmdLayout, CmdDelete, CmdLT})
-    commands->addWidget(b);
-  commands->addStretch(1);
-  commands->addWidget(CmdReturn);
-
-  auto* header = new QHBoxLayout;
-  header->addWidget(Label1);
-  header->addStretch(1);
-  header->addWidget(LblDate);
-
-  auto* body = new QHBoxLayout;
-  body->setSpacing(18);
-  body->addLayout(options);
-  body->addLayout(pageColumn, 1);
-  body->addLayout(commands);
-
-  auto* root = new QVBoxLayout(this);
-  root->setContentsMargins(14, 10, 14, 14);
-  root->addLayout(header);
-  root->addLayout(body, 1);
 }
 
 void FrmInsatsuSeigyo::connectControls() {

@@ -19,6 +19,7 @@ class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -129,6 +130,14 @@ class FrmInsatsuSeigyo : public QWidget {
  private:
   void SetTaikaiTextVars();
   void buildControls();
+  QLayout* buildHeader();
+  QLayout* buildCommands();
+  QLayout* buildOptions();
+  void buildNumberFrame();
+  void buildFontFrame();
+  void buildPageRangeFrame();
+  QLayout* buildPageColumn();
+  void buildWaitNotice();
   void connectControls();
   void setPageColour(int box, bool selected);
   // The command buttons during a print command: off, then on again (the team commands

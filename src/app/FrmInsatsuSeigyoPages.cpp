@@ -34,11 +34,11 @@ QString pageContents(const PageRec& page, const TaikaiRec& taikai) {
   QStringList lines;
   const int regions = std::min<int>(page.RyouikiCount, static_cast<int>(page.Ryouiki.size()));
   for (int r = 0; r < regions; ++r) {
-    const RyouikiRec& region = page.Ryouiki[static_cast<std::size_t>(r)];
+    const RyouikiRec& region = page.Ryouiki.at(r);
     if (region.Deleted) continue;
     const int count = std::min<int>(region.HaichiCount, static_cast<int>(region.Haichi.size()));
     for (int h = 0; h < count; ++h) {
-      const HaichiRec& item = region.Haichi[static_cast<std::size_t>(h)];
+      const HaichiRec& item = region.Haichi.at(h);
       if (item.Kind == QStringLiteral("文字列") || item.Kind == QStringLiteral("参加者名簿")) {
         lines.append(item.BunshouName);
         continue;
@@ -85,7 +85,7 @@ void FrmInsatsuSeigyo::ShowPageList() {
     TxtPage[k]->setVisible(shown);
     LblPage[k]->setVisible(shown);
     if (!shown) continue;
-    const PageRec& page = layout.Pages[static_cast<std::size_t>(p)];
+    const PageRec& page = layout.Pages.at(p);
     LblPage[k]->setText(fullWidthNumber(p + 1) + QStringLiteral("頁"));
     TxtPage[k]->setPlainText(pageContents(page, program_.taikai.Taikai));
     setPageColour(k, page.Selected);
@@ -114,13 +114,13 @@ void FrmInsatsuSeigyo::OptPage_Click(int index) {
   layout.PageSelectMode = index;
   const int pageCount = std::min<int>(layout.PageCount, static_cast<int>(layout.Pages.size()));
   if (index == 0) {
-    for (int i = 0; i < pageCount; ++i) layout.Pages[static_cast<std::size_t>(i)].Selected = true;
+    for (int i = 0; i < pageCount; ++i) layout.Pages.at(i).Selected = true;
   } else if (index == 1) {
     // Text that is not a number counts as 0, so such a range selects nothing.
     layout.PageRangeFrom = wholePageNumber(TxtPS->text());
     layout.PageRangeTo = wholePageNumber(TxtPE->text());
     for (int i = 0; i < pageCount; ++i) {
-      layout.Pages[static_cast<std::size_t>(i)].Selected =
+      layout.Pages.at(i).Selected =
           layout.PageRangeFrom <= i + 1 && i + 1 <= layout.PageRangeTo;
     }
   }
@@ -133,7 +133,7 @@ void FrmInsatsuSeigyo::TxtPage_Click(int index) {
   const int p = HScPage->value() * kPagesPerColumn + index;
   if (p < 0 || p >= layout.PageCount || p >= static_cast<int>(layout.Pages.size())) return;
   PageListReady = false;
-  PageRec& page = layout.Pages[static_cast<std::size_t>(p)];
+  PageRec& page = layout.Pages.at(p);
   page.Selected = !page.Selected;
   setPageColour(index, page.Selected);
   layout.PageSelectMode = 2;

@@ -38,15 +38,15 @@ FrmUserError::FrmUserError(bool userErrorContinue, QWidget* parent)
     label->setFont(gothicBold(i == 3 ? kTitlePointSize : kLabelPointSize));
     label->setAlignment(Qt::AlignCenter);
     label->installEventFilter(this);
-    Label1[static_cast<std::size_t>(i)] = label;
+    Label1.at(i) = label;
   }
   Label1[3]->setText(UserErrorLabelText(3, userErrorContinue_));
-  for (int i : {0, 1, 2}) Label1[static_cast<std::size_t>(i)]->setText(UserErrorLabelText(i, true));
+  for (int i : {0, 1, 2}) Label1.at(i)->setText(UserErrorLabelText(i, true));
   QFont italic = Label1[4]->font();
   italic.setItalic(true);
   Label1[4]->setFont(italic);
   // Top to bottom: the large heading, the three explaining lines, then what to do.
-  for (int i : {3, 0, 1, 2, 5, 4}) layout->addWidget(Label1[static_cast<std::size_t>(i)]);
+  for (int i : {3, 0, 1, 2, 5, 4}) layout->addWidget(Label1.at(i));
 
   Form_Load();
 }

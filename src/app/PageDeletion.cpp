@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/InsatsuSeigyoModel.h"
+#include "data/ModelAccess.h"
 #include "data/TaikaiModel.h"
 
 namespace qv {
@@ -10,29 +11,29 @@ namespace qv {
 int DeleteSelectedPages(InsatsuSeigyoRec& layout, std::vector<ShumokuRec>& events) {
   const int oldCount = std::max(0, layout.PageCount);
   std::vector<PageRec>& pages = layout.Pages;
-  if (pages.size() < static_cast<std::size_t>(oldCount) + 1) pages.resize(oldCount + 1);
+  if (pages.size() < oneBasedSize(oldCount)) pages.resize(oldCount + 1);
 
   // newNumber[i]: the 1-based number old page i gets, 0 when it goes.
-  std::vector<int> newNumber(static_cast<std::size_t>(oldCount), 0);
+  std::vector<int> newNumber(countSize(oldCount), 0);
   int deleted = 0;
   for (int i = 0; i < oldCount; ++i) {
-    PageRec& page = pages[static_cast<std::size_t>(i)];
+    PageRec& page = pages.at(i);
     if (page.Selected) {
       ++deleted;
       continue;
     }
-    newNumber[static_cast<std::size_t>(i)] = i - deleted + 1;
-    if (deleted > 0) pages[static_cast<std::size_t>(i - deleted)] = std::move(page);
+    newNumber.at(i) = i - deleted + 1;
+    if (deleted > 0) pages.at(i - deleted) = std::move(page);
   }
   if (deleted > 0) {
-    pages[static_cast<std::size_t>(oldCount - deleted)] =
-        std::move(pages[static_cast<std::size_t>(oldCount)]);
+    pages.at(oldCount - deleted) =
+        std::move(pages.at(oldCount));
   }
   layout.PageCount = oldCount - deleted;
-  pages.resize(static_cast<std::size_t>(layout.PageCount) + 1);
+  pages.resize(oneBasedSize(layout.PageCount));
 
   const auto renumber = [&](int& mark) {
-    mark = mark >= 1 && mark <= oldCount ? newNumber[static_cast<std::size_t>(mark - 1)] : 0;
+    mark = mark >= 1 && mark <= oldCount ? newNumber.at(mark - 1) : 0;
   };
   for (ShumokuRec& event : events) {
     renumber(event.YosenLeaguePage);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "data/Model.h"
+#include "data/ModelAccess.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 #include "platform/TextFile.h"
@@ -54,8 +55,8 @@ void PrintPageItems(Model& model, PrintDevice& device, int layoutPage, int sheet
   SetTextVar(model.textVars, QStringLiteral("頁"),
              n >= 1 ? QStringLiteral("- %1 -").arg(n) : QString());
   const auto& pages = model.insatsu.InsatsuSeigyo.Pages;
-  const PageRec* page = layoutPage >= 0 && static_cast<size_t>(layoutPage) < pages.size()
-                            ? &pages[static_cast<size_t>(layoutPage)]
+  const PageRec* page = hasIndex(pages, layoutPage)
+                            ? &pages.at(layoutPage)
                             : nullptr;
   for (int i = 0; i < kBunshouItemSlots; ++i) {
     const auto slot = static_cast<size_t>(i);

@@ -125,7 +125,7 @@ void AutoRun::run() {
       }
     }
     const int draws = usableCount(event.TournamentCount, event.Tournaments);
-    for (int t = 0; t < draws; ++t) printDraw(event, event.Tournaments[static_cast<size_t>(t)]);
+    for (int t = 0; t < draws; ++t) printDraw(event, event.Tournaments.at(t));
   }
   if (run_.InsatsuPageCount > 0) device_.ClosePrint();
   ReportPrintedSheets(p_, run_.InsatsuPageCount);

@@ -116,12 +116,12 @@ void SelectedRun::chartSheet(int page, int sheetNo) {
 void SelectedRun::printPage(int page) {
   run_.PageItemCount = 0;
   const auto& pages = p_.insatsu.InsatsuSeigyo.Pages;
-  const PageRec& rec = pages[static_cast<size_t>(page)];
+  const PageRec& rec = pages.at(page);
   if (!rec.Selected) return;
   startSheet(page);
   const int regions = usableCount(rec.RyouikiCount, rec.Ryouiki);
   for (int r = 0; r < regions; ++r) {
-    const RyouikiRec& region = rec.Ryouiki[static_cast<size_t>(r)];
+    const RyouikiRec& region = rec.Ryouiki.at(r);
     if (!region.Deleted) printRegion(page, region, regionBox(region));
   }
 }
@@ -177,7 +177,7 @@ void SelectedRun::printRegion(int page, const RyouikiRec& region, const AreaRect
   int k = 0;
   const int count = usableCount(region.HaichiCount, region.Haichi);
   for (int h = 0; h < count; ++h) {
-    const HaichiRec& haichi = region.Haichi[static_cast<size_t>(h)];
+    const HaichiRec& haichi = region.Haichi.at(h);
     const QString& kind = haichi.Kind;
     const bool league = kind == QStringLiteral("リーグ");
     const bool draw = kind == QStringLiteral("トーナメント") || kind == QStringLiteral("上位");

@@ -42,7 +42,7 @@ int TeamSheetStartMode(const TeamShumokuRec& event) {
 bool PrintTeamSheetsByEvent(Program& program, const TeamSheetPrinters& printers, TieSheetRun& run) {
   const int events = teamEventCount(program.team);
   for (int i = 0; i < events; ++i) {
-    const TeamShumokuRec& event = program.team.TeamShumokus[static_cast<size_t>(i)];
+    const TeamShumokuRec& event = program.team.TeamShumokus.at(i);
     if (!event.InsatsuFlag) continue;
     const int startMode = TeamSheetStartMode(event);
     // The tournament's own record of the event; the team events are numbered apart from it.
@@ -65,11 +65,11 @@ bool PrintTeamSheetsByTeamName(Program& program, const TeamSheetPrinters& printe
   const int events = teamEventCount(program.team);
   for (int i = 0; i < events; ++i) {
     program.team.TeamShumokuCurrent = i;
-    const TeamShumokuRec& event = program.team.TeamShumokus[static_cast<size_t>(i)];
+    const TeamShumokuRec& event = program.team.TeamShumokus.at(i);
     const int teams = usableCount(event.TeamCount, event.Teams);
     for (int j = 0; j < teams; ++j) {
       // A copy: the printer may read other events' teams while it prints this name.
-      const QString name = event.Teams[static_cast<size_t>(j)].TeamName;
+      const QString name = event.Teams.at(j).TeamName;
       if (!everyTeam && !IsSelected(program.printFilters, name)) continue;
       if (printed.contains(name)) continue;
       printed.insert(name);

@@ -8,6 +8,7 @@
 #include "charts/SeedOrder.h"
 #include "charts/TournamentPages.h"
 #include "data/Fields.h"
+#include "data/ModelAccess.h"
 #include "data/Nittei.h"
 #include "data/SenshuJisho.h"
 #include "data/Taikai.h"
@@ -56,8 +57,8 @@ bool BracketPage::scheduleTexts(const QString& shiaiBangou, QString (&out)[3]) c
   const int m = static_cast<int>(platform::Val(shiaiBangou));
   if (m < 1 || m > NitteiCols) return false;
   const auto& groups = env.model.nittei.Nittei;
-  if (NitteiIdx < 0 || static_cast<size_t>(NitteiIdx) >= groups.size()) return false;
-  const NitteiRec& g = groups[static_cast<size_t>(NitteiIdx)];
+  if (!hasIndex(groups, NitteiIdx)) return false;
+  const NitteiRec& g = groups.at(NitteiIdx);
   // A group whose lines are shorter than its column count reads as empty there.
   out[0] = GetArrayItem(g.Line1, m - 1);
   out[1] = GetArrayItem(g.Line2, m - 1);
@@ -100,8 +101,8 @@ void setUp(BracketPage& pg) {
   const TournamentInsatsuRec& ti = pg.st.TournamentInsatsu;
   const TournamentHaichiRec& h = pg.st.Haichi;
   const auto& events = model.taikai.Taikai.Shumoku;
-  if (pg.t.ShumokuCode >= 0 && static_cast<size_t>(pg.t.ShumokuCode) < events.size())
-    pg.shumoku = &events[static_cast<size_t>(pg.t.ShumokuCode)];
+  if (hasIndex(events, pg.t.ShumokuCode))
+    pg.shumoku = &events.at(pg.t.ShumokuCode);
 
   const bool nikokugo = model.taikai.sw.Nikokugo;
   if (model.taikai.sw.NumberSeedJun && run.SeedInsatsu) pg.SeedRanks = StandardSeedOrder(pg.t.SeedCount);
@@ -149,8 +150,8 @@ void setUp(BracketPage& pg) {
   pg.NitteiCols = -1;
   if (!model.taikai.NitteiFileName.isEmpty() && pg.shumoku)
     pg.NitteiIdx = FindNitteiIndex(model, pg.shumoku->Ryakugou, yosenBlocks);
-  if (pg.NitteiIdx >= 0 && static_cast<size_t>(pg.NitteiIdx) < model.nittei.Nittei.size())
-    pg.NitteiCols = model.nittei.Nittei[static_cast<size_t>(pg.NitteiIdx)].ColumnCount;
+  if (hasIndex(model.nittei.Nittei, pg.NitteiIdx))
+    pg.NitteiCols = model.nittei.Nittei.at(pg.NitteiIdx).ColumnCount;
   pg.ShowWinnerRank = pg.option(QStringLiteral("勝上り順位表示"));
   pg.CentreX = -1;
   pg.RightCentreDone = false;

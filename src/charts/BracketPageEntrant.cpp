@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "charts/BracketPage.h"
+#include "data/ModelAccess.h"
 #include "data/PrintFilters.h"
 #include "data/SankashaRef.h"
 #include "data/SenshuJisho.h"
@@ -37,7 +38,7 @@ bool loadEntrant(BracketPage& pg, int e, bool playoff, Entrant& en) {
   if (!pg.shumoku) return false;
   const ShumokuRec& ev = *pg.shumoku;
   auto entry = [&](int i) -> const SankashaRec* {
-    return i >= 0 && static_cast<size_t>(i) < ev.Sankasha.size() ? &ev.Sankasha[static_cast<size_t>(i)]
+    return hasIndex(ev.Sankasha, i) ? &ev.Sankasha.at(i)
                                                                   : nullptr;
   };
   QString groupSource;
@@ -51,8 +52,8 @@ bool loadEntrant(BracketPage& pg, int e, bool playoff, Entrant& en) {
     groupSource = model.kekka.SankashaRefText.isEmpty() ? s->GroupName : model.kekka.SankashaRefText;
     en.shozokuJun = s->ShozokuNaiJun;
   } else {
-    if (e < 0 || static_cast<size_t>(e) >= ev.KesshouShinshutsu.size()) return false;
-    const KesshouShinshutsuRec& q = ev.KesshouShinshutsu[static_cast<size_t>(e)];
+    if (!hasIndex(ev.KesshouShinshutsu, e)) return false;
+    const KesshouShinshutsuRec& q = ev.KesshouShinshutsu.at(e);
     en.entryText = q.Hyouji;
     if (const SankashaRec* s = entry(q.SankashaIdx)) {
       en.kanaText = s->SubText;

@@ -58,14 +58,14 @@ void gameScores(BracketPage& pg, const TaisenRec& n, float j, const GameScores& 
   }
   int games = 1;
   for (int i = 1; i < 5; ++i)
-    if (!g[static_cast<size_t>(i)].isEmpty()) games = i + 1;
+    if (!g.at(i).isEmpty()) games = i + 1;
   float top = c - (games - 2) * 0.5f * gs;  // five games c - 1.5g … one game c + 0.5g
   if (n.Taisen1 >= 0 && pg.node(n.Taisen1)) top = std::max(top, pg.yOf(n.Taisen1) + 1.5f * gs);
   if (n.Taisen2 >= 0 && pg.node(n.Taisen2))
     top = std::min(top, pg.yOf(n.Taisen2) - (games - 0.5f) * gs);
   for (int i = 0; i < 5; ++i)
-    if (i == 0 || !g[static_cast<size_t>(i)].isEmpty())
-      pg.text(x, top + (i - 1) * gs, gs, PadFourCharName(g[static_cast<size_t>(i)]));
+    if (i == 0 || !g.at(i).isEmpty())
+      pg.text(x, top + (i - 1) * gs, gs, PadFourCharName(g.at(i)));
 }
 
 void gamesWon(BracketPage& pg, const TaisenRec& n, float j, QString gamesA, QString gamesB) {

@@ -4,6 +4,7 @@
 
 #include "charts/BracketPage.h"
 #include "data/Cyusen.h"
+#include "data/ModelAccess.h"
 
 namespace qv {
 
@@ -45,8 +46,8 @@ void leafNumber(BracketPage& pg, int k, const TaisenRec& n) {
     if (run.SeedInsatsu) {
       // The seed rank of this leaf in the standard order of its own draw size.
       const int pos = k - pg.t.SeedCount;
-      pg.NumberText = pos >= 0 && static_cast<size_t>(pos) < pg.SeedRanks.size()
-                          ? QString::number(pg.SeedRanks[static_cast<size_t>(pos)]).rightJustified(2)
+      pg.NumberText = hasIndex(pg.SeedRanks, pos)
+                          ? QString::number(pg.SeedRanks.at(pos)).rightJustified(2)
                           : QString();
     }
   } else {
@@ -93,8 +94,8 @@ void DrawLeafTexts(BracketPage& pg, int k) {
     if (pg.option(QStringLiteral("抽選")) && pg.shumoku) {
       Model& model = pg.env.model;
       const int c = FindCyusen(model, pg.shumoku->Ryakugou, n.Rank);
-      if (c >= 0 && static_cast<size_t>(c) < model.cyusen.Cyusen.size()) {
-        ballotTexts(pg, model.cyusen.Cyusen[static_cast<size_t>(c)]);
+      if (hasIndex(model.cyusen.Cyusen, c)) {
+        ballotTexts(pg, model.cyusen.Cyusen.at(c));
         ballot = true;
       }
     }

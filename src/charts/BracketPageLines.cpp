@@ -92,7 +92,7 @@ void DrawCentreMatch(BracketPage& pg, int k) {
     // Under the match number when that is shown, so the two don't overprint.
     const float top = y + 0.5f * ss + (numberShown ? s : 0.f);
     for (int i = 0; i < 5; ++i)
-      pg.text(cx - 1.5f * ss, top + i * ss, ss, g[static_cast<size_t>(i)]);
+      pg.text(cx - 1.5f * ss, top + i * ss, ss, g.at(i));
   }
   // A match that no side won has no winner to carry up.
   pg.line(decided(f->Shousha) ? kWinLineWidth : kThinLineWidth, cx, y, cx, y - pitch);

@@ -44,6 +44,38 @@ int semifinalLoser(const BracketPage& pg, int k) {
   return TournamentShousha(pg.t, 2 * k) + TournamentShousha(pg.t, 2 * k + 1) - w;
 }
 
+// The match number while the match is unplayed (and the second-place match's number offset
+// lower when there is one), or the tie marker of a decided team match.
+void DrawPlayoffNumber(BracketPage& pg, const TaisenRec& m, float j, float y, bool second,
+                       float offset, bool decided) {
+  const float s = pg.ScheduleSize;
+  const bool hideNumber =
+      !pg.isTeamEvent() && !pg.st.TournamentInsatsu.ShiaiBangouKeep && m.Shousha >= 0;
+  if (m.TaisenKekka.isEmpty() && !hideNumber && !m.ShiaiBangou.isEmpty()) {
+    const float x = j - pg.MatchText.size() * s / 2.f - 0.25f * s;
+    pg.text(x, y - 0.5f * s, s, pg.MatchText);
+    if (second)
+      pg.text(x, y + offset - 0.5f * s, s,
+              QString::number(static_cast<long long>(platform::Val(m.ShiaiBangou)) + 1));
+  }
+  if (pg.isTeamEvent() && pg.env.teamOutput.HtmTeam.Enabled && decided && !m.ShiaiBangou.isEmpty()) {
+    // Nothing switches tie detail pages on, so the chart writes none; only the marker.
+    pg.text(j - 1.25f * s, y - 0.5f * s, s, QStringLiteral("＊"));
+  }
+}
+
+// The caption above the block, and the second-place caption offset lower when there is one.
+void DrawPlayoffCaption(BracketPage& pg, int level, bool second, float offset) {
+  const float pitch = pg.rowPitch();
+  const float cs = pg.st.TournamentInsatsu.TitleSize;
+  const float centreX = pg.col(0, level + 3) + pg.st.Haichi.TournamentColumnWidth;
+  const QString caption = playoffCaption(pg);
+  pg.env.device.PrintStrCenter(centreX, pg.MaxRowY + pitch - 1.2f * cs, cs, cs, cs, caption);
+  if (second)
+    pg.env.device.PrintStrCenter(centreX, offset + pg.MaxRowY + pitch - 2.f * cs, cs, cs, cs,
+                                 QStringLiteral("二位決定戦"));
+}
+
 }  // namespace
 
 void DrawPlayoff(BracketPage& pg) {
@@ -77,21 +109,7 @@ void DrawPlayoff(BracketPage& pg) {
   pg.line(width, j, y, pg.col(0, level + 5), y);
   if (second) pg.line(width, j, y + offset, pg.col(0, level + 5), y + offset);
 
-  // Its number while unplayed.
-  const float s = pg.ScheduleSize;
-  const bool hideNumber =
-      !pg.isTeamEvent() && !pg.st.TournamentInsatsu.ShiaiBangouKeep && m->Shousha >= 0;
-  if (m->TaisenKekka.isEmpty() && !hideNumber && !m->ShiaiBangou.isEmpty()) {
-    const float x = j - pg.MatchText.size() * s / 2.f - 0.25f * s;
-    pg.text(x, y - 0.5f * s, s, pg.MatchText);
-    if (second)
-      pg.text(x, y + offset - 0.5f * s, s,
-              QString::number(static_cast<long long>(platform::Val(m->ShiaiBangou)) + 1));
-  }
-  if (pg.isTeamEvent() && pg.env.teamOutput.HtmTeam.Enabled && decided && !m->ShiaiBangou.isEmpty()) {
-    // Nothing switches tie detail pages on, so the chart writes none; only the marker.
-    pg.text(j - 1.25f * s, y - 0.5f * s, s, QStringLiteral("＊"));
-  }
+  DrawPlayoffNumber(pg, *m, j, y, second, offset, decided);
 
   // Game scores, from player A's side.
   const auto parts = SplitColonFields(m->TaisenKekka);
@@ -102,11 +120,11 @@ void DrawPlayoff(BracketPage& pg) {
     const float gs = pg.GameScoreSize;
     int games = 1;
     for (int i = 1; i < 5; ++i)
-      if (!g[static_cast<size_t>(i)].isEmpty()) games = i + 1;
+      if (!g.at(i).isEmpty()) games = i + 1;
     const float top = y - (games - 2) * 0.5f * gs;
     for (int i = 0; i < 5; ++i)
-      if (i == 0 || !g[static_cast<size_t>(i)].isEmpty())
-        pg.text(j - 3.f * gs, top + (i - 1) * gs, gs, PadFourCharName(g[static_cast<size_t>(i)]));
+      if (i == 0 || !g.at(i).isEmpty())
+        pg.text(j - 3.f * gs, top + (i - 1) * gs, gs, PadFourCharName(g.at(i)));
   }
 
   // The join and the players' lines, the winner's half red.
@@ -139,14 +157,7 @@ void DrawPlayoff(BracketPage& pg) {
     pg.env.device.OutputLine(x0, yb + offset, j, yb + offset);
   }
 
-  // The caption above the block.
-  const float cs = pg.st.TournamentInsatsu.TitleSize;
-  const float centreX = pg.col(0, level + 3) + pg.st.Haichi.TournamentColumnWidth;
-  const QString caption = playoffCaption(pg);
-  pg.env.device.PrintStrCenter(centreX, pg.MaxRowY + pitch - 1.2f * cs, cs, cs, cs, caption);
-  if (second)
-    pg.env.device.PrintStrCenter(centreX, offset + pg.MaxRowY + pitch - 2.f * cs, cs, cs, cs,
-                                 QStringLiteral("二位決定戦"));
+  DrawPlayoffCaption(pg, level, second, offset);
 
   // The players.
   auto player = [&](int e, float rowY) {

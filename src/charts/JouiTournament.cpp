@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "charts/SeedOrder.h"
+#include "data/ModelAccess.h"
 
 namespace qv {
 
@@ -19,30 +20,30 @@ void MakeJouiTournament(const TournamentRec& full, int drawSize, TournamentRec& 
 
   // A full draw smaller than asked (a damaged record) gets empty nodes, never a read past
   // its end.
-  if (joui.Taisens.size() < static_cast<size_t>(2 * p)) {
+  if (joui.Taisens.size() < countSize(2 * p)) {
     TaisenRec empty;
     empty.Taisen1 = -1;
     empty.Taisen2 = -1;
     empty.Shousha = kShoushaNone;
-    joui.Taisens.resize(static_cast<size_t>(2 * p), empty);
+    joui.Taisens.resize(countSize(2 * p), empty);
   }
   for (int k = p; k < 2 * p; ++k) {
-    TaisenRec& leaf = joui.Taisens[static_cast<size_t>(k)];
+    TaisenRec& leaf = joui.Taisens.at(k);
     leaf.HyoujiLevel = 0;
     leaf.HyoujiIchi = static_cast<float>(k - p);
   }
   for (int k = p - 1; k >= 1; --k) {
-    TaisenRec& n = joui.Taisens[static_cast<size_t>(k)];
-    const TaisenRec& a = joui.Taisens[static_cast<size_t>(2 * k)];
-    const TaisenRec& b = joui.Taisens[static_cast<size_t>(2 * k + 1)];
+    TaisenRec& n = joui.Taisens.at(k);
+    const TaisenRec& a = joui.Taisens.at(2 * k);
+    const TaisenRec& b = joui.Taisens.at(2 * k + 1);
     n.HyoujiLevel = a.HyoujiLevel + 1;
     n.HyoujiIchi = (a.HyoujiIchi + b.HyoujiIchi) / 2.f;
   }
 
   const std::vector<int> order = StandardSeedOrder(p);
-  joui.RankPos.assign(static_cast<size_t>(p) + 1, 0);
+  joui.RankPos.assign(oneBasedSize(p), 0);
   for (int i = 0; i < p && static_cast<size_t>(i) < order.size(); ++i)
-    joui.RankPos[static_cast<size_t>(order[static_cast<size_t>(i)])] = i;
+    joui.RankPos.at(order.at(i)) = i;
 }
 
 }  // namespace qv

@@ -52,13 +52,13 @@ struct PrintKindScope {
 
 int LeagueTable::member(int i) const {
   if (i < 0 || i >= static_cast<int>(block.Sankasha.size())) return -1;
-  const int m = block.Sankasha[static_cast<size_t>(i)];
+  const int m = block.Sankasha.at(i);
   return entryAt(ev, m) ? m : -1;
 }
 
 bool LeagueTable::complete(int i) const {
   if (i < 0 || i >= static_cast<int>(block.Juni.size())) return false;
-  const LeagueJuniRec& j = block.Juni[static_cast<size_t>(i)];
+  const LeagueJuniRec& j = block.Juni.at(i);
   return j.Kachi + j.Make >= matchesToPlay;
 }
 

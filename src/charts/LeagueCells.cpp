@@ -137,7 +137,7 @@ void PrintPair(LeagueTable& t, CellPrinter& p, int i, int j, int k) {
   const LeagueGeometry& g = t.g;
   const Cell ca{g.columnLeft(j), g.rowTop(i)};
   const Cell cb{g.columnLeft(i), g.rowTop(j)};
-  const LeagueTaisenRec& rec = t.block.Taisen[static_cast<size_t>(k)];
+  const LeagueTaisenRec& rec = t.block.Taisen.at(k);
   const QString lbl = rec.ShiaiBangouHyouji.isEmpty() ? rec.ShiaiBangou : rec.ShiaiBangouHyouji;
   const int pointHyouji = t.env.model.insatsu.InsatsuSeigyo.PointHyouji;
   PrintDevice& d = t.env.device;
@@ -202,7 +202,7 @@ void PrintPair(LeagueTable& t, CellPrinter& p, int i, int j, int k) {
   if (t.schedule >= 0) {
     const auto& groups = t.env.model.nittei.Nittei;
     if (t.schedule >= static_cast<int>(groups.size())) return;
-    const NitteiRec& n = groups[static_cast<size_t>(t.schedule)];
+    const NitteiRec& n = groups.at(t.schedule);
     const QString texts[3] = {GetArrayItem(n.Line1, k), GetArrayItem(n.Line2, k),
                               GetArrayItem(n.Line3, k)};
     p.ScheduleTexts(ca, texts);

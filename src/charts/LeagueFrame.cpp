@@ -35,16 +35,16 @@ void PrintLeagueFrame(LeagueTable& t) {
   d.OutputLine(g.X1 + g.W, g.Y1, g.X1 + g.W, g.Y2);
   d.SetDrawWidth(0.2);
   if (g.T) {
-    d.OutputLine(g.X2 - 2 * g.U, g.Y1, g.X2 - 2 * g.U, g.Y2);
-    d.PrintStr(g.X2 - 5 * g.U + 0.3 * g.H, g.Y1 + g.R / 2 - g.H / 2, g.H, g.H, 0,
-               g.X2 - 2 * g.U - 0.3 * g.H, QStringLiteral("勝敗"));
+    d.OutputLine(g.rankLeft(), g.Y1, g.rankLeft(), g.Y2);
+    d.PrintStr(g.wonLostLeft() + 0.3 * g.H, g.Y1 + g.R / 2 - g.H / 2, g.H, g.H, 0,
+               g.rankLeft() - 0.3 * g.H, QStringLiteral("勝敗"));
   }
   // Through every cell where a slot meets itself.
   d.OutputLine(g.X1 + g.W, g.Y1 + g.R, g.cellsRight(), g.Y2);
 
   PrintHeaderCell(t);
 
-  const double x = g.X2 - g.U - g.Hr / 2;
+  const double x = g.rankCentre() - g.Hr / 2;
   d.PrintStr(x, g.Y1 + g.R / 2 - 1.1 * g.Hb, g.Hb, g.Hr, g.Hr, 0, QStringLiteral("順"));
   d.PrintStr(x, g.Y1 + g.R / 2 + 0.1 * g.Hb, g.Hb, g.Hr, g.Hr, 0, QStringLiteral("位"));
 }

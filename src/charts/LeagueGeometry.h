@@ -27,10 +27,20 @@ struct LeagueGeometry {
   bool trio = false;       // a three-player event
   bool pairs = false;      // a doubles event
 
+  // Column edges, left to right: the name column [X1, X1 + W] holds the names up to nameRight()
+  // and, in its own column, the affiliation from there to affiliationRight(); opponent column c
+  // starts at columnLeft(c) and its header name ends at headerNameRight(c); then the won-lost
+  // column [wonLostLeft(), rankLeft()] when printed, and the rank column [rankLeft(), X2].
+  double nameRight() const { return X1 + 4.95 * U; }  // 4.95 = 11 x 0.45
+  double affiliationRight() const { return X1 + 10.9 * U; }
   double columnLeft(int c) const { return X1 + W + c * C; }
+  double headerNameRight(int c) const { return columnLeft(c) + 3.2 * U; }
+  double wonLostLeft() const { return X2 - 5 * U; }
+  double rankLeft() const { return X2 - 2 * U; }
+  double rankCentre() const { return X2 - U; }
   double rowTop(int i) const { return Y1 + (i + 1) * R; }
   // Right end of the opponent columns: where the won-lost or the rank column begins.
-  double cellsRight() const { return T ? X2 - 5 * U : X2 - 2 * U; }
+  double cellsRight() const { return T ? wonLostLeft() : rankLeft(); }
   // The three name lines of a three-player slot, below its row top.
   double trioLine(int k) const { return (2 + 12 * k) * R / 38; }
 };

@@ -103,7 +103,7 @@ SlotText ReadSlotText(LeagueTable& t, int m) {
   model.kekka.ShumokuIndex = t.shumokuIndex;
   model.kekka.SankashaIndex = m;
   model.kekka.SankashaRefText.clear();
-  const SankashaRec& entry = t.ev.Sankasha[static_cast<size_t>(m)];
+  const SankashaRec& entry = t.ev.Sankasha.at(m);
   const QString text = ResolveSankashaRef(model, entry.Name);
   const SankashaTrio trio = SplitSankasha3(model, text, QStringLiteral("並列"));
   SlotText s;
@@ -176,8 +176,8 @@ void PrintShozoku(LeagueTable& t, const SlotText& s, double ty) {
     Plain(t);
     return;
   }
-  const double x = g.X1 + 4.95 * g.U;
-  const double x2 = g.X1 + 10.9 * g.U;
+  const double x = g.nameRight();
+  const double x2 = g.affiliationRight();
   const auto line = [&](double y, const QString& text) { d.PrintStr(x, ty + y, h, h, 0, x2, text); };
   // The second and third lines of players from another affiliation than the first.
   const auto others = [&] {
@@ -228,13 +228,13 @@ void PrintLeagueSlot(LeagueTable& t, int i) {
   double y = g.trio ? ty + g.trioLine(0)
              : (!g.pairs && !t.shozoku) ? ty + g.R / 2 - h / 2
                                         : ty + g.LeftFirst;
-  d.PrintStr(g.X1 + 0.2 * h, y, h, h, 0, g.X1 + 4.95 * g.U,
+  d.PrintStr(g.X1 + 0.2 * h, y, h, h, 0, g.nameRight(),
              delBla ? CutAtParen(s.name[0]) : s.name[0]);
   d.SetColor(0, 0, 0);
   if (s.name[0].isEmpty()) s.name[0] = s.aff[0];
   const QString header = HeaderName(t, s.name[0]);
   y = g.trio ? g.Y1 + g.trioLine(0) : g.Y1 + g.HeaderFirst;
-  d.PrintStr(tx + 0.2 * h, y, h, h, 0, tx + 3.2 * g.U, delBla ? CutAtParen(header) : header);
+  d.PrintStr(tx + 0.2 * h, y, h, h, 0, g.headerNameRight(i), delBla ? CutAtParen(header) : header);
   Plain(t);
 
   // Second and third names.
@@ -245,9 +245,9 @@ void PrintLeagueSlot(LeagueTable& t, int i) {
     const bool third = g.trio || k == 2;
     const double left = third ? g.trioLine(k) : g.LeftFirst + 1.2 * h;
     const double top = third ? g.trioLine(k) : g.HeaderFirst + 1.2 * h;
-    d.PrintStr(g.X1 + 0.2 * h, ty + left, h, h, 0, g.X1 + 4.95 * g.U, s.name[k]);
+    d.PrintStr(g.X1 + 0.2 * h, ty + left, h, h, 0, g.nameRight(), s.name[k]);
     d.SetColor(0, 0, 0);
-    d.PrintStr(tx + 0.2 * h, g.Y1 + top, h, h, 0, tx + 3.2 * g.U, HeaderName(t, s.name[k]));
+    d.PrintStr(tx + 0.2 * h, g.Y1 + top, h, h, 0, g.headerNameRight(i), HeaderName(t, s.name[k]));
     Plain(t);
   }
 

@@ -3,6 +3,7 @@
 #include "charts/JouiTournament.h"
 #include "charts/TournamentPages.h"
 #include "data/InsatsuSeigyo.h"
+#include "data/ModelAccess.h"
 #include "data/Taikai.h"
 #include "data/TournamentPlacement.h"
 
@@ -56,8 +57,8 @@ void PrintTournament(ChartEnv& env, TournamentChartState& state, int shumokuIdx,
                      int jouiMatchCount, const RyouikiRec& ryouiki) {
   Model& model = env.model;
   auto& events = model.taikai.Taikai.Shumoku;
-  if (shumokuIdx < 0 || static_cast<size_t>(shumokuIdx) >= events.size()) return;
-  ShumokuRec& e = events[static_cast<size_t>(shumokuIdx)];
+  if (!hasIndex(events, shumokuIdx)) return;
+  ShumokuRec& e = events.at(shumokuIdx);
   // Only events that own a knock-out are placed; anything else prints nothing.
   if (e.Tournaments.empty()) return;
   const TournamentRec& full = e.Tournaments.front();

@@ -11,7 +11,7 @@ std::vector<int> StandardSeedOrder(int p) {
     std::vector<int> next;
     next.reserve(2 * order.size());
     for (int i = 0; i < n; ++i) {
-      const int x = order[static_cast<std::size_t>(i)];
+      const int x = order.at(i);
       if (i % 2 == 0) {
         next.push_back(x);
         next.push_back(2 * n + 1 - x);

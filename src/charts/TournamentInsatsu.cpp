@@ -7,7 +7,7 @@ namespace qv {
 float TournamentHaichiRec::ColumnX(int side, int j) const {
   const std::vector<float>& cols = TournamentColumnX[side == 1 ? 1 : 0];
   if (cols.empty()) return 0.f;
-  return cols[static_cast<size_t>(std::clamp<int>(j, 0, static_cast<int>(cols.size()) - 1))];
+  return cols.at(std::clamp<int>(j, 0, static_cast<int>(cols.size()) - 1));
 }
 
 void SetTournamentHaichi(TournamentChartState& state, int sankaCount, int levelCount,
@@ -52,7 +52,7 @@ void SetTournamentHaichi(TournamentChartState& state, int sankaCount, int levelC
   left[4] = left[3] + 1.f;
   const int last = levels - sides + 1;
   for (int j = 0; j <= last; ++j)
-    left[static_cast<size_t>(j + 5)] = left[static_cast<size_t>(j + 4)] + h.TournamentColumnWidth * scale;
+    left.at(j + 5) = left.at(j + 4) + h.TournamentColumnWidth * scale;
 
   if (sides != 2) return;
   std::vector<float>& right = h.TournamentColumnX[1];
@@ -62,7 +62,7 @@ void SetTournamentHaichi(TournamentChartState& state, int sankaCount, int levelC
   right[0] = right[1] - state.NameColumnRatio * w;
   right[4] = right[0] - 1.f;
   for (int j = 0; j <= last; ++j)
-    right[static_cast<size_t>(j + 5)] = right[static_cast<size_t>(j + 4)] - h.TournamentColumnWidth * scale;
+    right.at(j + 5) = right.at(j + 4) - h.TournamentColumnWidth * scale;
 }
 
 }  // namespace qv

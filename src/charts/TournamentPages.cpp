@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "charts/SeedOrder.h"
+#include "data/ModelAccess.h"
 #include "platform/Width.h"
 
 namespace qv {
@@ -15,14 +16,14 @@ const QString kThirdPlace = QStringLiteral("三位決定戦");
 float rankRow(const TournamentRec& t, int r) {
   if (r < 1 || r > t.SankaCount || t.SeedCount < 1) return 0.f;
   if (static_cast<size_t>(r) >= t.RankPos.size()) return 0.f;
-  const TaisenRec* leaf = TournamentNode(t, t.RankPos[static_cast<size_t>(r)] + t.SeedCount);
+  const TaisenRec* leaf = TournamentNode(t, t.RankPos.at(r) + t.SeedCount);
   return leaf ? leaf->HyoujiIchi : 0.f;
 }
 
 QString pageTitle(const Model& model, const TournamentRec& t) {
   const auto& events = model.taikai.Taikai.Shumoku;
-  if (t.ShumokuCode < 0 || static_cast<size_t>(t.ShumokuCode) >= events.size()) return {};
-  const ShumokuRec& e = events[static_cast<size_t>(t.ShumokuCode)];
+  if (!hasIndex(events, t.ShumokuCode)) return {};
+  const ShumokuRec& e = events.at(t.ShumokuCode);
   QString title = e.Name;
   if (model.taikai.sw.ShumokuRyakugouHyouji)
     title += platform::toFullWidth(QStringLiteral("(") + e.Ryakugou + QStringLiteral(")"));
@@ -42,7 +43,7 @@ std::vector<TournamentPageRec> TournamentPageCuts(const TournamentRec& t, bool t
   pageCount = std::clamp(pageCount, 1, 64);
   const std::vector<int> s = StandardSeedOrder(128);
   auto rowAt = [&](int i) {
-    return rankRow(t, i >= 0 && static_cast<size_t>(i) < s.size() ? s[static_cast<size_t>(i)] : 0);
+    return rankRow(t, hasIndex(s, i) ? s.at(i) : 0);
   };
   int step = std::max(64 / pageCount, 1);
   if (!twoSided) step *= 2;
@@ -86,7 +87,7 @@ void PrintTournamentPages(ChartEnv& env, TournamentChartState& state,
   const ShumokuRec* event = nullptr;
   if (tournament.ShumokuCode >= 0 &&
       static_cast<size_t>(tournament.ShumokuCode) < model.taikai.Taikai.Shumoku.size())
-    event = &model.taikai.Taikai.Shumoku[static_cast<size_t>(tournament.ShumokuCode)];
+    event = &model.taikai.Taikai.Shumoku.at(tournament.ShumokuCode);
   const QString title = pageTitle(model, tournament);
   // A title too wide for the box prints smaller; the chart's own sizes keep TitleSize.
   const QString measured = pageCount > 1 ? title + QStringLiteral("－ＸＸ") : title;
@@ -109,7 +110,7 @@ void PrintTournamentPages(ChartEnv& env, TournamentChartState& state,
       state.PrintPageItems(env.run.CurrentInsatsuPage, env.run.InsatsuPageCount + 1);
       ++env.run.InsatsuPageCount;
     }
-    const TournamentPageRec& page = pages[static_cast<size_t>(p - 1)];
+    const TournamentPageRec& page = pages.at(p - 1);
     DrawTournamentPage(env, state, tournament, page.LeftFrom, page.LeftTo, page.RightFrom,
                        page.RightTo, page.Caption, teamStage);
     if (p < pageCount) env.device.NewPage();

@@ -45,8 +45,8 @@ void InitBunshouItems(BunshouState& bunshou, const QString& insatsuFont) {
   if (bunshou.BunshouItemCount > 0) return;
   bunshou.BunshouItemCount = 13;
   for (int i = 0; i < kBunshouItemSlots; ++i) {
-    const DefaultField& d = kDefaultFields[static_cast<size_t>(i)];
-    BunshouItem& item = bunshou.BunshouItems[static_cast<size_t>(i)];
+    const DefaultField& d = kDefaultFields.at(i);
+    BunshouItem& item = bunshou.BunshouItems.at(i);
     item = BunshouItem{};
     item.X = d.x;
     item.Y = d.y;
@@ -54,7 +54,7 @@ void InitBunshouItems(BunshouState& bunshou, const QString& insatsuFont) {
     item.Width = d.size;
     item.Pitch = d.size;
     item.Text = QString::fromUtf8(d.text);
-    bunshou.BunshouItemOn[static_cast<size_t>(i)] = d.everyPage;
+    bunshou.BunshouItemOn.at(i) = d.everyPage;
   }
   bunshou.FirstPageNo = 1;
   bunshou.BunshouFont = insatsuFont;

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "data/Model.h"
+#include "data/ModelAccess.h"
 #include "data/Taikai.h"
 #include "platform/CommaParts.h"
 #include "platform/Files.h"
@@ -23,7 +24,7 @@ QString kanaFilePath(const TaikaiState& taikai) {
 // One name,reading row per line; a line without "," names nobody and is left out.
 std::vector<StrPairRec> readRows(const QStringList& lines) {
   std::vector<StrPairRec> rows;
-  rows.reserve(static_cast<size_t>(lines.size()));
+  rows.reserve(countSize(lines.size()));
   for (const QString& line : lines) {
     platform::CommaParts parts(line);
     const auto name = parts.next();

@@ -51,7 +51,7 @@ void ResetInsatsuSeigyoForTournament(Model& model) {
 QString GetTournamentKeishikiName(int code) {
   const auto& names = keishikiNames();
   if (code < 0 || code >= static_cast<int>(names.size())) return {};
-  return names[static_cast<std::size_t>(code)];
+  return names.at(code);
 }
 
 int GetTournamentKeishikiCode(const QString& label) {

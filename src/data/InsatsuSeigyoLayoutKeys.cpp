@@ -5,6 +5,7 @@
 #include "data/Fields.h"
 #include "data/InsatsuSeigyo.h"
 #include "data/InsatsuSeigyoModel.h"
+#include "data/ModelAccess.h"
 #include "data/ReadLimits.h"
 #include "data/TaikaiModel.h"
 
@@ -16,7 +17,7 @@ namespace {
 // trailing empty page, which that marker then turns into page 0.
 PageRec* pageAt(InsatsuSeigyoRec& rec, int index) {
   if (index < 0 || index >= static_cast<int>(rec.Pages.size())) return nullptr;
-  return &rec.Pages[static_cast<std::size_t>(index)];
+  return &rec.Pages.at(index);
 }
 
 RyouikiRec* ryouikiAt(InsatsuSeigyoRec& rec, const LayoutCursor& cursor) {
@@ -24,7 +25,7 @@ RyouikiRec* ryouikiAt(InsatsuSeigyoRec& rec, const LayoutCursor& cursor) {
   if (!page || cursor.ryouiki < 0 || cursor.ryouiki >= page->RyouikiCount ||
       cursor.ryouiki >= static_cast<int>(page->Ryouiki.size()))
     return nullptr;
-  return &page->Ryouiki[static_cast<std::size_t>(cursor.ryouiki)];
+  return &page->Ryouiki.at(cursor.ryouiki);
 }
 
 HaichiRec* haichiAt(InsatsuSeigyoRec& rec, const LayoutCursor& cursor) {
@@ -32,7 +33,7 @@ HaichiRec* haichiAt(InsatsuSeigyoRec& rec, const LayoutCursor& cursor) {
   if (!ryouiki || cursor.haichi < 0 || cursor.haichi >= ryouiki->HaichiCount ||
       cursor.haichi >= static_cast<int>(ryouiki->Haichi.size()))
     return nullptr;
-  return &ryouiki->Haichi[static_cast<std::size_t>(cursor.haichi)];
+  return &ryouiki->Haichi.at(cursor.haichi);
 }
 
 // 頁固定印刷: 14 switches; the older 11-switch lines had the page number in position 10.
@@ -106,7 +107,7 @@ void readHaichiKey(HaichiRec& h, const TaikaiRec& taikai, const QString& key,
 void ReadLayoutMarker(InsatsuSeigyoRec& rec, LayoutCursor& cursor, const QString& line) {
   if (line == QStringLiteral("[頁データ]")) {
     const int p = rec.AppendPage();
-    PageRec& page = rec.Pages[static_cast<std::size_t>(p)];
+    PageRec& page = rec.Pages.at(p);
     page.RyouikiCount = 0;
     page.Ryouiki.clear();
     page.Selected = true;
@@ -117,7 +118,7 @@ void ReadLayoutMarker(InsatsuSeigyoRec& rec, LayoutCursor& cursor, const QString
     PageRec* page = pageAt(rec, cursor.page);
     if (!page) return;
     const int r = page->RyouikiCount;
-    page->Ryouiki.resize(static_cast<std::size_t>(r));
+    page->Ryouiki.resize(countSize(r));
     page->Ryouiki.emplace_back();
     page->RyouikiCount = r + 1;
     cursor.ryouiki = r;
@@ -125,7 +126,7 @@ void ReadLayoutMarker(InsatsuSeigyoRec& rec, LayoutCursor& cursor, const QString
     RyouikiRec* ryouiki = ryouikiAt(rec, cursor);
     if (!ryouiki) return;
     const int h = ryouiki->HaichiCount;
-    ryouiki->Haichi.resize(static_cast<std::size_t>(h));
+    ryouiki->Haichi.resize(countSize(h));
     ryouiki->Haichi.emplace_back();
     ryouiki->HaichiCount = h + 1;
     cursor.haichi = h;

@@ -32,12 +32,12 @@ KeyLine cutKeyLine(const QString& line) {
 void readBunshouItem(BunshouState& b, const QString& value) {
   const int k = b.BunshouItemCount;
   if (k < 0 || k >= kBunshouItemSlots) return;
-  BunshouItem& item = b.BunshouItems[static_cast<std::size_t>(k)];
+  BunshouItem& item = b.BunshouItems.at(k);
   QString on;
   SplitToFields(value, on, item.X, item.Y, item.Height, item.Text);
   item.Width = item.Height;
   item.Pitch = item.Height;
-  b.BunshouItemOn[static_cast<std::size_t>(k)] = on == QStringLiteral("1");
+  b.BunshouItemOn.at(k) = on == QStringLiteral("1");
   b.BunshouItemCount = k + 1;
 }
 

@@ -17,7 +17,7 @@ void MakeInsatsuUnitList(Model& model) {
   const int count =
       std::min(model.taikai.Taikai.ShumokuCount, static_cast<int>(events.size()));
   for (int e = 0; e < count; ++e) {
-    const ShumokuRec& s = events[static_cast<std::size_t>(e)];
+    const ShumokuRec& s = events.at(e);
     if (s.YosenLeagueAri > 0) {
       add(s.Name + QStringLiteral("(リーグ)"), e, QStringLiteral("予選リーグ"), 0);
     }

@@ -10,6 +10,7 @@
 #include "data/FatalRead.h"
 #include "data/KankyouState.h"
 #include "data/Model.h"
+#include "data/ModelAccess.h"
 #include "data/TextVars.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
@@ -79,18 +80,18 @@ void readShiaiBangou(Model& model, const KankyouFile& file, const QString& line,
   LeagueShiaiJunRec rec;
   rec.LeagueSize = platform::lenientWholeNumber(fields.value(0));
   rec.ShiaiCount = k;
-  rec.Order.assign(static_cast<std::size_t>(k), 0);
-  rec.OrderInv.assign(static_cast<std::size_t>(k), -1);
-  rec.Shinpan.assign(static_cast<std::size_t>(2 * k), -1);
+  rec.Order.assign(countSize(k), 0);
+  rec.OrderInv.assign(countSize(k), -1);
+  rec.Shinpan.assign(countSize(2 * k), -1);
   for (int i = 0; i < k; ++i) {
     const int code = platform::lenientWholeNumber(fields[i + 1]);
-    if (code < 1 || code > k || rec.OrderInv[static_cast<std::size_t>(code - 1)] != -1) {
+    if (code < 1 || code > k || rec.OrderInv.at(code - 1) != -1) {
       FatalDataFileMsg(model, KankyouReadTitle(),
                        QStringLiteral("試合番号は1から%1までを一つずつ並べて下さい").arg(k),
                        {file.path, file.reader.lineNumber(), line}, platform::MsgIcon::Information);
     }
-    rec.Order[static_cast<std::size_t>(i)] = code;
-    rec.OrderInv[static_cast<std::size_t>(code - 1)] = i;
+    rec.Order.at(i) = code;
+    rec.OrderInv.at(code - 1) = i;
   }
   *target = std::move(rec);
 }
@@ -114,7 +115,7 @@ void readBlockShinpan(Model& model, const KankyouFile& file, const QString& line
         {file.path, file.reader.lineNumber(), line}, platform::MsgIcon::Information);
   }
   for (qsizetype i = 0; i < m; ++i) {
-    target->Shinpan[static_cast<std::size_t>(i)] = platform::lenientWholeNumber(fields[i + 1]);
+    target->Shinpan.at(i) = platform::lenientWholeNumber(fields[i + 1]);
   }
 }
 

@@ -61,7 +61,7 @@ struct KankyouState {
   // The match-order record of a league size; nullptr outside 3 to 18.
   LeagueShiaiJunRec* LeagueShiaiJun(int size) {
     if (size < kMinLeagueSize || size > kMaxLeagueSize) return nullptr;
-    return &LeagueShiaiJuns[static_cast<std::size_t>(size - kMinLeagueSize)];
+    return &LeagueShiaiJuns.at(size - kMinLeagueSize);
   }
   const LeagueShiaiJunRec* LeagueShiaiJun(int size) const {
     return const_cast<KankyouState*>(this)->LeagueShiaiJun(size);

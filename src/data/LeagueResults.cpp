@@ -24,16 +24,16 @@ LeagueRule DecodeLeagueRule(int code) {
 void ClearLeagueStandings(LeagueBlockRec& block) {
   const int n = league::slotCount(block);
   for (int s = 0; s < n; ++s) {
-    block.Juni[static_cast<size_t>(s)] = LeagueJuniRec{};
-    block.Juni[static_cast<size_t>(s)].Kekka = QString(n, QChar('-'));
-    block.SankashaShiaiSuu[static_cast<size_t>(s)] = 0;
+    block.Juni.at(s) = LeagueJuniRec{};
+    block.Juni.at(s).Kekka = QString(n, QChar('-'));
+    block.SankashaShiaiSuu.at(s) = 0;
   }
 }
 
 void MakeAllLeagueResults(Model& model) {
   const int events = eventCount(model.taikai.Taikai);
   for (int e = 0; e < events; ++e) {
-    const ShumokuRec& ev = model.taikai.Taikai.Shumoku[static_cast<size_t>(e)];
+    const ShumokuRec& ev = model.taikai.Taikai.Shumoku.at(e);
     if (ev.YosenLeagueAri <= 0) continue;
     const bool team = ev.Shubetsu == QStringLiteral("団体");
     const int blocks = blockCount(ev.YosenLeague);

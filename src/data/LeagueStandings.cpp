@@ -92,17 +92,17 @@ void MakeLeagueResults(Model& model, int shumokuIndex, int blockIndex) {
 
   const int matches = matchCount(*blk);
   for (int t = 0; t < matches; ++t) {
-    const LeagueTaisenRec& m = blk->Taisen[static_cast<size_t>(t)];
+    const LeagueTaisenRec& m = blk->Taisen.at(t);
     const int a = m.Taisen1;
     const int b = m.Taisen2;
     if (a < 0 || a >= slotTotal || b < 0 || b >= slotTotal) continue;  // a side outside the block
-    auto& juniA = blk->Juni[static_cast<size_t>(a)];
-    auto& juniB = blk->Juni[static_cast<size_t>(b)];
+    auto& juniA = blk->Juni.at(a);
+    auto& juniB = blk->Juni.at(b);
 
     // Every scheduled match counts, played or not; the label "0" marks a non-match.
     if (m.ShiaiBangouHyouji != QStringLiteral("0")) {
-      ++blk->SankashaShiaiSuu[static_cast<size_t>(a)];
-      ++blk->SankashaShiaiSuu[static_cast<size_t>(b)];
+      ++blk->SankashaShiaiSuu.at(a);
+      ++blk->SankashaShiaiSuu.at(b);
     }
 
     const auto pieces = SplitColonFields(m.TaisenKekka);
@@ -132,7 +132,7 @@ void MakeLeagueResults(Model& model, int shumokuIndex, int blockIndex) {
       pA = league::sum(0, 1LL * rule.points * rule.toWin);
     }
     for (int g = 2; g <= 4; ++g) {
-      const ScoreSplitResult s = ScoreSplit(pieces[static_cast<size_t>(g)], rule.points);
+      const ScoreSplitResult s = ScoreSplit(pieces.at(g), rule.points);
       pA = league::sum(pA, s.a);
       pB = league::sum(pB, s.b);
     }

@@ -3,6 +3,7 @@
 #include "data/LeagueResults.h"
 #include "data/LeagueSlots.h"
 #include "data/Model.h"
+#include "data/ModelAccess.h"
 
 namespace qv {
 
@@ -23,33 +24,33 @@ void linkEvent(ShumokuRec& ev) {
   long long lastLinkable = 0;
   long long p = 0;
   for (int b = 0; b < blocks; ++b) {
-    const LeagueBlockRec& blk = ev.YosenLeague.Blocks[static_cast<size_t>(b)];
+    const LeagueBlockRec& blk = ev.YosenLeague.Blocks.at(b);
     const int slotTotal = std::max(0, blk.SankashaSuu);
     lastLinkable = std::max(lastLinkable, p + std::min<long long>(slotTotal, blk.Sankasha.size()));
     p += slotTotal;
   }
   const long long mapSize = std::clamp(
       static_cast<long long>(ev.KumiawaseSuu) + ev.KesshouShinshutsuSuu, 0LL, lastLinkable);
-  std::vector<SlotRef> slotMap(static_cast<size_t>(mapSize));
+  std::vector<SlotRef> slotMap(countSize(mapSize));
   p = 0;
   for (int b = 0; b < blocks; ++b) {
-    LeagueBlockRec& blk = ev.YosenLeague.Blocks[static_cast<size_t>(b)];
+    LeagueBlockRec& blk = ev.YosenLeague.Blocks.at(b);
     const int slotTotal = std::max(0, blk.SankashaSuu);
     for (int s = 0; s < std::min<int>(slotTotal, static_cast<int>(blk.Sankasha.size())); ++s)
-      blk.Sankasha[static_cast<size_t>(s)] = -1;
+      blk.Sankasha.at(s) = -1;
     for (int s = 0; s < slotTotal && p + s < mapSize; ++s)
-      slotMap[static_cast<size_t>(p + s)] = {b, s};
+      slotMap.at(p + s) = {b, s};
     p += slotTotal;
   }
 
   const int entries = entryCount(ev);
   for (int j = 0; j < entries; ++j) {
-    const int d = ev.Sankasha[static_cast<size_t>(j)].Bangou;
+    const int d = ev.Sankasha.at(j).Bangou;
     if (d < 0 || d >= ev.KumiawaseSuu || d >= mapSize) continue;
-    const SlotRef ref = slotMap[static_cast<size_t>(d)];
+    const SlotRef ref = slotMap.at(d);
     if (ref.block < 0) continue;
-    auto& occupants = ev.YosenLeague.Blocks[static_cast<size_t>(ref.block)].Sankasha;
-    if (ref.slot < static_cast<int>(occupants.size())) occupants[static_cast<size_t>(ref.slot)] = j;
+    auto& occupants = ev.YosenLeague.Blocks.at(ref.block).Sankasha;
+    if (ref.slot < static_cast<int>(occupants.size())) occupants.at(ref.slot) = j;
   }
 }
 
@@ -59,7 +60,7 @@ void MakeLeagueTables(Model& model, int shumokuIndex) {
   const int events = eventCount(model.taikai.Taikai);
   for (int e = 0; e < events; ++e) {
     if (shumokuIndex >= 0 && e != shumokuIndex) continue;
-    ShumokuRec& ev = model.taikai.Taikai.Shumoku[static_cast<size_t>(e)];
+    ShumokuRec& ev = model.taikai.Taikai.Shumoku.at(e);
     if (ev.YosenLeagueAri > 0) linkEvent(ev);
   }
 }

@@ -7,12 +7,30 @@
 #include <algorithm>
 #include <climits>
 #include <cstddef>
+#include <utility>
 
 #include "data/LeagueModel.h"
 #include "data/TaikaiModel.h"
 #include "data/TeamModel.h"
 
 namespace qv {
+
+// Whether index names an element of items.
+template <typename List>
+bool hasIndex(const List& items, long long index) {
+  return index >= 0 && std::cmp_less(index, items.size());
+}
+
+// items[index], or nullptr when index is outside the list.
+template <typename List>
+auto listAt(List& items, long long index) -> decltype(&items[0]) {
+  return hasIndex(items, index) ? &items.at(index) : nullptr;
+}
+
+// Sizes of lists made from a count: count elements, or count + 1 for a list numbered from 1
+// (element 0 unused). A negative count makes an empty list.
+inline std::size_t countSize(long long count) { return count > 0 ? static_cast<std::size_t>(count) : 0; }
+inline std::size_t oneBasedSize(long long count) { return countSize(count) + 1; }
 
 // The usable length of a counted list: the count held within 0 and the list's size.
 template <typename List>
@@ -24,7 +42,7 @@ int usableCount(int count, const List& items) {
 template <typename List>
 auto itemAt(int count, List& items, long long index) -> decltype(&items[0]) {
   if (index < 0 || index >= usableCount(count, items)) return nullptr;
-  return &items[static_cast<std::size_t>(index)];
+  return &items.at(index);
 }
 
 // Events of the tournament.

@@ -67,18 +67,18 @@ std::optional<int> labelNumber(const TaisenRec& node) {
 class Chains {
  public:
   void add(int key, int position) {
-    if (static_cast<size_t>(position) >= next_.size()) next_.resize(static_cast<size_t>(position) + 1, -1);
+    if (static_cast<size_t>(position) >= next_.size()) next_.resize(oneBasedSize(position), -1);
     const auto it = ends_.find(key);
     if (it == ends_.end()) {
       first_.insert(key, position);
       ends_.insert(key, position);
     } else {
-      next_[static_cast<size_t>(*it)] = position;
+      next_.at(*it) = position;
       *it = position;
     }
   }
   int first(int key) const { return first_.value(key, -1); }
-  int next(int position) const { return next_[static_cast<size_t>(position)]; }
+  int next(int position) const { return next_.at(position); }
 
  private:
   QHash<int, int> first_;
@@ -97,42 +97,42 @@ struct SankashaRefIndex::Tables {
 
   explicit Tables(const TaikaiRec& t) : taikai(t) {
     const int n = eventCount(t);
-    events.resize(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) byAbbreviation[t.Shumoku[static_cast<size_t>(i)].Ryakugou].push_back(i);
+    events.resize(countSize(n));
+    for (int i = 0; i < n; ++i) byAbbreviation[t.Shumoku.at(i).Ryakugou].push_back(i);
   }
 
   const Chains& labels(int e, const TournamentRec& t) {
-    auto& c = events[static_cast<size_t>(e)].labels;
+    auto& c = events.at(e).labels;
     if (!c) {
       c.emplace();
       const int nodeCount = usableCount(t.TaisenCount, t.Taisens);
       for (int k = 0; k < nodeCount; ++k)
-        if (const auto number = labelNumber(t.Taisens[static_cast<size_t>(k)])) c->add(*number, k);
+        if (const auto number = labelNumber(t.Taisens.at(k))) c->add(*number, k);
     }
     return *c;
   }
 
   const std::vector<int>& blocks(int e, const QString& name) {
     static const std::vector<int> none;
-    auto& b = events[static_cast<size_t>(e)].blocks;
+    auto& b = events.at(e).blocks;
     if (!b) {
       b.emplace();
-      const LeagueStageRec& league = taikai.Shumoku[static_cast<size_t>(e)].YosenLeague;
+      const LeagueStageRec& league = taikai.Shumoku.at(e).YosenLeague;
       const int blocks = blockCount(league);
-      for (int k = 0; k < blocks; ++k) (*b)[league.Blocks[static_cast<size_t>(k)].Name].push_back(k);
+      for (int k = 0; k < blocks; ++k) (*b)[league.Blocks.at(k).Name].push_back(k);
     }
     const auto it = b->constFind(name);
     return it == b->cend() ? none : *it;
   }
 
   int entry(int e, const QString& name) {
-    auto& m = events[static_cast<size_t>(e)].entries;
+    auto& m = events.at(e).entries;
     if (!m) {
       m.emplace();
-      const ShumokuRec& ev = taikai.Shumoku[static_cast<size_t>(e)];
+      const ShumokuRec& ev = taikai.Shumoku.at(e);
       const int n = entryCount(ev);
       // Backwards, so that the first entry of a name is the one kept.
-      for (int k = n - 1; k >= 0; --k) m->insert(ev.Sankasha[static_cast<size_t>(k)].Name, k);
+      for (int k = n - 1; k >= 0; --k) m->insert(ev.Sankasha.at(k).Name, k);
     }
     return m->value(name, -1);
   }
@@ -220,7 +220,7 @@ QString Resolver::resolveReference(const QString& text, const QString& abbr,
   JuniEntries entries;
   JuniNames names;
   juni(e, *n, entries, names);
-  const QString& slot = names[static_cast<size_t>(*n - 1)];
+  const QString& slot = names.at(*n - 1);
   return slot.isEmpty() ? text : resolveFound(slot, subText);
 }
 
@@ -234,16 +234,16 @@ QString Resolver::resolveLeague(const QString& text, const QString& abbr,
   const auto events = index_.tables().byAbbreviation.constFind(abbr);
   if (events == index_.tables().byAbbreviation.cend()) return text;
   for (const int i : *events) {
-    const ShumokuRec& e = taikai_.Shumoku[static_cast<size_t>(i)];
+    const ShumokuRec& e = taikai_.Shumoku.at(i);
     if (e.YosenLeagueAri <= 0) continue;
     for (const int b : index_.tables().blocks(i, blockName)) {
-      const LeagueBlockRec& block = e.YosenLeague.Blocks[static_cast<size_t>(b)];
+      const LeagueBlockRec& block = e.YosenLeague.Blocks.at(b);
       const int members =
           usableCount(usableCount(block.SankashaSuu, block.Sankasha), block.SankashaIchi);
       for (int m = 0; m < members; ++m) {
-        if (block.SankashaIchi[static_cast<size_t>(m)] != rank) continue;
+        if (block.SankashaIchi.at(m) != rank) continue;
         // A slot without an entry designates nobody; a later member may.
-        const SankashaRec* entry = entryAt(e, block.Sankasha[static_cast<size_t>(m)]);
+        const SankashaRec* entry = entryAt(e, block.Sankasha.at(m));
         if (!entry) continue;
         if (isReference(entry->Name)) return resolve(platform::toHalfWidth(entry->Name), subText);
         subText = entry->SubText;
@@ -263,7 +263,7 @@ QString Resolver::shouhai(const QString& text, int shumokuIndex, int matchNumber
   if (t) {
     const Chains& labels = index_.tables().labels(shumokuIndex, *t);
     for (int k = labels.first(matchNumber); k >= 0; k = labels.next(k)) {
-      const TaisenRec& node = t->Taisens[static_cast<size_t>(k)];
+      const TaisenRec& node = t->Taisens.at(k);
       long long x;
       if (node.Shousha < 0) {
         x = kShoushaUndecided;
@@ -321,15 +321,15 @@ void Resolver::juni(int shumokuIndex, int count, JuniEntries& entries, JuniNames
 
   // Winners of a working copy: the undecided upper rounds are filled in below.
   const int c = t->TaisenCount;
-  std::vector<long long> w(static_cast<size_t>(c) + 1);
-  for (int k = 0; k <= c; ++k) w[static_cast<size_t>(k)] = t->Taisens[static_cast<size_t>(k)].Shousha;
-  auto W = [&](int k) { return w[static_cast<size_t>(k)]; };
+  std::vector<long long> w(oneBasedSize(c));
+  for (int k = 0; k <= c; ++k) w.at(k) = t->Taisens.at(k).Shousha;
+  auto W = [&](int k) { return w.at(k); };
 
   // No champion yet: each undecided match among the top seven takes its first feeder's
   // winner, so the leaders so far stand in the places.
   if (W(1) < 0) {
     for (int k = 7; k >= 1; --k)
-      if (k <= c && 2 * k <= c && W(k) < 0) w[static_cast<size_t>(k)] = W(2 * k);
+      if (k <= c && 2 * k <= c && W(k) < 0) w.at(k) = W(2 * k);
   }
 
   std::array<long long, kJuniSlotCount> s;
@@ -357,12 +357,12 @@ void Resolver::juni(int shumokuIndex, int count, JuniEntries& entries, JuniNames
       const long long b = W(k + 1);
       if (a < 0 || b < 0) continue;
       for (int j = 0; j < groupSize; ++j) {
-        if (s[static_cast<size_t>(j)] == a) {
-          s[static_cast<size_t>(j + groupSize)] = b;
+        if (s.at(j) == a) {
+          s.at(j + groupSize) = b;
           break;
         }
-        if (s[static_cast<size_t>(j)] == b) {
-          s[static_cast<size_t>(j + groupSize)] = a;
+        if (s.at(j) == b) {
+          s.at(j + groupSize) = a;
           break;
         }
       }

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "data/Fields.h"
+#include "data/ModelAccess.h"
 #include "data/TaikaiState.h"
 
 namespace qv {
@@ -27,9 +28,9 @@ ShokaisenRec ParseShokaisen(const QString& value) {
   const int available = static_cast<int>(parts.size()) - 1;
   const int read = std::clamp(shape.Count, 0, available);
   shape.Sizes.Count = read;
-  shape.Sizes.Values.assign(static_cast<size_t>(read) + 1, 0);
+  shape.Sizes.Values.assign(oneBasedSize(read), 0);
   for (int i = 1; i <= read; ++i)
-    shape.Sizes.Values[static_cast<size_t>(i - 1)] = LngOrDefault(parts[i], 0);
+    shape.Sizes.Values.at(i - 1) = LngOrDefault(parts[i], 0);
   MakeShokaisenOrder(shape);
   return shape;
 }
@@ -38,7 +39,7 @@ std::int64_t ShokaisenPositions(const ShokaisenRec& shape) {
   std::int64_t total = 0;
   const int n = std::min<int>(shape.Sizes.Count, static_cast<int>(shape.Sizes.Values.size()));
   for (int i = 0; i < n; ++i) {
-    const int a = shape.Sizes.Values[static_cast<size_t>(i)];
+    const int a = shape.Sizes.Values.at(i);
     if (a < 1) continue;
     if (a > 62) return INT64_MAX;
     const std::int64_t size = std::int64_t{1} << (a - 1);
@@ -54,8 +55,8 @@ void ReadShokaisen(TaikaiState& taikai, int shumokuIndex, const QString& value) 
 
 void AddShokaisen(TaikaiState& taikai, int shumokuIndex, ShokaisenRec shape) {
   auto& events = taikai.Taikai.Shumoku;
-  if (shumokuIndex < 0 || static_cast<size_t>(shumokuIndex) >= events.size()) return;
-  events[static_cast<size_t>(shumokuIndex)].ShokaisenIndex =
+  if (!hasIndex(events, shumokuIndex)) return;
+  events.at(shumokuIndex).ShokaisenIndex =
       static_cast<int>(taikai.Shokaisens.size());
   taikai.Shokaisens.push_back(std::move(shape));
 }
@@ -64,11 +65,11 @@ void MakeShokaisenOrder(ShokaisenRec& shape) {
   shape.Total = 0;
   shape.Order.clear();
   const int n = shape.Count;
-  if (n < 1 || shape.Sizes.Count != n || shape.Sizes.Values.size() < static_cast<size_t>(n))
+  if (n < 1 || shape.Sizes.Count != n || shape.Sizes.Values.size() < countSize(n))
     return;
   long long total = 0;
   for (int i = 0; i < n; ++i) {
-    const int a = shape.Sizes.Values[static_cast<size_t>(i)];
+    const int a = shape.Sizes.Values.at(i);
     if (a < 1 || a > kMaxSizeExponent) return;
     total += 1LL << (a - 1);
     if (total > kMaxShokaisenTotal) return;
@@ -78,14 +79,14 @@ void MakeShokaisenOrder(ShokaisenRec& shape) {
   if ((p & (p - 1)) != 0) return;  // the seed passes need a power of two
 
   auto& order = shape.Order;
-  order.assign(static_cast<size_t>(p), 0);
+  order.assign(countSize(p), 0);
   order[0] = 1;
   for (int s = 1; s <= p / 2; s *= 2) {
     const int b = p / s;
     int j = 0;
     int k = b - 1;
     while (j < p) {
-      order[static_cast<size_t>(k)] = 2 * s + 1 - order[static_cast<size_t>(j)];
+      order.at(k) = 2 * s + 1 - order.at(j);
       const int nj = k + b;
       k = j + b;
       j = nj;
@@ -98,11 +99,11 @@ void MakeShokaisenOrder(ShokaisenRec& shape) {
   std::vector<int> strayTop;
   int first = 0;
   for (int i = 0; i < n; ++i) {
-    const int size = 1 << (shape.Sizes.Values[static_cast<size_t>(i)] - 1);
+    const int size = 1 << (shape.Sizes.Values.at(i) - 1);
     const int last = first + size - 1;
-    const int head = order[static_cast<size_t>(first)] > order[static_cast<size_t>(last)] ? last : first;
+    const int head = order.at(first) > order.at(last) ? last : first;
     for (int pos = first; pos <= last; ++pos) {
-      const int r = order[static_cast<size_t>(pos)];
+      const int r = order.at(pos);
       if (pos == head) {
         if (r > n) emptyHeads.push_back(pos);
       } else if (r <= n) {
@@ -112,7 +113,7 @@ void MakeShokaisenOrder(ShokaisenRec& shape) {
     first = last + 1;
   }
   for (size_t m = 0; m < emptyHeads.size() && m < strayTop.size(); ++m)
-    std::swap(order[static_cast<size_t>(emptyHeads[m])], order[static_cast<size_t>(strayTop[m])]);
+    std::swap(order.at(emptyHeads[m]), order.at(strayTop[m]));
 }
 
 }  // namespace qv

@@ -42,7 +42,7 @@ qsizetype nameFieldCount(const ShumokuRec& event) {
 QString shokaisenLine(const TaikaiState& t, const ShumokuRec& event) {
   const int i = event.ShokaisenIndex;
   if (i < 0 || i >= static_cast<int>(t.Shokaisens.size())) return QString();
-  const ShokaisenRec& shape = t.Shokaisens[static_cast<size_t>(i)];
+  const ShokaisenRec& shape = t.Shokaisens.at(i);
   if (shape.Key != QStringLiteral("配置")) return QString();
   QString line = QStringLiteral("トーナメント配置=%1,%2").arg(shape.Count).arg(shape.Total);
   for (int k = 0; k < shape.Total; ++k) {

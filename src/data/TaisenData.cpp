@@ -10,6 +10,7 @@
 #include "data/Fields.h"
 #include "data/LeagueResults.h"
 #include "data/Model.h"
+#include "data/ModelAccess.h"
 #include "data/TaisenDataReader.h"
 #include "data/TournamentKekka.h"
 #include "platform/Blanks.h"
@@ -73,7 +74,7 @@ QString readTournament(Reader& r, ShumokuRec& e, const QString& name) {
   t.ShumokuCode = r.shumoku;
   t.FirstDrawNo = 0;
   t.SankaCount = e.KesshouShinshutsuSuu != 0 ? e.KesshouShinshutsuSuu : e.KumiawaseSuu2;
-  e.Tournaments.resize(static_cast<std::size_t>(e.TournamentCount));
+  e.Tournaments.resize(countSize(e.TournamentCount));
   e.Tournaments.push_back(std::move(t));
   const int index = e.TournamentCount++;
   r.model.kekka.TournamentIndex = index;
@@ -155,19 +156,19 @@ std::optional<QString> applyKey(Reader& r, const QString& key, const QString& va
 ShumokuRec* Reader::event() {
   auto& events = model.taikai.Taikai.Shumoku;
   if (shumoku < 0 || shumoku >= static_cast<int>(events.size())) return nullptr;
-  return &events[static_cast<std::size_t>(shumoku)];
+  return &events.at(shumoku);
 }
 
 LeagueBlockRec* Reader::currentBlock() {
   ShumokuRec* e = event();
   if (!e || block < 0 || block >= static_cast<int>(e->YosenLeague.Blocks.size())) return nullptr;
-  return &e->YosenLeague.Blocks[static_cast<std::size_t>(block)];
+  return &e->YosenLeague.Blocks.at(block);
 }
 
 TeamShumokuRec* Reader::teamEvent() {
   auto& teams = model.team.TeamShumokus;
   if (team < 0 || team >= static_cast<int>(teams.size())) return nullptr;
-  return &teams[static_cast<std::size_t>(team)];
+  return &teams.at(team);
 }
 
 bool Reader::globalEntryNumbers() const { return model.kekka.KekkaVersion.isEmpty(); }

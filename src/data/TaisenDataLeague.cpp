@@ -5,23 +5,11 @@
 
 #include "data/Fields.h"
 #include "data/Model.h"
+#include "data/ModelAccess.h"
 #include "data/TaisenDataReader.h"
 
 namespace qv {
 namespace taisen {
-
-namespace {
-
-int entryCount(const ShumokuRec& e) {
-  return std::max(0, std::min(e.SankashaCount, static_cast<int>(e.Sankasha.size())));
-}
-
-template <typename T>
-bool inRange(const std::vector<T>& v, int i) {
-  return i >= 0 && i < static_cast<int>(v.size());
-}
-
-}  // namespace
 
 // ブロック=<name> or ブロック=<name>,Dummy: the next block of the preliminary league, which
 // holds the blocks of every league stage.
@@ -40,7 +28,7 @@ void addBlock(Reader& r, const QString& value) {
   }
   b.KesshouCount = 0;
   b.TaisenCount = 0;
-  s.Blocks.resize(static_cast<std::size_t>(index));
+  s.Blocks.resize(countSize(index));
   s.Blocks.push_back(b);
   s.BlockCount = index + 1;
   r.block = index;
@@ -104,11 +92,11 @@ void setSankashaSuu(Reader& r, const QString& value) {
     // The configured table may be shorter than the block's matches (or missing): a slot
     // it has no entry for gets no umpire.
     const LeagueShiaiJunRec* jun = r.model.kankyou.LeagueShiaiJun(n);
-    auto umpire = [&](int i) { return jun && inRange(jun->Shinpan, i) ? jun->Shinpan[i] : -1; };
+    auto umpire = [&](int i) { return jun && hasIndex(jun->Shinpan, i) ? jun->Shinpan[i] : -1; };
     const int count = b->TaisenCount;
     for (int i = 0; i < count; ++i) {
       for (int slot : {i, count + i}) {
-        if (inRange(b->Shinpan, slot)) b->Shinpan[static_cast<std::size_t>(slot)] = umpire(slot);
+        if (hasIndex(b->Shinpan, slot)) b->Shinpan.at(slot) = umpire(slot);
       }
     }
   }
@@ -119,19 +107,19 @@ void setSankashaSuu(Reader& r, const QString& value) {
 void addSankasha(Reader& r, const QString& value) {
   LeagueBlockRec* b = r.currentBlock();
   const int p = r.entrant;
-  if (!b || p >= b->SankashaSuu || !inRange(b->Sankasha, p) || !inRange(b->SankashaIchi, p)) return;
+  if (!b || p >= b->SankashaSuu || !hasIndex(b->Sankasha, p) || !hasIndex(b->SankashaIchi, p)) return;
   ShumokuRec& e = *r.event();
   int a = 0;
   int place = 0;
   SplitToFields(value, a, place);
   if (r.globalEntryNumbers() && a >= e.SankashaOffset) a -= e.SankashaOffset;
-  b->Sankasha[static_cast<std::size_t>(p)] = a;
-  if (place > 0) b->SankashaIchi[static_cast<std::size_t>(p)] = place;
+  b->Sankasha.at(p) = a;
+  if (place > 0) b->SankashaIchi.at(p) = place;
 
   if (r.stageName == QStringLiteral("予選リーグ")) {
-    if (a >= 0 && a < entryCount(e)) e.Sankasha[static_cast<std::size_t>(a)].Bangou = r.ichi;
-  } else if (p < e.KesshouShinshutsuSuu && inRange(e.KesshouShinshutsu, p)) {
-    e.KesshouShinshutsu[static_cast<std::size_t>(p)].Ichi = r.ichi;
+    if (a >= 0 && a < entryCount(e)) e.Sankasha.at(a).Bangou = r.ichi;
+  } else if (p < e.KesshouShinshutsuSuu && hasIndex(e.KesshouShinshutsu, p)) {
+    e.KesshouShinshutsu.at(p).Ichi = r.ichi;
   }
   ++r.ichi;
   ++r.entrant;
@@ -142,8 +130,8 @@ void addSankasha(Reader& r, const QString& value) {
 void addShiai(Reader& r, const QString& value) {
   LeagueBlockRec* b = r.currentBlock();
   const int m = r.match;
-  if (!b || b->Dummy || m >= b->TaisenCount || !inRange(b->Taisen, m) ||
-      !inRange(b->TaisenValue, m)) {
+  if (!b || b->Dummy || m >= b->TaisenCount || !hasIndex(b->Taisen, m) ||
+      !hasIndex(b->TaisenValue, m)) {
     return;
   }
   QString label, noText, result, zumi, label2, text1, text2, values, text3;
@@ -154,7 +142,7 @@ void addShiai(Reader& r, const QString& value) {
   int no = 0;
   detail::assignField(no, noText);
 
-  LeagueTaisenRec& t = b->Taisen[static_cast<std::size_t>(m)];
+  LeagueTaisenRec& t = b->Taisen.at(m);
   t.Taisen1 = side1;
   t.Taisen2 = side2;
   t.ShiaiBangou = noText;
@@ -174,9 +162,9 @@ void addShiai(Reader& r, const QString& value) {
   }
   t.InsatsuZumi = zumi == QStringLiteral("済");
   t.TimeTableLink = -1;
-  b->TaisenValue[static_cast<std::size_t>(m)] = taisenValue;
+  b->TaisenValue.at(m) = taisenValue;
   // A match number beyond the block's matches has no index entry.
-  if (no > 0 && inRange(b->TaisenIndex, no - 1)) b->TaisenIndex[static_cast<std::size_t>(no - 1)] = m;
+  if (no > 0 && hasIndex(b->TaisenIndex, no - 1)) b->TaisenIndex.at(no - 1) = m;
   ++r.match;
 }
 
@@ -190,7 +178,7 @@ void setKesshouSuu(Reader& r, const QString& value) {
     return;
   e.KesshouShinshutsuSuu = n;
   if (n > 0 && e.TaisenHoushiki == QStringLiteral("リーグ戦")) e.KesshouShinshutsuSuu = 0;
-  e.KesshouShinshutsu.assign(static_cast<std::size_t>(e.KesshouShinshutsuSuu),
+  e.KesshouShinshutsu.assign(countSize(e.KesshouShinshutsuSuu),
                              KesshouShinshutsuRec{});
   r.qualifier = 0;
 }
@@ -199,19 +187,19 @@ void setKesshouSuu(Reader& r, const QString& value) {
 void addKesshou(Reader& r, const QString& value) {
   ShumokuRec& e = *r.event();
   const int q = r.qualifier;
-  if (q >= e.KesshouShinshutsuSuu || !inRange(e.KesshouShinshutsu, q)) return;
+  if (q >= e.KesshouShinshutsuSuu || !hasIndex(e.KesshouShinshutsu, q)) return;
   KesshouShinshutsuRec k;
   QString hyouji;
   SplitToFields(value, k.BlockNo, k.Juni, k.SankashaIdx, hyouji, k.ExtraValue, k.Ichi);
   LeagueStageRec& s = e.YosenLeague;
-  if (k.BlockNo < 1 || k.BlockNo > s.BlockCount || !inRange(s.Blocks, k.BlockNo - 1)) return;
-  ++s.Blocks[static_cast<std::size_t>(k.BlockNo - 1)].KesshouCount;
+  if (k.BlockNo < 1 || k.BlockNo > s.BlockCount || !hasIndex(s.Blocks, k.BlockNo - 1)) return;
+  ++s.Blocks.at(k.BlockNo - 1).KesshouCount;
   k.Hyouji = ColonToComma(hyouji);
   if (r.globalEntryNumbers() && k.SankashaIdx >= e.SankashaOffset) k.SankashaIdx -= e.SankashaOffset;
   if (k.SankashaIdx >= 0 && k.SankashaIdx < entryCount(e)) {
-    k.SankashaText = e.Sankasha[static_cast<std::size_t>(k.SankashaIdx)].GroupName;
+    k.SankashaText = e.Sankasha.at(k.SankashaIdx).GroupName;
   }
-  e.KesshouShinshutsu[static_cast<std::size_t>(q)] = std::move(k);
+  e.KesshouShinshutsu.at(q) = std::move(k);
   ++r.qualifier;
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "data/Model.h"
+#include "data/ModelAccess.h"
 #include "data/TaisenDataReader.h"
 #include "platform/Messages.h"
 
@@ -17,7 +18,7 @@ void selectTeamEvent(Reader& r) {
   const auto& teams = r.model.team.TeamShumokus;
   const int t = e.TeamShumokuIndex;
   if (t >= 0 && t < static_cast<int>(teams.size()) &&
-      teams[static_cast<std::size_t>(t)].ShumokuIndex == r.shumoku) {
+      teams.at(t).ShumokuIndex == r.shumoku) {
     r.team = t;
     return;
   }
@@ -47,7 +48,7 @@ void sizeTeamStage(Reader& r, int n) {
   TeamShumokuRec* t = r.teamEvent();
   const int index = r.stage;
   if (!t || index < 0 || index >= static_cast<int>(t->Blocks.size())) return;
-  TeamBlockRec& stage = t->Blocks[static_cast<std::size_t>(index)];
+  TeamBlockRec& stage = t->Blocks.at(index);
   stage.TaisenCount = n;
   // Ties that the team file gave are kept with their line-ups and results; only the missing
   // ones are added, each with an empty result per sub-match.
@@ -56,7 +57,7 @@ void sizeTeamStage(Reader& r, int n) {
   while (stage.Taisens.size() < want) {
     TeamTaisenRec tie;
     tie.ShiaiCount = kousei;
-    tie.Shiais.assign(static_cast<std::size_t>(kousei), TeamShiaiRec{});
+    tie.Shiais.assign(countSize(kousei), TeamShiaiRec{});
     stage.Taisens.push_back(std::move(tie));
   }
 }

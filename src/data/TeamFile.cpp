@@ -35,7 +35,7 @@ void readSection(Reader& r) {
   TeamState& team = r.model.team;
   int found = -1;
   for (int i = 0; i < static_cast<int>(team.TeamShumokus.size()); ++i) {
-    if (team.TeamShumokus[static_cast<std::size_t>(i)].Meishou == eventName) {
+    if (team.TeamShumokus.at(i).Meishou == eventName) {
       found = i;
       break;
     }
@@ -102,7 +102,7 @@ TeamShumokuRec& Reader::currentEvent() {
 TeamSankashaRec* Reader::currentTeam() {
   if (event < 0 || team < 0) return nullptr;
   auto& teams = currentEvent().Teams;
-  return team < static_cast<int>(teams.size()) ? &teams[static_cast<std::size_t>(team)] : nullptr;
+  return team < static_cast<int>(teams.size()) ? &teams.at(team) : nullptr;
 }
 
 void Reader::refuse(ReadLimit limit) { limits.refuse(model.messages, limit, lineNumber, line); }
@@ -156,7 +156,7 @@ bool readKubun(Reader& r, const QStringList& fields) {
   std::int64_t playing = 0;
   std::int64_t all = 0;
   for (int i = 0; i < kubun.Count; ++i) {
-    const auto n = kubun.MaxCount[static_cast<std::size_t>(i)];
+    const auto n = kubun.MaxCount.at(i);
     all += n;
     if (kubun.Labels[i] != noPlay) playing += n;
   }

@@ -6,6 +6,7 @@
 
 #include "data/FatalRead.h"
 #include "data/Model.h"
+#include "data/ModelAccess.h"
 #include "data/TeamFile.h"
 #include "data/TeamFileReader.h"
 #include "data/TeamModel.h"
@@ -34,7 +35,7 @@ void readTeamLine(Reader& r, const QStringList& fields) {
   const QString wanted = platform::toFullWidth(platform::trimBlanks(fields.value(1)));
   int found = -1;
   for (int i = 0; i < static_cast<int>(ev.Teams.size()); ++i) {
-    if (platform::toFullWidth(ev.Teams[static_cast<std::size_t>(i)].TeamName) == wanted) {
+    if (platform::toFullWidth(ev.Teams.at(i).TeamName) == wanted) {
       found = i;
       break;
     }
@@ -54,10 +55,10 @@ void readTeamLine(Reader& r, const QStringList& fields) {
   }
   r.team = found;
   r.teamRefused = false;
-  TeamSankashaRec& team = ev.Teams[static_cast<std::size_t>(found)];
+  TeamSankashaRec& team = ev.Teams.at(found);
   // The member lists are laid out to each division's cap; earlier members are dropped.
   team.KubunCount = ev.Kubun.Count;
-  team.Members.assign(static_cast<std::size_t>(ev.Kubun.Count), TeamKubunMemberRec{});
+  team.Members.assign(countSize(ev.Kubun.Count), TeamKubunMemberRec{});
   for (std::size_t d = 0; d < team.Members.size(); ++d) {
     const int cap = std::max(0, ev.Kubun.MaxCount2.at(d));
     TeamKubunMemberRec& m = team.Members[d];
@@ -88,7 +89,7 @@ void readOrder(Reader& r, const QStringList& fields) {
 void readMemberTexts(Reader& r, const QStringList& fields, bool furigana) {
   TeamSankashaRec& team = requireTeam(r);
   if (r.division < 0 || r.division >= static_cast<int>(team.Members.size())) return;
-  TeamKubunMemberRec& m = team.Members[static_cast<std::size_t>(r.division)];
+  TeamKubunMemberRec& m = team.Members.at(r.division);
   QStringList& target = furigana ? m.Furiganas : m.Fukas;
   const qsizetype end = std::min<qsizetype>(m.Count, target.size());
   for (qsizetype i = 1; i < fields.size(); ++i) {
@@ -110,7 +111,7 @@ void readMembers(Reader& r, const QStringList& fields) {
                      teamfile::kFatalIcon);
   }
   r.division = static_cast<int>(d);
-  TeamKubunMemberRec& m = team.Members[static_cast<std::size_t>(d)];
+  TeamKubunMemberRec& m = team.Members.at(d);
   m.LineStart = m.Count;
   const int cap = std::min<int>(ev.Kubun.MaxCount2.at(static_cast<std::size_t>(d)),
                                 static_cast<int>(m.Names.size()));

@@ -6,6 +6,7 @@
 #include "data/FatalRead.h"
 #include "data/Fields.h"
 #include "data/Model.h"
+#include "data/ModelAccess.h"
 #include "data/TeamFileReader.h"
 #include "data/TeamModel.h"
 #include "platform/Blanks.h"
@@ -26,11 +27,11 @@ QString tieFault(const TeamShumokuRec& ev, int matchNo, int teamA, int orderA, i
   }
   if (teamA == teamB && orderA == orderB) return {};
   for (auto [t, o] : {std::pair{teamA, orderA}, std::pair{teamB, orderB}}) {
-    const TeamSankashaRec& team = ev.Teams[static_cast<std::size_t>(t)];
+    const TeamSankashaRec& team = ev.Teams.at(t);
     if (o < 0 || o >= static_cast<int>(team.Orders.size())) {
       return QStringLiteral("団体「%1」のオーダー%2がありません").arg(team.TeamName).arg(o);
     }
-    const int orderNo = team.Orders[static_cast<std::size_t>(o)].OrderNo;
+    const int orderNo = team.Orders.at(o).OrderNo;
     if (std::llabs(static_cast<long long>(orderNo)) != matchNo) {
       return QStringLiteral("団体「%1」のオーダーの試合番号%2が対戦番号と合いません")
           .arg(team.TeamName)
@@ -48,7 +49,7 @@ void readBlock(Reader& r) {
   ++r.stage;
   TeamBlockRec block;
   block.Meishou = platform::trimBlanks(r.line.mid(QStringLiteral("ブロック=").size()));
-  ev.Blocks.resize(static_cast<std::size_t>(r.stage));
+  ev.Blocks.resize(countSize(r.stage));
   ev.Blocks.push_back(block);
   ev.BlockCount = r.stage + 1;
 }
@@ -61,7 +62,7 @@ void readTaisen(Reader& r, const QStringList& fields) {
     FatalDataFileMsg(r.model, r.path, QStringLiteral("ブロック=の行より前にあります"), r.place(),
                      teamfile::kFatalIcon);
   }
-  TeamBlockRec& block = ev.Blocks[static_cast<std::size_t>(r.stage)];
+  TeamBlockRec& block = ev.Blocks.at(r.stage);
   const QString matchText = fields[0].mid(QStringLiteral("対戦=").size());
 
   const auto matchNo = platform::strictWholeNumber(matchText);
@@ -81,7 +82,7 @@ void readTaisen(Reader& r, const QStringList& fields) {
   }
   TeamTaisenRec tie;
   tie.ShiaiCount = ev.KouseiCount;
-  tie.Shiais.assign(static_cast<std::size_t>(ev.KouseiCount), TeamShiaiRec{});
+  tie.Shiais.assign(countSize(ev.KouseiCount), TeamShiaiRec{});
   if (!fault.isEmpty()) {
     // The printers look the tie's teams and line-ups up by these numbers, so a tie that
     // does not fit is not read; an empty tie (same team and line-up on both sides, no
@@ -105,13 +106,13 @@ void readTaisen(Reader& r, const QStringList& fields) {
     const QString sub = fields.value(7 + j);
     if (sub.isEmpty()) continue;
     const auto pieces = SplitColonFields(sub);
-    TeamShiaiRec& s = tie.Shiais[static_cast<std::size_t>(j)];
+    TeamShiaiRec& s = tie.Shiais.at(j);
     s.GameCount = {pieces[0], pieces[1]};
     for (std::size_t g = 0; g < s.Scores.size(); ++g) s.Scores[g] = pieces[g + 2];
   }
   qsizetype next = 7 + n;
   for (qsizetype j = 0; j < n && next < fields.size(); ++j) {
-    TeamShiaiRec& s = tie.Shiais[static_cast<std::size_t>(j)];
+    TeamShiaiRec& s = tie.Shiais.at(j);
     s.ExtraText1 = fields[next++];
     if (next >= fields.size()) break;
     s.ExtraText2 = fields[next++];

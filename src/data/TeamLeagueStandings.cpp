@@ -60,6 +60,52 @@ const TeamShumokuRec* pairedTeamEvent(const Model& model, const ShumokuRec& ev) 
   return teamEventAt(model.team, ev.TeamShumokuIndex);
 }
 
+// Games and points of the first k sub-matches of a played tie, by the rule of each.
+void addSubMatchTotals(Model& model, const TeamShumokuRec& team, const TeamTaisenRec& tie, int k,
+                       TieTotals& tA, TieTotals& tB) {
+  const QString x = QStringLiteral("X");
+  const int played = std::min<int>(k, static_cast<int>(tie.Shiais.size()));
+  for (int s = 0; s < played; ++s) {
+    const TeamShiaiRec& sub = tie.Shiais.at(s);
+    DecodeShiaiKeishiki(model.rule, ruleCode(team.Kousei.at(s).Rule));
+    const int p = model.rule.RulePoints;
+    const int g = model.rule.RuleGames;
+    const int n = (g + 1) / 2;
+    const QString gameA = narrowTrimmed(sub.GameCount[0]);
+    const QString gameB = narrowTrimmed(sub.GameCount[1]);
+    if (gameA == gameB) continue;
+    if (gameA == x) {  // side A gave the sub-match away
+      tB.gamesWon = league::sum(tB.gamesWon, g);
+      tB.pointsWon = league::sum(tB.pointsWon, 1LL * p * n);
+    } else if (gameB == x) {
+      tA.gamesWon = league::sum(tA.gamesWon, g);
+      tA.pointsWon = league::sum(tA.pointsWon, 1LL * p * n);
+    } else {
+      tA.gamesWon = addRounded(tA.gamesWon, gameA);
+      tB.gamesWon = addRounded(tB.gamesWon, gameB);
+      const int scores = std::min(g, static_cast<int>(sub.Scores.size()));
+      for (int gi = 0; gi < scores; ++gi) {
+        const ScoreSplitResult sc = ScoreSplit(sub.Scores.at(gi), p);
+        if (sc.a == sc.b) break;  // an unplayed game ends the sub-match's scores
+        tA.pointsWon = league::sum(tA.pointsWon, sc.a);
+        tB.pointsWon = league::sum(tB.pointsWon, sc.b);
+      }
+    }
+  }
+}
+
+// What one side won the other lost.
+void settle(TieTotals& tA, TieTotals& tB) {
+  tA.losses = tB.wins;
+  tA.subLost = tB.subWon;
+  tA.gamesLost = tB.gamesWon;
+  tA.pointsLost = tB.pointsWon;
+  tB.losses = tA.wins;
+  tB.subLost = tA.subWon;
+  tB.gamesLost = tA.gamesWon;
+  tB.pointsLost = tA.pointsWon;
+}
+
 }  // namespace
 
 void MakeTeamLeagueResults(Model& model, int shumokuIndex, int blockIndex) {
@@ -81,7 +127,7 @@ void MakeTeamLeagueResults(Model& model, int shumokuIndex, int blockIndex) {
   int forfeitGames = 0;
   int forfeitPoints = 0;
   for (int s = 0; s < k; ++s) {
-    const LeagueRule r = DecodeLeagueRule(ruleCode(team->Kousei[static_cast<size_t>(s)].Rule));
+    const LeagueRule r = DecodeLeagueRule(ruleCode(team->Kousei.at(s).Rule));
     forfeitGames = league::sum(forfeitGames, r.toWin);
     forfeitPoints = league::sum(forfeitPoints, r.points);
   }
@@ -91,7 +137,7 @@ void MakeTeamLeagueResults(Model& model, int shumokuIndex, int blockIndex) {
   const int ties = tieCount(stage);
   const QString x = QStringLiteral("X");
   for (int j = 0; j < ties; ++j) {
-    const TeamTaisenRec& tie = stage.Taisens[static_cast<size_t>(j)];
+    const TeamTaisenRec& tie = stage.Taisens.at(j);
     if (tie.TeamA == tie.TeamB) continue;
     const QString rA = narrowTrimmed(tie.KekkaA);
     const QString rB = narrowTrimmed(tie.KekkaB);
@@ -99,9 +145,9 @@ void MakeTeamLeagueResults(Model& model, int shumokuIndex, int blockIndex) {
 
     // Tie j is the league match with match number j + 1.
     if (j >= static_cast<int>(blk->TaisenIndex.size())) continue;
-    const int mi = blk->TaisenIndex[static_cast<size_t>(j)];
+    const int mi = blk->TaisenIndex.at(j);
     if (mi < 0 || mi >= matches) continue;
-    const LeagueTaisenRec& m = blk->Taisen[static_cast<size_t>(mi)];
+    const LeagueTaisenRec& m = blk->Taisen.at(mi);
     const int a = m.Taisen1;
     const int b = m.Taisen2;
     if (a < 0 || a >= slotTotal || b < 0 || b >= slotTotal) continue;
@@ -125,53 +171,19 @@ void MakeTeamLeagueResults(Model& model, int shumokuIndex, int blockIndex) {
       tB.subWon = platform::roundHalfEven(platform::Val(rB));
       if (tA.subWon > tB.subWon) tA.wins = 1;
       if (tA.subWon < tB.subWon) tB.wins = 1;
-      const int played = std::min<int>(k, static_cast<int>(tie.Shiais.size()));
-      for (int s = 0; s < played; ++s) {
-        const TeamShiaiRec& sub = tie.Shiais[static_cast<size_t>(s)];
-        DecodeShiaiKeishiki(model.rule, ruleCode(team->Kousei[static_cast<size_t>(s)].Rule));
-        const int p = model.rule.RulePoints;
-        const int g = model.rule.RuleGames;
-        const int n = (g + 1) / 2;
-        const QString gameA = narrowTrimmed(sub.GameCount[0]);
-        const QString gameB = narrowTrimmed(sub.GameCount[1]);
-        if (gameA == gameB) continue;
-        if (gameA == x) {  // side A gave the sub-match away
-          tB.gamesWon = league::sum(tB.gamesWon, g);
-          tB.pointsWon = league::sum(tB.pointsWon, 1LL * p * n);
-        } else if (gameB == x) {
-          tA.gamesWon = league::sum(tA.gamesWon, g);
-          tA.pointsWon = league::sum(tA.pointsWon, 1LL * p * n);
-        } else {
-          tA.gamesWon = addRounded(tA.gamesWon, gameA);
-          tB.gamesWon = addRounded(tB.gamesWon, gameB);
-          const int scores = std::min(g, static_cast<int>(sub.Scores.size()));
-          for (int gi = 0; gi < scores; ++gi) {
-            const ScoreSplitResult sc = ScoreSplit(sub.Scores[static_cast<size_t>(gi)], p);
-            if (sc.a == sc.b) break;  // an unplayed game ends the sub-match's scores
-            tA.pointsWon = league::sum(tA.pointsWon, sc.a);
-            tB.pointsWon = league::sum(tB.pointsWon, sc.b);
-          }
-        }
-      }
+      addSubMatchTotals(model, *team, tie, k, tA, tB);
     }
 
     // Only ties that reached a result count as matches played.
     if (m.ShiaiBangouHyouji != QStringLiteral("0")) {
-      ++blk->SankashaShiaiSuu[static_cast<size_t>(a)];
-      ++blk->SankashaShiaiSuu[static_cast<size_t>(b)];
+      ++blk->SankashaShiaiSuu.at(a);
+      ++blk->SankashaShiaiSuu.at(b);
     }
-    tA.losses = tB.wins;
-    tA.subLost = tB.subWon;
-    tA.gamesLost = tB.gamesWon;
-    tA.pointsLost = tB.pointsWon;
-    tB.losses = tA.wins;
-    tB.subLost = tA.subWon;
-    tB.gamesLost = tA.gamesWon;
-    tB.pointsLost = tA.pointsWon;
-    auto& juniA = blk->Juni[static_cast<size_t>(a)];
+    settle(tA, tB);
+    auto& juniA = blk->Juni.at(a);
     addTo(juniA, tA);
     setLetter(juniA, b, tA.subWon, tB.subWon);
-    auto& juniB = blk->Juni[static_cast<size_t>(b)];
+    auto& juniB = blk->Juni.at(b);
     addTo(juniB, tB);
     setLetter(juniB, a, tB.subWon, tA.subWon);
   }

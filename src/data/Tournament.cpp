@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "data/ModelAccess.h"
 #include "data/TaikaiState.h"
 
 namespace qv {
@@ -12,16 +13,11 @@ namespace {
 
 bool isPowerOfTwo(int v) { return v > 0 && (v & (v - 1)) == 0; }
 
-template <typename T>
-bool hasIndex(const std::vector<T>& v, int i) {
-  return i >= 0 && static_cast<size_t>(i) < v.size();
-}
-
 }  // namespace
 
 bool TournamentHasTree(const TournamentRec& t) {
   if (t.SankaCount < 2 || t.SankaCount > kMaxTournamentSankaCount) return false;
-  if (t.TaisenCount < 3 || t.Taisens.size() != static_cast<size_t>(t.TaisenCount) + 1) return false;
+  if (t.TaisenCount < 3 || t.Taisens.size() != oneBasedSize(t.TaisenCount)) return false;
   if (2LL * t.SeedCount - 1 != t.TaisenCount) return false;
   const auto perEntrant = static_cast<size_t>(t.SankaCount) + 1;
   const auto perMatch = static_cast<size_t>(t.ShiaiCount) + 1;
@@ -30,11 +26,11 @@ bool TournamentHasTree(const TournamentRec& t) {
 }
 
 const TaisenRec* TournamentNode(const TournamentRec& t, int k) {
-  return hasIndex(t.Taisens, k) ? &t.Taisens[static_cast<size_t>(k)] : nullptr;
+  return hasIndex(t.Taisens, k) ? &t.Taisens.at(k) : nullptr;
 }
 
 TaisenRec* TournamentNode(TournamentRec& t, int k) {
-  return hasIndex(t.Taisens, k) ? &t.Taisens[static_cast<size_t>(k)] : nullptr;
+  return hasIndex(t.Taisens, k) ? &t.Taisens.at(k) : nullptr;
 }
 
 int TournamentShousha(const TournamentRec& t, int k) {
@@ -53,16 +49,16 @@ TournamentSeedOrder MakeTournamentSeedOrder(int n, const ShokaisenRec* shape) {
   TournamentSeedOrder so;
   if (shape) {
     so.SeedCount = shape->Total;
-    so.Order.assign(static_cast<size_t>(shape->Total) + 1, 0);
+    so.Order.assign(oneBasedSize(shape->Total), 0);
     for (int i = 0; i < shape->Total && hasIndex(shape->Order, i); ++i)
-      so.Order[static_cast<size_t>(i)] = shape->Order[static_cast<size_t>(i)];
+      so.Order.at(i) = shape->Order.at(i);
     so.LevelCount = 1;
     for (long long reach = 1; reach < shape->Total; reach *= 2) ++so.LevelCount;
     return so;
   }
   const int p = (GetTournamentNodeCount(n) + 1) / 2;
   so.SeedCount = p;
-  so.Order.assign(static_cast<size_t>(p) + 1, 0);
+  so.Order.assign(oneBasedSize(p), 0);
   so.Order[0] = 1;
   // Each pass halves the blocks; the end of a block that already holds a seed gives the
   // other end the complementary seed, so the best seeds meet as late as possible.
@@ -72,7 +68,7 @@ TournamentSeedOrder MakeTournamentSeedOrder(int n, const ShokaisenRec* shape) {
     int j = 0;
     int k = b - 1;
     do {
-      so.Order[static_cast<size_t>(k)] = 2 * s + 1 - so.Order[static_cast<size_t>(j)];
+      so.Order.at(k) = 2 * s + 1 - so.Order.at(j);
       const int nj = k + b;
       k = j + b;
       j = nj;
@@ -83,16 +79,16 @@ TournamentSeedOrder MakeTournamentSeedOrder(int n, const ShokaisenRec* shape) {
 
 const ShokaisenRec* UsableShokaisen(const TaikaiState& taikai, int shumokuIndex, int n) {
   if (!hasIndex(taikai.Taikai.Shumoku, shumokuIndex)) return nullptr;
-  const int index = taikai.Taikai.Shumoku[static_cast<size_t>(shumokuIndex)].ShokaisenIndex;
+  const int index = taikai.Taikai.Shumoku.at(shumokuIndex).ShokaisenIndex;
   if (!hasIndex(taikai.Shokaisens, index)) return nullptr;
-  const ShokaisenRec& shape = taikai.Shokaisens[static_cast<size_t>(index)];
+  const ShokaisenRec& shape = taikai.Shokaisens.at(index);
   // A shape that cannot hold every entrant on a well-formed tree is ignored.
   if (!isPowerOfTwo(shape.Total) || shape.Total < 2 || shape.Total < n) return nullptr;
-  if (shape.Order.size() != static_cast<size_t>(shape.Total)) return nullptr;
-  std::vector<bool> seen(static_cast<size_t>(shape.Total) + 1, false);
+  if (shape.Order.size() != countSize(shape.Total)) return nullptr;
+  std::vector<bool> seen(oneBasedSize(shape.Total), false);
   for (int r : shape.Order) {
-    if (r < 1 || r > shape.Total || seen[static_cast<size_t>(r)]) return nullptr;
-    seen[static_cast<size_t>(r)] = true;
+    if (r < 1 || r > shape.Total || seen.at(r)) return nullptr;
+    seen.at(r) = true;
   }
   return &shape;
 }
@@ -104,11 +100,11 @@ void MakeTournament(const TaikaiState& taikai, TournamentRec& t) {
   t.ShiaiCount = n;
   t.TaisenCount = GetTournamentNodeCount(shape ? shape->Total : n);
   t.PointCount = 21;
-  t.RenbanPos.assign(static_cast<size_t>(n) + 1, 0);
-  t.RankPos.assign(static_cast<size_t>(n) + 1, 0);
-  t.Taisens.assign(static_cast<size_t>(t.TaisenCount) + 1, TaisenRec{});
-  t.ShiaiJunNode.assign(static_cast<size_t>(t.ShiaiCount) + 1, 0);
-  t.CourtWariate.assign(static_cast<size_t>(t.ShiaiCount) + 1, 0);
+  t.RenbanPos.assign(oneBasedSize(n), 0);
+  t.RankPos.assign(oneBasedSize(n), 0);
+  t.Taisens.assign(oneBasedSize(t.TaisenCount), TaisenRec{});
+  t.ShiaiJunNode.assign(oneBasedSize(t.ShiaiCount), 0);
+  t.CourtWariate.assign(oneBasedSize(t.ShiaiCount), 0);
 
   const TournamentSeedOrder so = MakeTournamentSeedOrder(n, shape);
   t.LevelCount = so.LevelCount;
@@ -119,8 +115,8 @@ void MakeTournament(const TaikaiState& taikai, TournamentRec& t) {
   // Leaves: real entrants take display rows 0, 1, 2, … from the top; byes take none.
   int q = 0;
   for (int i = 0; i < p; ++i) {
-    const int r = so.Order[static_cast<size_t>(i)];
-    TaisenRec& leaf = nodes[static_cast<size_t>(p + i)];
+    const int r = so.Order.at(i);
+    TaisenRec& leaf = nodes.at(p + i);
     leaf.Taisen1 = -1;
     leaf.Taisen2 = -1;
     leaf.Shousha = kShoushaNone;
@@ -129,8 +125,8 @@ void MakeTournament(const TaikaiState& taikai, TournamentRec& t) {
       leaf.HyoujiIchi = -1.f;
     } else {
       ++q;
-      t.RenbanPos[static_cast<size_t>(q)] = i;
-      t.RankPos[static_cast<size_t>(r)] = i;
+      t.RenbanPos.at(q) = i;
+      t.RankPos.at(r) = i;
       leaf.Rank = r;
       leaf.HyoujiLevel = 0;
       leaf.HyoujiIchi = static_cast<float>(q - 1);
@@ -144,9 +140,9 @@ void MakeTournament(const TaikaiState& taikai, TournamentRec& t) {
   for (int l = p; l >= 1; l /= 2) {
     ++level;
     for (int c = l; c <= 2 * l - 1; c += 2) {
-      TaisenRec& parent = nodes[static_cast<size_t>(c / 2)];
-      const float rowA = nodes[static_cast<size_t>(c)].HyoujiIchi;
-      const float rowB = nodes[static_cast<size_t>(c + 1)].HyoujiIchi;
+      TaisenRec& parent = nodes.at(c / 2);
+      const float rowA = nodes.at(c).HyoujiIchi;
+      const float rowB = nodes.at(c + 1).HyoujiIchi;
       if (rowA < 0.f) {
         parent.HyoujiIchi = rowB;
         parent.Taisen1 = -1;
@@ -174,26 +170,26 @@ void MakeTournament(const TaikaiState& taikai, TournamentRec& t) {
   // Match numbers: the first round 1, 2, … top to bottom, each higher round continuing the
   // count, the final n-1 and the third-place match n. Bye nodes get none.
   auto isMatch = [&](const TaisenRec& node) { return node.Taisen1 >= 0 && node.Taisen2 >= 0; };
-  std::vector<int> perLevel(static_cast<size_t>(level) + 1, 0);
+  std::vector<int> perLevel(oneBasedSize(level), 0);
   for (int k = 1; k <= t.TaisenCount; ++k) {
-    const TaisenRec& node = nodes[static_cast<size_t>(k)];
+    const TaisenRec& node = nodes.at(k);
     if (isMatch(node) && hasIndex(perLevel, node.HyoujiLevel))
-      ++perLevel[static_cast<size_t>(node.HyoujiLevel)];
+      ++perLevel.at(node.HyoujiLevel);
   }
   int base = n;
   int currentLevel = 99;
   int m = 0;
   for (int k = 1; k <= t.TaisenCount; ++k) {
-    TaisenRec& node = nodes[static_cast<size_t>(k)];
+    TaisenRec& node = nodes.at(k);
     if (!isMatch(node) || !hasIndex(perLevel, node.HyoujiLevel)) continue;
     if (node.HyoujiLevel != currentLevel) {
       currentLevel = node.HyoujiLevel;
-      base -= perLevel[static_cast<size_t>(currentLevel)];
+      base -= perLevel.at(currentLevel);
       m = std::max(base - 1, 0);
     }
     ++m;
     node.ShiaiBangou = QString::number(m);
-    if (hasIndex(t.ShiaiJunNode, m)) t.ShiaiJunNode[static_cast<size_t>(m)] = k;
+    if (hasIndex(t.ShiaiJunNode, m)) t.ShiaiJunNode.at(m) = k;
   }
 }
 

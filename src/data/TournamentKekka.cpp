@@ -9,6 +9,7 @@
 
 #include "data/Fields.h"
 #include "data/Model.h"
+#include "data/ModelAccess.h"
 #include "data/Shokaisen.h"
 #include "data/Tournament.h"
 #include "data/TournamentPlacement.h"
@@ -64,11 +65,11 @@ int leadingWhole(const QString& text) { return platform::roundHalfEven(platform:
 
 // Levels reached (KachiagariLevel) by the winner w of node k and by the sides that lost.
 void markLevels(Model& model, ShumokuRec& e, const TournamentRec& t, int k, int w) {
-  const TaisenRec& node = t.Taisens[static_cast<size_t>(k)];
+  const TaisenRec& node = t.Taisens.at(k);
   const int level = node.HyoujiLevel;
   const int entryCount = std::min(e.SankashaCount, static_cast<int>(e.Sankasha.size()));
   auto entry = [&](int x) -> SankashaRec* {
-    return x >= 0 && x < entryCount ? &e.Sankasha[static_cast<size_t>(x)] : nullptr;
+    return x >= 0 && x < entryCount ? &e.Sankasha.at(x) : nullptr;
   };
   // The sides: at node 0 they hold entrants (semi-final losers), elsewhere child nodes.
   auto sideValue = [&](int s) -> int {
@@ -99,7 +100,7 @@ void markLevels(Model& model, ShumokuRec& e, const TournamentRec& t, int k, int 
   const int qualifiers =
       std::min(e.KesshouShinshutsuSuu, static_cast<int>(e.KesshouShinshutsu.size()));
   auto qualifierEntry = [&](int x) {
-    return x >= 0 && x < qualifiers ? e.KesshouShinshutsu[static_cast<size_t>(x)].SankashaIdx
+    return x >= 0 && x < qualifiers ? e.KesshouShinshutsu.at(x).SankashaIdx
                                     : kShoushaNone;
   };
   // A winner that is no qualifier (9999 included) has nobody to mark.
@@ -128,7 +129,7 @@ void readMatchLine(Model& model, ShumokuRec& e, TournamentRec& t, const QString&
                        "原因と思われますが、この試合を除外して処理します。"));
     return;
   }
-  const int k = t.ShiaiJunNode[static_cast<size_t>(m.n)];
+  const int k = t.ShiaiJunNode.at(m.n);
   TaisenRec* found = TournamentNode(t, k);
   if (!found) return;
   TaisenRec& node = *found;
@@ -266,10 +267,10 @@ QString ReadTournamentKekka(Model& model, platform::TextFileReader& file, int sh
   auto& events = model.taikai.Taikai.Shumoku;
   ShumokuRec* e = nullptr;
   TournamentRec* t = nullptr;
-  if (shumokuIndex >= 0 && static_cast<size_t>(shumokuIndex) < events.size()) {
-    e = &events[static_cast<size_t>(shumokuIndex)];
-    if (tournamentIndex >= 0 && static_cast<size_t>(tournamentIndex) < e->Tournaments.size())
-      t = &e->Tournaments[static_cast<size_t>(tournamentIndex)];
+  if (hasIndex(events, shumokuIndex)) {
+    e = &events.at(shumokuIndex);
+    if (hasIndex(e->Tournaments, tournamentIndex))
+      t = &e->Tournaments.at(tournamentIndex);
   }
   // No such knock-out: the stage is read and nothing stored.
   std::optional<StageRead> stage;

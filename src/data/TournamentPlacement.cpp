@@ -21,8 +21,8 @@ void placeOnLeaf(TournamentRec& t, long long d, int value) {
   const int pos = t.RenbanPos[static_cast<size_t>(d) + 1];
   if (pos < 0 || pos >= t.SeedCount) return;
   const int leaf = t.SeedCount + pos;
-  t.Taisens[static_cast<size_t>(leaf)].Shousha = value;
-  TaisenRec& parent = t.Taisens[static_cast<size_t>(leaf / 2)];
+  t.Taisens.at(leaf).Shousha = value;
+  TaisenRec& parent = t.Taisens.at(leaf / 2);
   if (hasOneChild(parent)) parent.Shousha = value;
 }
 
@@ -33,21 +33,21 @@ void PlaceTournamentSankasha(const ShumokuRec& e, TournamentRec& t) {
   if (e.KesshouShinshutsuSuu != 0) {
     const int count = std::min(e.KesshouShinshutsuSuu, static_cast<int>(e.KesshouShinshutsu.size()));
     for (int i = 0; i < count; ++i) {
-      const long long d = e.KesshouShinshutsu[static_cast<size_t>(i)].Ichi;
+      const long long d = e.KesshouShinshutsu.at(i).Ichi;
       if (d >= t.FirstDrawNo && d < static_cast<long long>(t.FirstDrawNo) + t.SankaCount)
         placeOnLeaf(t, d - t.FirstDrawNo, i);
     }
   } else {
     const int count = std::min(e.SankashaCount, static_cast<int>(e.Sankasha.size()));
     for (int i = 0; i < count; ++i) {
-      const int d = e.Sankasha[static_cast<size_t>(i)].Bangou;
+      const int d = e.Sankasha.at(i).Bangou;
       if (d >= 0 && d < e.KumiawaseSuu) placeOnLeaf(t, d, i);
     }
   }
   // Carry entrants up through one-child nodes. Children have higher indices than their
   // parent, so one pass from the bottom reaches what repeated passes would.
   for (int k = t.TaisenCount; k >= 1; --k) {
-    TaisenRec& node = t.Taisens[static_cast<size_t>(k)];
+    TaisenRec& node = t.Taisens.at(k);
     if (node.Shousha >= 0) continue;
     int child = -1;
     if (node.Taisen1 >= 0 && node.Taisen2 < 0) child = node.Taisen1;
@@ -73,7 +73,7 @@ void DumpTournament(const TournamentRec& t, QStringList& lines) {
   lines << QString()
         << QStringLiteral("No.,対戦1,対戦2,試合番号,対戦結果,勝者,ランク,表示レベル,表示位置,印刷済み,前回印刷");
   for (int k = 0; tree && k <= t.TaisenCount; ++k) {
-    const TaisenRec& n = t.Taisens[static_cast<size_t>(k)];
+    const TaisenRec& n = t.Taisens.at(k);
     lines << JoinFields(k, n.Taisen1, n.Taisen2, n.ShiaiBangou, n.TaisenKekka, n.Shousha, n.Rank,
                         n.HyoujiLevel, n.HyoujiIchi, n.InsatsuZumi, n.ZenkaiInsatsu);
   }

@@ -56,11 +56,28 @@ FrmLayout::FrmLayout(Program& program, bool layoutResizeEnabled, QWidget* parent
 
 FrmLayout::~FrmLayout() = default;
 
+// The window from left to right: the event grid under the title, the placement commands, the
+// page preview and the page settings with their commands.
 void FrmLayout::buildControls() {
+  QLayout* gridColumn = buildEventGrid();
+  QLayout* placeColumn = buildPlaceCommands();
+  QLayout* pageColumn = buildPagePreview();
+  QLayout* rightColumn = buildPageSettings();
+
+  auto* root = new QHBoxLayout(this);
+  root->setContentsMargins(12, 10, 12, 12);
+  root->setSpacing(12);
+  root->addLayout(gridColumn);
+  root->addLayout(placeColumn);
+  root->addLayout(pageColumn, 1);
+  root->addLayout(rightColumn);
+}
+
+// The title over the grid of events and their league, knock-out and top-rank marks.
+QLayout* FrmLayout::buildEventGrid() {
   LblTitle = named(new QLabel(QStringLiteral("印刷レイアウト"), this), QStringLiteral("LblTitle"));
   LblTitle->setFont(WindowTitleFont());
 
-  // The event grid.
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(3);
   grid->setVerticalSpacing(2);
@@ -108,8 +125,11 @@ void FrmLayout::buildControls() {
   gridColumn->addSpacing(8);
   gridColumn->addLayout(grid);
   gridColumn->addStretch(1);
+  return gridColumn;
+}
 
-  // The placement commands between the grid and the page.
+// The placement commands between the grid and the page.
+QLayout* FrmLayout::buildPlaceCommands() {
   CmdHaichi = commandButton(this, "CmdHaichi", QStringLiteral("配 置 →"), 30);
   CmdTorikeshi = commandButton(this, "CmdTorikeshi", QStringLiteral("← 取 消"), 30);
   CmdMojiretsu = commandButton(this, "CmdMojiretsu", QStringLiteral("文字列 →"), 30);
@@ -118,8 +138,11 @@ void FrmLayout::buildControls() {
   placeColumn->addStretch(1);
   for (QPushButton* b : {CmdHaichi, CmdTorikeshi, CmdMojiretsu, CmdSankasha}) placeColumn->addWidget(b);
   placeColumn->addStretch(2);
+  return placeColumn;
+}
 
-  // The page preview, its caption and paging.
+// The page preview, its caption and paging.
+QLayout* FrmLayout::buildPagePreview() {
   PicArea = named(new QWidget(this), QStringLiteral("PicArea"));
   PicArea->setMinimumSize(360, 500);
   PicArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -140,68 +163,16 @@ void FrmLayout::buildControls() {
   auto* pageColumn = new QVBoxLayout;
   pageColumn->addWidget(PicArea, 1);
   pageColumn->addLayout(pageFoot);
+  return pageColumn;
+}
 
-  // Paper, the selected region's properties, margins and the page commands.
-  auto* sizeBox = named(new QWidget(this), QStringLiteral("FraSize"));
-  auto* sizeLayout = new QHBoxLayout(sizeBox);
-  sizeLayout->setContentsMargins(0, 0, 0, 0);
-  sizeLayout->addWidget(label(sizeBox, QStringLiteral("用紙"), QStringLiteral("LblYoushi")));
-  const std::array<QString, 4> sizes{QStringLiteral("A3"), QStringLiteral("B4"), QStringLiteral("A4"),
-                                     QStringLiteral("B5")};
-  for (int i = 0; i < 4; ++i) {
-    OptSize[i] = named(new QRadioButton(sizes[i], sizeBox), indexed("OptSize", i));
-    sizeLayout->addWidget(OptSize[i]);
-  }
-  OptSize[2]->setChecked(true);
-  sizeLayout->addStretch(1);
-  auto* houkouBox = named(new QWidget(this), QStringLiteral("FraHoukou"));
-  auto* houkouLayout = new QHBoxLayout(houkouBox);
-  houkouLayout->setContentsMargins(0, 0, 0, 0);
-  houkouLayout->addWidget(label(houkouBox, QStringLiteral("向き"), QStringLiteral("LblMuki")));
-  const std::array<QString, 2> houkou{QStringLiteral("縦"), QStringLiteral("横")};
-  for (int i = 0; i < 2; ++i) {
-    OptHoukou[i] = named(new QRadioButton(houkou[i], houkouBox), indexed("OptHoukou", i));
-    houkouLayout->addWidget(OptHoukou[i]);
-  }
-  OptHoukou[0]->setChecked(true);
-  houkouLayout->addStretch(1);
-
-  FraTournament = named(new QGroupBox(QStringLiteral("トーナメント形式"), this),
-                        QStringLiteral("FraTournament"));
-  auto* keishiki = new QGridLayout(FraTournament);
-  const std::array<QString, 6> keishikiCaptions{QStringLiteral("左"),   QStringLiteral("左右"),
-                                                QStringLiteral("２頁"), QStringLiteral("４頁"),
-                                                QStringLiteral("８頁"), QStringLiteral("16頁")};
-  for (int i = 0; i < 6; ++i) {
-    OptTournament[i] = named(new QRadioButton(keishikiCaptions[i], FraTournament), indexed("OptTournament", i));
-    keishiki->addWidget(OptTournament[i], i / 2, i % 2);
-  }
-  OptTournament[1]->setChecked(true);
-
-  auto* bunkatsu = named(new QGroupBox(QStringLiteral("領域分割"), this), QStringLiteral("FraBunkatsu"));
-  auto* bunkatsuLayout = new QHBoxLayout(bunkatsu);
-  TxtBunkatsuH = numberBox(bunkatsu, QStringLiteral("TxtBunkatsuH"), QStringLiteral("1"), 3);
-  TxtBunkatsuV = numberBox(bunkatsu, QStringLiteral("TxtBunkatsuV"), QStringLiteral("1"), 3);
-  bunkatsuLayout->addWidget(label(bunkatsu, QStringLiteral("横")));
-  bunkatsuLayout->addWidget(TxtBunkatsuH);
-  bunkatsuLayout->addWidget(label(bunkatsu, QStringLiteral("縦")));
-  bunkatsuLayout->addWidget(TxtBunkatsuV);
-  bunkatsuLayout->addStretch(1);
-
-  auto* yohaku = named(new QGroupBox(QStringLiteral("余白 mm"), this), QStringLiteral("FraYohaku"));
-  auto* yohakuLayout = new QGridLayout(yohaku);
-  TxtYohakuL = numberBox(yohaku, QStringLiteral("TxtYohakuL"), QStringLiteral("20"), 3);
-  TxtYohakuR = numberBox(yohaku, QStringLiteral("TxtYohakuR"), QStringLiteral("20"), 3);
-  TxtYohakuT = numberBox(yohaku, QStringLiteral("TxtYohakuT"), QStringLiteral("15"), 3);
-  TxtYohakuB = numberBox(yohaku, QStringLiteral("TxtYohakuB"), QStringLiteral("15"), 3);
-  yohakuLayout->addWidget(label(yohaku, QStringLiteral("左")), 0, 0);
-  yohakuLayout->addWidget(TxtYohakuL, 0, 1);
-  yohakuLayout->addWidget(label(yohaku, QStringLiteral("右")), 0, 2);
-  yohakuLayout->addWidget(TxtYohakuR, 0, 3);
-  yohakuLayout->addWidget(label(yohaku, QStringLiteral("上")), 1, 0);
-  yohakuLayout->addWidget(TxtYohakuT, 1, 1);
-  yohakuLayout->addWidget(label(yohaku, QStringLiteral("下")), 1, 2);
-  yohakuLayout->addWidget(TxtYohakuB, 1, 3);
+// Paper, the selected region's properties, margins and the page commands.
+QLayout* FrmLayout::buildPageSettings() {
+  QWidget* sizeBox = buildPaperSize();
+  QWidget* houkouBox = buildOrientation();
+  buildTournamentForm();
+  QWidget* bunkatsu = buildRegionSplit();
+  QWidget* yohaku = buildMargins();
   for (QLineEdit* box : {TxtBunkatsuH, TxtBunkatsuV, TxtYohakuL, TxtYohakuR, TxtYohakuT, TxtYohakuB})
     box->installEventFilter(this);
 
@@ -221,14 +192,83 @@ void FrmLayout::buildControls() {
   for (QPushButton* b : {CmdRyouiki, CmdSakujo, CmdPageMoji, CmdClear}) rightColumn->addWidget(b);
   rightColumn->addStretch(1);
   rightColumn->addWidget(CmdReturn);
+  return rightColumn;
+}
 
-  auto* root = new QHBoxLayout(this);
-  root->setContentsMargins(12, 10, 12, 12);
-  root->setSpacing(12);
-  root->addLayout(gridColumn);
-  root->addLayout(placeColumn);
-  root->addLayout(pageColumn, 1);
-  root->addLayout(rightColumn);
+QWidget* FrmLayout::buildPaperSize() {
+  auto* sizeBox = named(new QWidget(this), QStringLiteral("FraSize"));
+  auto* sizeLayout = new QHBoxLayout(sizeBox);
+  sizeLayout->setContentsMargins(0, 0, 0, 0);
+  sizeLayout->addWidget(label(sizeBox, QStringLiteral("用紙"), QStringLiteral("LblYoushi")));
+  const std::array<QString, 4> sizes{QStringLiteral("A3"), QStringLiteral("B4"), QStringLiteral("A4"),
+                                     QStringLiteral("B5")};
+  for (int i = 0; i < 4; ++i) {
+    OptSize[i] = named(new QRadioButton(sizes[i], sizeBox), indexed("OptSize", i));
+    sizeLayout->addWidget(OptSize[i]);
+  }
+  OptSize[2]->setChecked(true);
+  sizeLayout->addStretch(1);
+  return sizeBox;
+}
+
+QWidget* FrmLayout::buildOrientation() {
+  auto* houkouBox = named(new QWidget(this), QStringLiteral("FraHoukou"));
+  auto* houkouLayout = new QHBoxLayout(houkouBox);
+  houkouLayout->setContentsMargins(0, 0, 0, 0);
+  houkouLayout->addWidget(label(houkouBox, QStringLiteral("向き"), QStringLiteral("LblMuki")));
+  const std::array<QString, 2> houkou{QStringLiteral("縦"), QStringLiteral("横")};
+  for (int i = 0; i < 2; ++i) {
+    OptHoukou[i] = named(new QRadioButton(houkou[i], houkouBox), indexed("OptHoukou", i));
+    houkouLayout->addWidget(OptHoukou[i]);
+  }
+  OptHoukou[0]->setChecked(true);
+  houkouLayout->addStretch(1);
+  return houkouBox;
+}
+
+void FrmLayout::buildTournamentForm() {
+  FraTournament = named(new QGroupBox(QStringLiteral("トーナメント形式"), this),
+                        QStringLiteral("FraTournament"));
+  auto* keishiki = new QGridLayout(FraTournament);
+  const std::array<QString, 6> keishikiCaptions{QStringLiteral("左"),   QStringLiteral("左右"),
+                                                QStringLiteral("２頁"), QStringLiteral("４頁"),
+                                                QStringLiteral("８頁"), QStringLiteral("16頁")};
+  for (int i = 0; i < 6; ++i) {
+    OptTournament[i] = named(new QRadioButton(keishikiCaptions[i], FraTournament), indexed("OptTournament", i));
+    keishiki->addWidget(OptTournament[i], i / 2, i % 2);
+  }
+  OptTournament[1]->setChecked(true);
+}
+
+QWidget* FrmLayout::buildRegionSplit() {
+  auto* bunkatsu = named(new QGroupBox(QStringLiteral("領域分割"), this), QStringLiteral("FraBunkatsu"));
+  auto* bunkatsuLayout = new QHBoxLayout(bunkatsu);
+  TxtBunkatsuH = numberBox(bunkatsu, QStringLiteral("TxtBunkatsuH"), QStringLiteral("1"), 3);
+  TxtBunkatsuV = numberBox(bunkatsu, QStringLiteral("TxtBunkatsuV"), QStringLiteral("1"), 3);
+  bunkatsuLayout->addWidget(label(bunkatsu, QStringLiteral("横")));
+  bunkatsuLayout->addWidget(TxtBunkatsuH);
+  bunkatsuLayout->addWidget(label(bunkatsu, QStringLiteral("縦")));
+  bunkatsuLayout->addWidget(TxtBunkatsuV);
+  bunkatsuLayout->addStretch(1);
+  return bunkatsu;
+}
+
+QWidget* FrmLayout::buildMargins() {
+  auto* yohaku = named(new QGroupBox(QStringLiteral("余白 mm"), this), QStringLiteral("FraYohaku"));
+  auto* yohakuLayout = new QGridLayout(yohaku);
+  TxtYohakuL = numberBox(yohaku, QStringLiteral("TxtYohakuL"), QStringLiteral("20"), 3);
+  TxtYohakuR = numberBox(yohaku, QStringLiteral("TxtYohakuR"), QStringLiteral("20"), 3);
+  TxtYohakuT = numberBox(yohaku, QStringLiteral("TxtYohakuT"), QStringLiteral("15"), 3);
+  TxtYohakuB = numberBox(yohaku, QStringLiteral("TxtYohakuB"), QStringLiteral("15"), 3);
+  yohakuLayout->addWidget(label(yohaku, QStringLiteral("左")), 0, 0);
+  yohakuLayout->addWidget(TxtYohakuL, 0, 1);
+  yohakuLayout->addWidget(label(yohaku, QStringLiteral("右")), 0, 2);
+  yohakuLayout->addWidget(TxtYohakuR, 0, 3);
+  yohakuLayout->addWidget(label(yohaku, QStringLiteral("上")), 1, 0);
+  yohakuLayout->addWidget(TxtYohakuT, 1, 1);
+  yohakuLayout->addWidget(label(yohaku, QStringLiteral("下")), 1, 2);
+  yohakuLayout->addWidget(TxtYohakuB, 1, 3);
+  return yohaku;
 }
 
 void FrmLayout::connectControls() {

@@ -3,11 +3,13 @@
 // drawn on each page with the mouse and what is placed in them. It edits the layout model
 // and the page marks of the events in place; nothing is written to a file.
 //
-// The window is built in parts, one file each: FrmLayout.cpp (controls, closing),
-// FrmLayoutPage.cpp (load, page preview, paper, paging), FrmLayoutGrid.cpp (the event
-// grid and its marks), FrmLayoutMouse.cpp (drawing and changing regions with the mouse).
-// The placement commands fill in the command buttons; they close the window with
-// Unload().
+// The window is built in parts, one file each, in the order of the declarations below:
+//   FrmLayout.cpp            the controls, how they are laid out and wired, closing
+//   FrmLayoutPageDrawing.cpp load, the page preview and its regions, paper and paging
+//   FrmLayoutGrid.cpp        the event grid and its marks
+//   FrmLayoutMouse.cpp       drawing, selecting and changing regions with the mouse
+//   FrmLayoutCommands.cpp    the placement and page commands of the buttons
+// The commands close the window with Unload().
 
 #include <QColor>
 #include <QDialog>
@@ -21,6 +23,7 @@
 
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -91,7 +94,7 @@ class FrmLayout : public QDialog {
   int HaichiLabelMax = 0;
   int HaichiLabelCount = 0;
 
-  // The window and its page.
+  // The window and its page (FrmLayoutPageDrawing.cpp).
   void Form_Load();
   void ShowPage();
   void DrawPage();
@@ -104,6 +107,8 @@ class FrmLayout : public QDialog {
   void OptSize_Click(int index);
   void OptHoukou_Click(int index);
   void HScPage_Change();
+
+  // Controls and closing (FrmLayout.cpp).
   // Closes the window from the program's own code (the close box is refused).
   void Unload();
   // Each selects its box's whole text, ready to be typed over.
@@ -114,7 +119,7 @@ class FrmLayout : public QDialog {
   void TxtYohakuT_Click();
   void TxtYohakuB_Click();
 
-  // The event grid.
+  // The event grid (FrmLayoutGrid.cpp).
   void ShowShumokuGrid();
   void TxtShumoku_Click(int index);
   void TxtLeague_Click(int index);
@@ -123,7 +128,7 @@ class FrmLayout : public QDialog {
   void TxtTop_LostFocus(int index);
   void VScShumoku_Change();
 
-  // Regions with the mouse; x and y in mm of the paper.
+  // Regions with the mouse; x and y in mm of the paper (FrmLayoutMouse.cpp).
   void PicPage_MouseDown(double x, double y);
   void PicPage_MouseMove(double x, double y);
   void PicPage_MouseUp(double x, double y);
@@ -152,7 +157,8 @@ class FrmLayout : public QDialog {
   // empty page after the last one makes it a page of its own).
   void TakePage();
 
-  // The page shown and its selected region; nullptr when there is none.
+  // The page shown and its selected region; nullptr when there is none
+  // (FrmLayoutPageDrawing.cpp).
   PageRec* currentPage();
   RyouikiRec* currentRegion();
 
@@ -164,6 +170,15 @@ class FrmLayout : public QDialog {
 
  private:
   void buildControls();
+  QLayout* buildEventGrid();
+  QLayout* buildPlaceCommands();
+  QLayout* buildPagePreview();
+  QLayout* buildPageSettings();
+  QWidget* buildPaperSize();
+  QWidget* buildOrientation();
+  void buildTournamentForm();
+  QWidget* buildRegionSplit();
+  QWidget* buildMargins();
   void connectControls();
   void connectCommands();
   // The selected region when it is one that still exists.

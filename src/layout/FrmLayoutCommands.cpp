@@ -79,7 +79,7 @@ void FrmLayout::ClearRegionPlacements() {
   RyouikiRec* region = currentRegion();
   if (!region) return;
   for (int k = 0; k < placementCount(*region); ++k) {
-    const HaichiRec& h = region->Haichi[static_cast<std::size_t>(k)];
+    const HaichiRec& h = region->Haichi.at(k);
     ShumokuRec* event = eventAt(program_.taikai.Taikai, h.ShumokuIdx);
     if (!event) continue;
     if (h.Kind == kLeague) event->YosenLeaguePage = 0;
@@ -115,7 +115,7 @@ void FrmLayout::CmdHaichi_Click() {
     if (mark != 999) return;
     mark = pageMark;
     for (int i = 0; i < static_cast<int>(OptTournament.size()); ++i)
-      if (OptTournament[static_cast<std::size_t>(i)]->isChecked()) region->TournamentKeishiki = i;
+      if (OptTournament.at(i)->isChecked()) region->TournamentKeishiki = i;
     HaichiRec h;
     h.Kind = kind;
     h.ShumokuIdx = e;

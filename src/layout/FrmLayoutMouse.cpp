@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "data/Fields.h"
+#include "data/ModelAccess.h"
 #include "layout/FrmLayout.h"
 #include "layout/LayoutAccess.h"
 #include "layout/LayoutTexts.h"
@@ -135,8 +136,8 @@ void FrmLayout::AddRegion() {
   if (!page) return;
   const InsatsuSeigyoRec& rec = program_.insatsu.InsatsuSeigyo;
   const int n = regionCount(*page);
-  page->Ryouiki.resize(static_cast<std::size_t>(n) + 1);
-  RyouikiRec& region = page->Ryouiki[static_cast<std::size_t>(n)];
+  page->Ryouiki.resize(oneBasedSize(n));
+  RyouikiRec& region = page->Ryouiki.at(n);
   region = RyouikiRec{};
   // A region dragged right to left or bottom to top is stored upper-left first.
   EditRect = KeptOnPaper(Normalised(EditRect), rec.PaperWidth, rec.PaperHeight);

@@ -53,10 +53,35 @@ FrmTeamMeisaiLayout::FrmTeamMeisaiLayout(Program& program, QWidget* parent)
   buildControls();
 }
 
+// The title over the sheet settings and the grid of team events, the commands below.
 void FrmTeamMeisaiLayout::buildControls() {
   Label1 = named(new QLabel(kTitle, this), QStringLiteral("Label1"));
   Label1->setFont(WindowTitleFont());
+  QLayout* settings = buildSettings();
+  QLayout* grid = buildEventGrid();
 
+  CmdQuit = commandButton(this, "CmdQuit", QStringLiteral("設定完了"), 30);
+  CmdCancel = commandButton(this, "CmdCancel", QStringLiteral("キャンセル"), 30);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(CmdQuit);
+  buttons->addWidget(CmdCancel);
+
+  auto* body = new QHBoxLayout;
+  body->setSpacing(24);
+  body->addLayout(settings);
+  body->addLayout(grid, 1);
+  auto* root = new QVBoxLayout(this);
+  root->setContentsMargins(14, 10, 14, 14);
+  root->addWidget(Label1);
+  root->addLayout(body, 1);
+  root->addLayout(buttons);
+  connectControls();
+}
+
+// The edges of the sheet area, its split into sheets, the first page number and the
+// one-sheet-per-block switch.
+QLayout* FrmTeamMeisaiLayout::buildSettings() {
   // The four edges stand like a cross, each box under its caption.
   TxtL = numberBox(this, "TxtL");
   TxtT = numberBox(this, "TxtT");
@@ -99,7 +124,11 @@ void FrmTeamMeisaiLayout::buildControls() {
   settings->addLayout(firstPage);
   settings->addWidget(ChkBlock);
   settings->addStretch(100);
+  return settings;
+}
 
+// One row per team event: print it, start a new page, start a new line.
+QLayout* FrmTeamMeisaiLayout::buildEventGrid() {
   auto* grid = new QGridLayout;
   grid->setVerticalSpacing(2);
   const std::array<QString, 4> heads{QStringLiteral("団体戦種目名"), QStringLiteral("印刷"),
@@ -125,24 +154,10 @@ void FrmTeamMeisaiLayout::buildControls() {
   VScShumoku = named(new QScrollBar(Qt::Vertical, this), QStringLiteral("VScShumoku"));
   VScShumoku->setPageStep(kRows);
   grid->addWidget(VScShumoku, 1, 4, kRows, 1);
+  return grid;
+}
 
-  CmdQuit = commandButton(this, "CmdQuit", QStringLiteral("設定完了"), 30);
-  CmdCancel = commandButton(this, "CmdCancel", QStringLiteral("キャンセル"), 30);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(CmdQuit);
-  buttons->addWidget(CmdCancel);
-
-  auto* body = new QHBoxLayout;
-  body->setSpacing(24);
-  body->addLayout(settings);
-  body->addLayout(grid, 1);
-  auto* root = new QVBoxLayout(this);
-  root->setContentsMargins(14, 10, 14, 14);
-  root->addWidget(Label1);
-  root->addLayout(body, 1);
-  root->addLayout(buttons);
-
+void FrmTeamMeisaiLayout::connectControls() {
   // Only what the user does raises the handlers; filling the grid does not.
   for (int k = 0; k < kRows; ++k) {
     connect(ChkPrint[k], &QCheckBox::clicked, this, [this, k] { ChkPrint_Click(k); });

@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
@@ -60,6 +61,9 @@ class FrmTeamMeisaiLayout : public QDialog {
 
  private:
   void buildControls();
+  QLayout* buildSettings();
+  QLayout* buildEventGrid();
+  void connectControls();
   // The event of a grid row at the present scroll position, -1 when the row shows none.
   int eventOfRow(int index) const;
   struct BoxValues;

@@ -81,7 +81,7 @@ TeamMatchTotal GetTeamMatchTotal(const TeamState& team, const QString& kikenMark
   const int defs = kouseiCount(*ev);
   for (int k = 0; k < defs; ++k) {
     RuleState rule;
-    DecodeShiaiKeishiki(rule, platform::lenientWholeNumber(ev->Kousei[static_cast<size_t>(k)].Rule));
+    DecodeShiaiKeishiki(rule, platform::lenientWholeNumber(ev->Kousei.at(k).Rule));
     const int pts = rule.RulePoints;
     const int need = (rule.RuleGames + 1) / 2;
     // A sub-match that cannot be read adds nothing; the record then still holds another

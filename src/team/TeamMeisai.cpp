@@ -32,7 +32,7 @@ bool PrintTeamMeisai(ChartEnv& env, const TeamMeisaiLayout& layout, int& pageCou
   double stageLeft = g.left;
   const int stages = teamBlockCount(*ev);
   for (int s = 0; s < stages; ++s) {
-    const TeamBlockRec& stage = ev->Blocks[static_cast<size_t>(s)];
+    const TeamBlockRec& stage = ev->Blocks.at(s);
     const int ties = tieCount(stage);
     const bool isLeague = s < league.BlockCount;
     const LeagueBlockRec* block = isLeague ? blockAt(league, s) : nullptr;
@@ -56,7 +56,7 @@ bool PrintTeamMeisai(ChartEnv& env, const TeamMeisaiLayout& layout, int& pageCou
     k = 0;
     bool tablePrinted = false;
     for (int t = 0; t < ties; ++t) {
-      const TeamTaisenRec& tie = stage.Taisens[static_cast<size_t>(t)];
+      const TeamTaisenRec& tie = stage.Taisens.at(t);
       if (tie.TeamA == tie.TeamB) continue;
       out.TaisenLabel = QString::number(t + 1);
       if (!TeamTieHasLineups(*ev, tie, out)) continue;

@@ -156,7 +156,7 @@ bool WriteTeamMeisaiHtml(Model& model, TeamOutputState& out, int stage, int tie,
     out.TaisenLabel = QString::number(tie + 1);
     const SubMatchKekkaRec k = subMatch(model, out, stage, s, h);
     const QString scores = scoresOf(k).join(QStringLiteral("<br>"));
-    lines << QStringLiteral("<TR><TH>") + r.ev->Kousei[static_cast<size_t>(s)].Hyouji +
+    lines << QStringLiteral("<TR><TH>") + r.ev->Kousei.at(s).Hyouji +
                  QStringLiteral("</TH><TH>") + playersOf(k, true) + QStringLiteral("</TH><TH>") +
                  orFullBlank(narrowTrimmed(k.GamesWon[0])) + QStringLiteral("</TH><TH ALIGN=\"right\">") +
                  orFullBlank(scores) + QStringLiteral("</TH><TH>") +
@@ -186,7 +186,7 @@ bool WriteTeamMeisaiHtmlKeitai(Model& model, TeamOutputState& out, int stage, in
   for (int s = 0; s < rowCount(*r.ev); ++s) {
     out.TaisenLabel = QString::number(tie + 1);
     const SubMatchKekkaRec k = subMatch(model, out, stage, s, h);
-    lines << QStringLiteral("<HR>") + r.ev->Kousei[static_cast<size_t>(s)].Hyouji
+    lines << QStringLiteral("<HR>") + r.ev->Kousei.at(s).Hyouji
           << QStringLiteral("<HR>") + playersOf(k, true)
           << QStringLiteral("<BR>［") + platform::trimBlanks(k.GamesWon[0]) + QStringLiteral("－") +
                  platform::trimBlanks(k.GamesWon[1]) + QStringLiteral("］");

@@ -51,7 +51,7 @@ bool PrintTeamMeisaiRenki(ChartEnv& env, const TeamMeisaiLayout& layout, int& pa
 
   const int stages = teamBlockCount(*ev);
   for (int s = 0; s < stages; ++s) {
-    const TeamBlockRec& stage = ev->Blocks[static_cast<size_t>(s)];
+    const TeamBlockRec& stage = ev->Blocks.at(s);
     if (s == stages - 1 && s >= 1) {
       if (IsTaikaiOption(env.model.taikai.sw, QStringLiteral("決勝トーナメント改行")))
         slot = nextRowStart(slot, g.cols);
@@ -59,7 +59,7 @@ bool PrintTeamMeisaiRenki(ChartEnv& env, const TeamMeisaiLayout& layout, int& pa
     }
     const int ties = tieCount(stage);
     for (int t = 0; t < ties; ++t) {
-      const TeamTaisenRec& tie = stage.Taisens[static_cast<size_t>(t)];
+      const TeamTaisenRec& tie = stage.Taisens.at(t);
       if (tie.TeamA == tie.TeamB) continue;
       out.TaisenLabel = QString::number(t + 1);
       if (!TeamTieHasLineups(*ev, tie, out)) continue;

@@ -132,7 +132,7 @@ QString LeagueTieNumber(const LeagueBlockRec& block, int t) {
   QString number = QString::number(t + 1);
   if (t >= 0 && t < static_cast<int>(block.TaisenIndex.size())) {
     // The label the league table shows in the match's cells.
-    if (const LeagueTaisenRec* m = matchAt(block, block.TaisenIndex[static_cast<size_t>(t)]))
+    if (const LeagueTaisenRec* m = matchAt(block, block.TaisenIndex.at(t)))
       number = m->ShiaiBangouHyouji.isEmpty() ? m->ShiaiBangou : m->ShiaiBangouHyouji;
   }
   return platform::toFullWidth(block.Name + QStringLiteral("-") + number);

@@ -61,7 +61,7 @@ QString playersCell(const QString& kind, const QString& first, const QString& se
 // previous sub-match's.
 QStringList subMatchFields(Model& model, TeamOutputState& out, const TeamShumokuRec& ev, int stage,
                            int s, int swap) {
-  const QString& name = ev.Kousei[static_cast<size_t>(s)].Meishou;
+  const QString& name = ev.Kousei.at(s).Meishou;
   if (!GetTeamSubMatch(model.team, model.kankyou.KikenMark, out, stage, s, swap, 1 - swap))
     return {name, QString(), scoreCell(QString(), QString()), QString(), QString()};
   const SubMatchKekkaRec& k = out.SubMatchKekka;
@@ -84,7 +84,7 @@ struct Exporter {
   }
 
   void tie(int i, const TeamShumokuRec& ev, int b, int t) {
-    const TeamTaisenRec& tie = ev.Blocks[static_cast<size_t>(b)].Taisens[static_cast<size_t>(t)];
+    const TeamTaisenRec& tie = ev.Blocks.at(b).Taisens.at(t);
     if (tie.TeamA == tie.TeamB) return;  // a pairing not filled in yet
     const QString label = platform::toFullWidth(TeamResultTaisenLabel(model, i, b, t));
     out.TaisenLabel = QString::number(t + 1);
@@ -117,10 +117,10 @@ struct Exporter {
     for (int i = 0; i < events; ++i) {
       model.team.TeamShumokuCurrent = i;
       SetTeamSubMatchRows(model.team, out);
-      const TeamShumokuRec& ev = model.team.TeamShumokus[static_cast<size_t>(i)];
+      const TeamShumokuRec& ev = model.team.TeamShumokus.at(i);
       const int stages = teamBlockCount(ev);
       for (int b = 0; b < stages; ++b) {
-        const int ties = tieCount(ev.Blocks[static_cast<size_t>(b)]);
+        const int ties = tieCount(ev.Blocks.at(b));
         for (int t = 0; t < ties; ++t) tie(i, ev, b, t);
       }
     }
@@ -168,7 +168,7 @@ QString TeamResultTaisenLabel(const Model& model, int teamEvent, int stage, int 
   if (stage < ev->YosenLeague.BlockCount) {
     const LeagueBlockRec* block = blockAt(ev->YosenLeague, stage);
     if (!block || tie < 0 || tie >= static_cast<int>(block->TaisenIndex.size())) return number;
-    const LeagueTaisenRec* match = matchAt(*block, block->TaisenIndex[static_cast<size_t>(tie)]);
+    const LeagueTaisenRec* match = matchAt(*block, block->TaisenIndex.at(tie));
     if (!match) return number;
     label = block->Name + QLatin1Char('-') + match->ShiaiBangouHyouji;
   } else {

@@ -72,7 +72,7 @@ bool PrintTeamSheetsByTeam(ChartEnv& env, const TeamMeisaiLayout& layout, int& p
   const int events = teamEventCount(model.team);
   for (int e = 0; e < events; ++e) {
     model.team.TeamShumokuCurrent = e;
-    const TeamShumokuRec& ev = model.team.TeamShumokus[static_cast<size_t>(e)];
+    const TeamShumokuRec& ev = model.team.TeamShumokus.at(e);
     const int subMatches = kouseiCount(ev);
     if (subMatches > kMaxSheetSubMatches) continue;  // no sheet holds its rows
     SetTeamSubMatchRows(model.team, out);
@@ -82,10 +82,10 @@ bool PrintTeamSheetsByTeam(ChartEnv& env, const TeamMeisaiLayout& layout, int& p
 
     const int stages = teamBlockCount(ev);
     for (int b = 0; b < stages; ++b) {
-      const TeamBlockRec& stage = ev.Blocks[static_cast<size_t>(b)];
+      const TeamBlockRec& stage = ev.Blocks.at(b);
       const int ties = tieCount(stage);
       for (int t = 0; t < ties; ++t) {
-        const TeamTaisenRec& tie = stage.Taisens[static_cast<size_t>(t)];
+        const TeamTaisenRec& tie = stage.Taisens.at(t);
         if (tie.TeamA == tie.TeamB) continue;  // a tie not filled in yet
         const int leftSide = sideOf(ev, tie, teamName);
         if (leftSide < 0) continue;

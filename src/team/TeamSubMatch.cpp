@@ -60,8 +60,8 @@ void SetTeamSubMatchRows(const TeamState& team, TeamOutputState& out) {
   const int n = std::min(kouseiCount(*ev), kMaxSubMatches);
   int row = 0;
   for (int i = 0; i < n; ++i) {
-    out.TeamShiaiRows[static_cast<size_t>(i)] = row;
-    const QString& kind = ev->Kousei[static_cast<size_t>(i)].Kind;
+    out.TeamShiaiRows.at(i) = row;
+    const QString& kind = ev->Kousei.at(i).Kind;
     row += kind == QStringLiteral("単") ? 1 : 2;
     if (kind == QStringLiteral("３")) ++row;
   }
@@ -83,7 +83,7 @@ bool GetTeamSubMatch(const TeamState& team, const QString& kikenMark, TeamOutput
   const int teams[2] = {tie->TeamA, tie->TeamB};
   const int orders[2] = {tie->OrderA, tie->OrderB};
   const int players = def->Kind == QStringLiteral("単") ? 1 : def->Kind == QStringLiteral("３") ? 3 : 2;
-  const int r = out.TeamShiaiRows[static_cast<size_t>(subMatch)];
+  const int r = out.TeamShiaiRows.at(subMatch);
   const QString* left[3] = {};
   const QString* right[3] = {};
   for (int p = 0; p < players; ++p) {
@@ -102,8 +102,8 @@ bool GetTeamSubMatch(const TeamState& team, const QString& kikenMark, TeamOutput
     *leftFields[p] = *left[p];
     *rightFields[p] = *right[p];
   }
-  k.GamesWon[0] = result->GameCount[static_cast<size_t>(leftSide)];
-  k.GamesWon[1] = result->GameCount[static_cast<size_t>(rightSide)];
+  k.GamesWon[0] = result->GameCount.at(leftSide);
+  k.GamesWon[1] = result->GameCount.at(rightSide);
   for (size_t i = 0; i < 3; ++i)
     k.Scores[i] = leftSide == 1 ? SwapScore(result->Scores[i]) : result->Scores[i];
   k.KikenSide.clear();

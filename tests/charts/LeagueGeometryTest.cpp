@@ -41,6 +41,22 @@ TEST(LeagueGeometry, UnitsColumnsAndSizes) {
     // The columns fill the box exactly.
     EXPECT_NEAR(g.W + c.n * g.C + (c.meisai ? 5 : 2) * g.U, c.area.X2 - c.area.X1, 1e-3) << c.what;
     EXPECT_NEAR(g.cellsRight(), g.columnLeft(c.n), 1e-3) << c.what;
+    // Each text box stays inside its column: names and their own affiliation column inside
+    // the name column, a header name inside its opponent column, the totals between the
+    // last opponent column and the rank column.
+    EXPECT_LT(g.nameRight(), g.X1 + g.W) << c.what;
+    if (g.A) {
+      EXPECT_GT(g.affiliationRight(), g.nameRight()) << c.what;
+      EXPECT_LT(g.affiliationRight(), g.X1 + g.W) << c.what;
+    }
+    for (int col = 0; col < c.n; ++col)
+      EXPECT_LT(g.headerNameRight(col), g.columnLeft(col + 1)) << c.what << " column " << col;
+    if (c.meisai) {
+      EXPECT_NEAR(g.wonLostLeft(), g.columnLeft(c.n), 1e-3) << c.what;
+    }
+    EXPECT_NEAR(g.rankLeft(), (c.meisai ? g.wonLostLeft() + 3 * g.U : g.columnLeft(c.n)), 1e-3)
+        << c.what;
+    EXPECT_NEAR(g.rankCentre(), (g.rankLeft() + g.X2) / 2, 1e-6) << c.what;
   }
 }
 

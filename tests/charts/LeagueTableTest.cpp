@@ -21,7 +21,7 @@ class LeagueTable : public test::LeagueFixture {
     return textsIn(g.X1, g.rowTop(i), g.X1 + g.W - 0.01, g.rowTop(i + 1) - 0.01);
   }
   std::optional<PrintedText> rank(const LeagueGeometry& g, int i) {
-    return textIn(g.X2 - 2 * g.U, g.rowTop(i), g.X2, g.rowTop(i + 1) - 0.01);
+    return textIn(g.rankLeft(), g.rowTop(i), g.X2, g.rowTop(i + 1) - 0.01);
   }
 };
 
@@ -131,7 +131,7 @@ TEST_F(LeagueTable, RanksShowWhenTheBlockIsCompleteOrTheSlotIsDecided) {
   print(e);
   ASSERT_TRUE(rank(g, 0));
   EXPECT_EQ(rank(g, 0)->text, "１");  // won all its matches
-  EXPECT_NEAR(rank(g, 0)->x, g.X2 - g.U - g.Cw / 2, 0.02);
+  EXPECT_NEAR(rank(g, 0)->x, g.rankCentre() - g.Cw / 2, 0.02);
   EXPECT_NEAR(rank(g, 0)->y, g.rowTop(0) + (g.R - g.Ch) / 2, 0.02);
   EXPECT_FALSE(rank(g, 1));
   EXPECT_FALSE(rank(g, 2));
@@ -191,7 +191,7 @@ TEST_F(LeagueTable, WonLostTotalsAndHighlightedNames) {
   EXPECT_NEAR(find("P54-55")->y, g.rowTop(0) + 11 * g.R / 16, 0.02);
   EXPECT_TRUE(find("M0-1"));
   EXPECT_TRUE(find("勝敗"));
-  EXPECT_EQ(textsIn(g.X2 - 5 * g.U, g.rowTop(2), g.X2 - 2 * g.U, g.Y2), QStringList{});
+  EXPECT_EQ(textsIn(g.wonLostLeft(), g.rowTop(2), g.rankLeft(), g.Y2), QStringList{});
 
   EXPECT_EQ(find("鈴木愛")->weight, 700);
   EXPECT_EQ(find("鈴木")->weight, 700);

@@ -138,7 +138,7 @@ void FrmLayout::DrawPage() {
     if (i == selected) DrawCurrentRegion(RectOf(region), region.BunkatsuH, region.BunkatsuV);
     else DrawRegion(RectOf(region), region.BunkatsuH, region.BunkatsuV);
     for (int k = 0; k < placementCount(region); ++k)
-      AddHaichiLabel(region, k, HaichiCaption(region.Haichi[static_cast<std::size_t>(k)],
+      AddHaichiLabel(region, k, HaichiCaption(region.Haichi.at(k),
                                               program_.taikai.Taikai));
   }
   program_.insatsu.CurrentRyouiki = selected;
@@ -179,7 +179,7 @@ void FrmLayout::AddHaichiLabel(const RyouikiRec& region, int k, const QString& c
     LblHaichi.push_back(copy);
     HaichiLabelMax = n;
   }
-  QLabel* l = LblHaichi[static_cast<std::size_t>(n)];
+  QLabel* l = LblHaichi.at(n);
   const double pixelsPerMm = PicPage->pixelsPerMmY();
   const double h = pixelsPerMm > 0 ? LblHaichi[0]->height() / pixelsPerMm : 0;
   // Placed by the region's upper-left corner whichever way it was drawn; a region too
@@ -202,7 +202,7 @@ void FrmLayout::ShowRegionProperties(int r) {
   TxtBunkatsuH->setText(QString::number(region->BunkatsuH));
   TxtBunkatsuV->setText(QString::number(region->BunkatsuV));
   if (region->TournamentKeishiki >= 0 && region->TournamentKeishiki < static_cast<int>(OptTournament.size()))
-    OptTournament[static_cast<std::size_t>(region->TournamentKeishiki)]->setChecked(true);
+    OptTournament.at(region->TournamentKeishiki)->setChecked(true);
 }
 
 void FrmLayout::SetPaperSize() {
