@@ -183,6 +183,7 @@ class PrintDevice {
   QString programFolder_;
   PrintFont font_;      // the font made by the last SelectPrintFont
   QString faceSource_;  // the face name font_.face was made from
+  std::vector<PlacedChar> placed_;  // OutputString's characters, kept between texts
   std::unique_ptr<QFile> printImgIdx_;
   std::unique_ptr<QFile> printImgPag_;
   qint64 printImgPagBytes_ = 0;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QProcess>
@@ -77,6 +78,56 @@ TEST_F(QtPrintSurfacePdf, CharactersSitInTheirCells) {
   EXPECT_NEAR(m.captured(1).toDouble() / ptPerMm, 20, 0.5);
   EXPECT_NEAR(m.captured(3).toDouble() / ptPerMm, 20 + 2 * 12 + 10, 0.5);
   EXPECT_NEAR(m.captured(2).toDouble() / ptPerMm, 30, 1.5);
+}
+
+TEST_F(QtPrintSurfacePdf, NarrowCellsSqueezeTheGlyphsIntoThem) {
+  // 10 mm tall characters in 6 mm cells: the run ends with its last cell, not 4 mm later.
+  print([](PrintDevice& d) { d.PrintStr(20, 30, 10, 6, 6, 0, QStringLiteral("日本一")); });
+  const QString html = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  const QRegularExpression word(QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">日本一<"));
+  const auto m = word.match(html);
+  ASSERT_TRUE(m.hasMatch()) << html.toStdString();
+  const double ptPerMm = 72 / 25.4;
+  EXPECT_NEAR(m.captured(1).toDouble() / ptPerMm, 20, 0.5);
+  EXPECT_NEAR(m.captured(2).toDouble() / ptPerMm, 20 + 3 * 6, 0.5);
+}
+
+TEST_F(QtPrintSurfacePdf, LinesKeepTheWidthTheyWereDrawnWith) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+    GTEST_SKIP() << "pdftoppm not installed";
+  // A thick line, then a thin width set before the next drawing call, a text, and a thin
+  // line: each prints in its own width.
+  print([](PrintDevice& d) {
+    d.SetDrawWidth(2);
+    d.OutputLine(20, 50, 120, 50);
+    d.SetDrawWidth(0.1);
+    d.PrintStr(20, 100, 5, 5, 5, 0, QStringLiteral("山"));
+    d.OutputLine(20, 70, 120, 70);
+  });
+  QProcess render;
+  render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"),
+                                            QStringLiteral("-gray"), QStringLiteral("-singlefile"),
+                                            pdf, t.folder() + "page"});
+  ASSERT_TRUE(render.waitForFinished(30000));
+  QFile f(t.folder() + "page.pgm");
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray data = f.readAll();
+  const QList<QByteArray> head = data.left(64).split('\n');
+  ASSERT_GE(head.size(), 3);
+  const QList<QByteArray> size = head[1].split(' ');
+  const int w = size[0].toInt();
+  const int h = size[1].toInt();
+  const QByteArray pixels = data.right(qsizetype(w) * h);
+  // Dark pixels down the column at x 70 mm, between y 40 and 80 mm.
+  auto darkRows = [&](double fromMm, double toMm) {
+    int n = 0;
+    const int x = static_cast<int>(70 / 25.4 * 100);
+    for (int y = static_cast<int>(fromMm / 25.4 * 100); y < toMm / 25.4 * 100; ++y)
+      n += static_cast<unsigned char>(pixels[qsizetype(y) * w + x]) < 128;
+    return n;
+  };
+  EXPECT_GE(darkRows(40, 60), 7);  // 2 mm at 100 dpi is about 8 pixels
+  EXPECT_LE(darkRows(60, 80), 1);
 }
 
 TEST_F(QtPrintSurfacePdf, FacesTheMachineLacksPrintInIpaGothicWithinTheirCells) {
