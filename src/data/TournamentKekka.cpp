@@ -276,7 +276,8 @@ QString ReadTournamentKekka(Model& model, platform::TextFileReader& file, int sh
   std::optional<StageRead> stage;
   if (t) {
     t->FirstDrawNo = 0;
-    stage.emplace(model, file, *e, shumokuIndex, *t);
+    // Braces: an aggregate built with parentheses needs a newer clang than the fuzz build's.
+    stage.emplace(StageRead{model, file, *e, shumokuIndex, *t});
   }
   while (!file.atEnd()) {
     const QString line = file.readLine();

@@ -7,16 +7,14 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include <algorithm>
 
-#include "data/Fields.h"
 #include "layout/FrmBunshou.h"
 #include "layout/EditModes.h"
 #include "layout/FrmLayout.h"
 #include "layout/FrmMojiretsu.h"
 #include "layout/LayoutAccess.h"
 #include "layout/LayoutTexts.h"
-#include "platform/Numbers.h"
+#include "layout/TypedNumbers.h"
 #include "program/Program.h"
 
 namespace qv {
@@ -28,13 +26,6 @@ const QString kTournament = QStringLiteral("トーナメント");
 const QString kJoui = QStringLiteral("上位");
 const QString kMojiretsu = QStringLiteral("文字列");
 const QString kSankasha = QStringLiteral("参加者名簿");
-
-// A region split into no cells, or into more than a page can show, prints nothing useful.
-constexpr int kMaxSplit = 50;
-
-int splitCount(const QString& text, double otherwise) {
-  return std::clamp(platform::roundHalfEven(ValOrDefault(text, otherwise)), 1, kMaxSplit);
-}
 
 }  // namespace
 
@@ -134,8 +125,8 @@ void FrmLayout::CmdHaichi_Click() {
     place(e, event->KesshouTournamentPage, kTournament, 0);
     place(e, event->JouiTournamentPage, kJoui, event->JouiTournamentSize - 1);
   }
-  region->BunkatsuH = splitCount(TxtBunkatsuH->text(), 1);
-  region->BunkatsuV = splitCount(TxtBunkatsuV->text(), region->HaichiCount);
+  region->BunkatsuH = SplitCount(TxtBunkatsuH->text(), 1);
+  region->BunkatsuV = SplitCount(TxtBunkatsuV->text(), region->HaichiCount);
   DeselectRegion();
   ShowShumokuGrid();
   EditMode = editmode::kHover;

@@ -11,12 +11,12 @@
 #include <algorithm>
 #include <array>
 
-#include "data/Fields.h"
 #include "layout/FrmLayout.h"
 #include "layout/EditModes.h"
 #include "layout/LayoutAccess.h"
 #include "layout/LayoutTexts.h"
 #include "layout/PagePicture.h"
+#include "layout/TypedNumbers.h"
 #include "program/Program.h"
 
 namespace qv {
@@ -61,7 +61,9 @@ RyouikiRec* FrmLayout::currentRegion() {
   return page ? regionAt(*page, program_.insatsu.CurrentRyouiki) : nullptr;
 }
 
-int FrmLayout::splitBoxCount(const QLineEdit* box) const { return LngOrDefault(box->text(), 0); }
+// The same bounds as placement gives the counts: a count typed at region creation reaches
+// the print run as it stands.
+int FrmLayout::splitBoxCount(const QLineEdit* box) const { return SplitCount(box->text(), 0); }
 
 void FrmLayout::Form_Load() {
   GridReady = false;

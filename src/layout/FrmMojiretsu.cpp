@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
 
 #include "app/WindowControls.h"
 #include "data/Model.h"
@@ -199,9 +198,8 @@ void FrmMojiretsu::TxtKaishi_GotFocus() { kaishiTag_ = TxtKaishi->text(); }
 void FrmMojiretsu::TxtLeft_LostFocus(int index) {
   const auto f = static_cast<std::size_t>(index);
   if (!FormReady || TxtLeft[index]->text() == leftTag_[f]) return;
-  // A negative left edge is the right-aligned form of the field, still on the paper.
-  const float width = std::max(1.0f, model_.insatsu.InsatsuSeigyo.PaperWidth);
-  const auto x = typedNumber(TxtLeft[index], leftTag_[f], QStringLiteral("左"), {-width, width});
+  // A negative left edge is the right-aligned form of the field.
+  const auto x = typedNumber(TxtLeft[index], leftTag_[f], QStringLiteral("左"), kPageTextMm);
   if (!x) return;
   leftTag_[f] = TxtLeft[index]->text();
   model_.bunshou.BunshouItems[f].X = *x;
@@ -211,8 +209,7 @@ void FrmMojiretsu::TxtLeft_LostFocus(int index) {
 void FrmMojiretsu::TxtTop_LostFocus(int index) {
   const auto f = static_cast<std::size_t>(index);
   if (!FormReady || TxtTop[index]->text() == topTag_[f]) return;
-  const float height = std::max(1.0f, model_.insatsu.InsatsuSeigyo.PaperHeight);
-  const auto y = typedNumber(TxtTop[index], topTag_[f], QStringLiteral("上"), {0, height});
+  const auto y = typedNumber(TxtTop[index], topTag_[f], QStringLiteral("上"), kPageTextMm);
   if (!y) return;
   topTag_[f] = TxtTop[index]->text();
   model_.bunshou.BunshouItems[f].Y = *y;
@@ -222,9 +219,7 @@ void FrmMojiretsu::TxtTop_LostFocus(int index) {
 void FrmMojiretsu::TxtSize_LostFocus(int index) {
   const auto f = static_cast<std::size_t>(index);
   if (!FormReady || TxtSize[index]->text() == sizeTag_[f]) return;
-  const float height = std::max(1.0f, model_.insatsu.InsatsuSeigyo.PaperHeight);
-  const auto size =
-      typedNumber(TxtSize[index], sizeTag_[f], QStringLiteral("高"), {0, height, true});
+  const auto size = typedNumber(TxtSize[index], sizeTag_[f], QStringLiteral("高"), kPageTextMm);
   if (!size) return;
   sizeTag_[f] = TxtSize[index]->text();
   // One size sets the character height, width and pitch alike.
@@ -245,8 +240,8 @@ void FrmMojiretsu::TxtPage_LostFocus(int index) {
 
 void FrmMojiretsu::TxtKaishi_LostFocus() {
   if (!FormReady || TxtKaishi->text() == kaishiTag_) return;
-  const auto n = TypedWholeNumber(TxtKaishi->text(), QStringLiteral("先頭の頁番号"), 0,
-                                  kPageNumberLimit, BoxMessage{model_.messages, kTitle});
+  const auto n = TypedWholeNumber(TxtKaishi->text(), QStringLiteral("先頭の頁番号"), kFirstPageNoLow,
+                                  kFirstPageNoHigh, BoxMessage{model_.messages, kTitle});
   if (!n) {
     TxtKaishi->setText(kaishiTag_);
     return;

@@ -290,8 +290,8 @@ std::optional<FrmTeamMeisaiLayout::BoxValues> FrmTeamMeisaiLayout::readBoxes() {
   };
   if (!count(TxtH, QStringLiteral("横分割数"), v.cols)) return refuse(TxtH);
   if (!count(TxtV, QStringLiteral("縦分割数"), v.rows)) return refuse(TxtV);
-  const auto page = TypedWholeNumber(TxtPage->text(), QStringLiteral("先頭頁番号"), 0,
-                                     kPageNumberLimit, message);
+  const auto page = TypedWholeNumber(TxtPage->text(), QStringLiteral("先頭頁番号"), kFirstPageNoLow,
+                                     kFirstPageNoHigh, message);
   if (!page) return refuse(TxtPage);
   v.firstPage = *page;
   return v;

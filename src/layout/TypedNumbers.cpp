@@ -1,8 +1,10 @@
 #include "layout/TypedNumbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
+#include "data/Fields.h"
 #include "platform/Messages.h"
 #include "platform/Numbers.h"
 #include "platform/Width.h"
@@ -40,10 +42,18 @@ std::optional<int> TypedWholeNumber(const QString& text, const QString& box, int
     const int whole = platform::roundHalfEven(*v);
     if (whole >= low && whole <= high) return whole;
   }
+  const bool anyWhole = low == std::numeric_limits<int>::min() && high == std::numeric_limits<int>::max();
   message.messages.warn(
       message.title,
-      QStringLiteral("%1には %2 から %3 までの整数を入力して下さい。").arg(box).arg(low).arg(high));
+      anyWhole ? QStringLiteral("%1には整数を入力して下さい。").arg(box)
+               : QStringLiteral("%1には %2 から %3 までの整数を入力して下さい。").arg(box).arg(low).arg(high));
   return std::nullopt;
+}
+
+int SplitCount(const QString& text, double otherwise) {
+  const double v = ValOrDefault(text, otherwise);
+  if (!std::isfinite(v)) return v > 0 ? kMaxSplit : kMinSplit;
+  return platform::roundHalfEven(std::clamp(v, double{kMinSplit}, double{kMaxSplit}));
 }
 
 QString NumberText(float value) {

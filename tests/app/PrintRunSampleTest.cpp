@@ -128,6 +128,20 @@ TEST_F(PrintRunSampleTest, AutomaticLayoutOfOddDraws) {
   EXPECT_EQ(tp.program.run.InsatsuPageCount, surface.count(SurfaceCall::Kind::NewPage) + 1);
 }
 
+TEST_F(PrintRunSampleTest, TheWomensSinglesFinalNamesItsQualifiers) {
+  // The sample's page 3 holds 一般女子シングルス: its league blocks are all played, so
+  // every qualifier of the final is a player, none a league place still to be decided.
+  ASSERT_TRUE(LoadSampleTournament(tp.program, tp.folder() + "data"));
+  tp.program.programFolder = tp.folder();
+  for (int i = 0; i < layout().PageCount; ++i) layout().Pages[static_cast<size_t>(i)].Selected = i == 2;
+  PrintSelected(tp.program);
+  QString printed;
+  for (const RecordingSurface::DrawnText& t : surface.drawnTexts()) printed += t.text;
+  for (const char* name : {"鈴木美咲", "田中愛", "小川遥", "山田優花"})
+    EXPECT_TRUE(printed.contains(QString::fromUtf8(name))) << name;
+  EXPECT_FALSE(printed.contains("－1位"));
+}
+
 TEST_F(PrintRunSampleTest, DumpFileHoldsTheDrawsOfTheLastRun) {
   const QString dump = tp.folder() + "Dump.csv";
   auto blocks = [&] {

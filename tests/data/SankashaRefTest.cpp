@@ -356,8 +356,9 @@ TEST(ResolveSankashaRef, SampleTournament) {
       {"MS:23W", kimura, "きむら つばさ"}, {"MS:23L", saito, "さいとう ゆうき"},
       {"MS:1", kimura, "x"}, {"MS:2", saito, "x"},
       {"WS：D－1", yamada, "やまだ ゆうか"},
-      // The fourth qualifier's display text is that same league place.
-      {"WS:2", yamada, "やまだ ゆうか"},
+      // The fourth qualifier is named as the suite writes a decided place: a name is
+      // taken as it stands and brings no reading with it.
+      {"WS:2", yamada, "x"},
       {"WS:3W", "WS:3W", ""},  // the final is not played yet
       {"XD:3", "林 雄一,福田 美穂,東町クラブ,東町クラブ", "x"},  // won the third-place match
       {"MT:Ａ-1", "MT:Ａ-1", "x"},  // the team event's blocks are named in full width

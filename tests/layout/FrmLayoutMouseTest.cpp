@@ -58,6 +58,30 @@ TEST_F(FrmLayoutMouseTest, ARegionDrawnInAnyDirectionIsStoredUpperLeftFirst) {
   }
 }
 
+TEST_F(FrmLayoutMouseTest, ANewRegionTakesItsSplitCountsWithinThePlacementBounds) {
+  // The counts reach the print run as they stand: region creation bounds them as placing
+  // does, 1 to 50, so a count typed by mistake cannot make thousands of cells.
+  const struct {
+    QString across, down;
+    int h, v;
+  } cases[] = {{"3", "2", 3, 2}, {"2.5", "3.5", 2, 4}, {"1000", "65536", 50, 50},
+               {"x", "-4", 1, 1}, {"", "0", 1, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE((c.across + "/" + c.down).toStdString());
+    setPages(0);
+    FrmLayout& w = open();
+    w.TxtBunkatsuH->setText(c.across);
+    w.TxtBunkatsuV->setText(c.down);
+    press(30, 40);
+    move(150, 200);
+    release(150, 200);
+    ASSERT_EQ(page(0).RyouikiCount, 1);
+    EXPECT_EQ(region(0).BunkatsuH, c.h);
+    EXPECT_EQ(region(0).BunkatsuV, c.v);
+    w.Unload();
+  }
+}
+
 TEST_F(FrmLayoutMouseTest, ARegionDrawnOffThePaperEndsAtItsEdge) {
   open();
   press(150, 250);

@@ -170,21 +170,55 @@ TEST_F(FrmMojiretsuTest, OnlyAFontPickedFromTheListIsTaken) {
   EXPECT_EQ(bunshou().BunshouFont, "ＭＳ ゴシック");
 }
 
-TEST_F(FrmMojiretsuTest, RefusesTextsThatAreNoNumberOrLeaveThePaper) {
+TEST_F(FrmMojiretsuTest, TakesEveryValueTheFieldCanPrint) {
+  // A negative left edge right-aligns, a negative size centres, a top above the paper or a
+  // size of 0 prints nothing visible, and a negative first number leaves the first sheets
+  // unnumbered: each is stored as typed.
+  struct Case {
+    const char* box;
+    QString text;
+    float BunshouItem::*field;
+    float value;
+  };
+  const std::vector<Case> cases{
+      {"TxtLeft_4", "-30", &BunshouItem::X, -30},   {"TxtLeft_4", "1000", &BunshouItem::X, 1000},
+      {"TxtTop_4", "-5", &BunshouItem::Y, -5},      {"TxtTop_4", "450", &BunshouItem::Y, 450},
+      {"TxtSize_4", "0", &BunshouItem::Height, 0},  {"TxtSize_4", "-4", &BunshouItem::Pitch, -4},
+      {"TxtSize_4", "-1000", &BunshouItem::Width, -1000},
+  };
+  auto f = open();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.box + (" " + c.text).toStdString());
+    auto* box = f->findChild<QLineEdit*>(QString::fromLatin1(c.box));
+    ASSERT_NE(box, nullptr);
+    typeInto(box, c.text, f->TxtKaishi);
+    EXPECT_EQ(field(4).*c.field, c.value);
+  }
+  for (const auto& [text, first] : {std::pair{"-2", -2}, {"0", 0}, {"－１２", -12}, {"2147483647", 2147483647}}) {
+    SCOPED_TRACE(text);
+    typeInto(f->TxtKaishi, text, f->TxtLeft[0]);
+    EXPECT_EQ(bunshou().FirstPageNo, first);
+  }
+  EXPECT_TRUE(tp.messages.shown.empty());
+}
+
+TEST_F(FrmMojiretsuTest, RefusesOnlyWhatIsNoNumberOrBeyondAnyPaper) {
   struct Case {
     const char* box;
     QString text;
     QString message;
   };
+  const QString mm = "には -1000 から 1000 までの数値を入力して下さい。";
   const std::vector<Case> cases{
-      {"TxtLeft_4", "abc", "左には -210 から 210 までの数値を入力して下さい。"},
-      {"TxtLeft_4", "250", "左には -210 から 210 までの数値を入力して下さい。"},
-      {"TxtTop_4", "-1", "上には 0 から 297 までの数値を入力して下さい。"},
-      {"TxtTop_4", "", "上には 0 から 297 までの数値を入力して下さい。"},
-      {"TxtSize_4", "0", "高には 0 より大きく 297 以下の数値を入力して下さい。"},
-      {"TxtSize_4", "-3", "高には 0 より大きく 297 以下の数値を入力して下さい。"},
-      {"TxtKaishi", "一", "先頭の頁番号には 0 から 99999 までの整数を入力して下さい。"},
-      {"TxtKaishi", "1e12", "先頭の頁番号には 0 から 99999 までの整数を入力して下さい。"},
+      {"TxtLeft_4", "abc", "左" + mm},
+      {"TxtLeft_4", "-1000.5", "左" + mm},
+      {"TxtTop_4", "1e30", "上" + mm},
+      {"TxtTop_4", "", "上" + mm},
+      {"TxtSize_4", "2000", "高" + mm},
+      {"TxtSize_4", "inf", "高" + mm},
+      {"TxtKaishi", "一", "先頭の頁番号には整数を入力して下さい。"},
+      {"TxtKaishi", "1e12", "先頭の頁番号には整数を入力して下さい。"},
+      {"TxtKaishi", "-2147483649", "先頭の頁番号には整数を入力して下さい。"},
   };
   bunshou().FirstPageNo = 2;
   const BunshouItem before = field(4);

@@ -113,6 +113,21 @@ TEST_F(FrmTeamMeisaiLayoutTest, SettingsReachWhereTheTeamCommandsReadThem) {
   EXPECT_FALSE(again->ChkCR[0]->isChecked());
 }
 
+TEST_F(FrmTeamMeisaiLayoutTest, AFirstPageNumberBelowOneIsTaken) {
+  // The sheets numbered below 1 print no number: the first sheets stay unnumbered.
+  setEvents(1);
+  for (const auto& [text, first] : {std::pair{"-2", -2}, {"0", 0}, {"－５", -5}, {"100000", 100000}}) {
+    SCOPED_TRACE(text);
+    tp.program.bunshou.FirstPageNo = 1;
+    auto f = open();
+    typeInto(f->TxtPage, text, f->TxtL);
+    click(f->CmdQuit);
+    EXPECT_EQ(f->result(), QDialog::Accepted);
+    EXPECT_EQ(tp.program.bunshou.FirstPageNo, first);
+  }
+  EXPECT_TRUE(tp.messages.shown.empty());
+}
+
 TEST_F(FrmTeamMeisaiLayoutTest, CancelKeepsEverythingButTheArrangement) {
   setEvents(2);
   layout() = TeamMeisaiLayout{10, 10, 200, 280, 2, 3, QString()};
@@ -182,8 +197,8 @@ TEST_F(FrmTeamMeisaiLayoutTest, RefusesBoxesThatAreNoNumberOrLeaveThePaper) {
       {"TxtR", "250", "枠がＡ４用紙（縦 210×297mm）からはみ出します。"},
       {"TxtH", "0", "横分割数には 1 から 20 までの整数を入力して下さい。"},
       {"TxtV", "3段", "縦分割数には 1 から 20 までの整数を入力して下さい。"},
-      {"TxtPage", "-999", "先頭頁番号には 0 から 99999 までの整数を入力して下さい。"},
-      {"TxtPage", "x", "先頭頁番号には 0 から 99999 までの整数を入力して下さい。"},
+      {"TxtPage", "x", "先頭頁番号には整数を入力して下さい。"},
+      {"TxtPage", "3e10", "先頭頁番号には整数を入力して下さい。"},
   };
   setEvents(1);
   for (const Case& c : cases) {

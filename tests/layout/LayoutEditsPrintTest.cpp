@@ -65,5 +65,41 @@ TEST_F(LayoutEditsPrintTest, ATextBlockAndAFixedPageTextPrintAsEdited) {
   EXPECT_LE(second->y + second->size, 120.01);
 }
 
+TEST_F(LayoutEditsPrintTest, FixedTextsOutsideThePaperOrOfNoSizeAndANegativeFirstNumberPrint) {
+  for (int p = 0; p < 3; ++p) addRegion(addPage(), 20, 190, 40, 120);
+  FrmMojiretsu w(tp.program);
+  w.Form_Load();
+  showActive(w);
+  for (int i : {5, 6, 7}) click(w.ChkZenPage[i]);
+  typeInto(w.TxtPage[5], "右寄せ", w.TxtLeft[5]);
+  typeInto(w.TxtLeft[5], "-30", w.TxtTop[5]);  // right-aligned, kept right of 30 mm
+  typeInto(w.TxtTop[5], "-2", w.TxtPage[6]);   // above the paper's edge
+  typeInto(w.TxtPage[6], "大きさなし", w.TxtSize[6]);
+  typeInto(w.TxtSize[6], "0", w.TxtPage[7]);
+  typeInto(w.TxtPage[7], "中央", w.TxtSize[7]);
+  typeInto(w.TxtSize[7], "-4", w.TxtKaishi);  // a negative pitch centres
+  typeInto(w.TxtKaishi, "-1", w.TxtLeft[0]);
+  w.CmdReturn_Click();
+  ASSERT_TRUE(tp.messages.shown.empty());
+
+  print();
+  EXPECT_EQ(sheets(), 3);
+  // Sheets 1 and 2 would be numbered -1 and 0: only the third sheet has a number.
+  EXPECT_EQ(pageNumbers(), QStringList({"-1-"}));
+  int right = 0, sizeless = 0, centred = 0;
+  for (const PrintedText& t : texts()) {
+    if (t.text == "右寄せ") {
+      ++right;
+      EXPECT_NEAR(t.x, 30, 0.01);
+      EXPECT_NEAR(t.y, -2, 0.01);
+    }
+    sizeless += t.text == "大きさなし";
+    centred += t.text == "中央";
+  }
+  EXPECT_EQ(right, 3);
+  EXPECT_EQ(sizeless, 3);
+  EXPECT_EQ(centred, 3);
+}
+
 }  // namespace
 }  // namespace qv::test

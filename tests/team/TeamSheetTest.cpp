@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "data/BunshouItems.h"
 #include "data/TextVars.h"
 #include "team/TeamPageNo.h"
@@ -166,7 +168,10 @@ TEST_F(TeamPageNoTest, PageNumberFieldsPrintTheRunningNumber) {
     int first, page;
     QString text;
     int printed;
-  } cases[] = {{1, 1, "- 1 -", 1}, {5, 3, "- 7 -", 1}, {0, 1, "", 0}};
+  } cases[] = {{1, 1, "- 1 -", 1},  {5, 3, "- 7 -", 1},
+               {0, 1, "", 0},        {-2, 3, "", 0},
+               {-2, 4, "- 1 -", 1},  {std::numeric_limits<int>::min(), 9, "", 0},
+               {std::numeric_limits<int>::max(), 2, "- 2147483648 -", 1}};
   for (const Case& c : cases) {
     p().bunshou.FirstPageNo = c.first;
     surface.calls.clear();
