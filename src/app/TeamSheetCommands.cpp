@@ -20,15 +20,6 @@ TeamSheetPrinters TieSheetPrinters(ChartEnv& env) {
           }};
 }
 
-void SetTeamMeisaiDefaults(TeamMeisaiLayout& layout) {
-  layout.TeamMeisaiLeft = 15;
-  layout.TeamMeisaiTop = 15;
-  layout.TeamMeisaiRight = 190;
-  layout.TeamMeisaiBottom = 275;
-  layout.TeamMeisaiCols = 3;
-  layout.TeamMeisaiRows = 4;
-}
-
 int TeamSheetOrientation(const TeamMeisaiLayout& layout) {
   const float width = layout.TeamMeisaiRight - layout.TeamMeisaiLeft;
   const float height = layout.TeamMeisaiBottom - layout.TeamMeisaiTop;
