@@ -31,43 +31,53 @@ bool printerInstalled(const QString& name) {
 
 CurrentPrinter::CurrentPrinter()
     : installedPrinters([] { return QPrinterInfo::availablePrinterNames(); }),
-      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
-      setup_(MakeQtPrinterSetup()) {
-  // The charts place everything from the paper's top-left corner.
-  printer_->setFullPage(true);
-  printer_->setPageSize(QPageSize(QPageSize::A4));
-}
+      setup_(MakeQtPrinterSetup()) {}
 
 CurrentPrinter::~CurrentPrinter() = default;
+
+QPrinter& CurrentPrinter::printer() const {
+  // Made when a command first needs it: setting up the system printer costs the start-up a
+  // tenth of its time, and most of it is the print system's own loading.
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The charts place everything from the paper's top-left corner.
+    printer_->setFullPage(true);
+    printer_->setPageSize(QPageSize(QPageSize::A4));
+  }
+  return *printer_;
+}
 
 void CurrentPrinter::setSetup(std::unique_ptr<PrinterSetup> setup) { setup_ = std::move(setup); }
 
 QString CurrentPrinter::deviceName() const {
-  if (printer_->outputFormat() == QPrinter::PdfFormat) return printer_->outputFileName();
-  return printer_->printerName();
+  const QPrinter& p = printer();
+  if (p.outputFormat() == QPrinter::PdfFormat) return p.outputFileName();
+  return p.printerName();
 }
 
 void CurrentPrinter::selectPrinter(const QString& name) {
-  printer_->setOutputFileName(QString());
-  printer_->setOutputFormat(QPrinter::NativeFormat);
-  printer_->setPrinterName(name);
+  QPrinter& p = printer();
+  p.setOutputFileName(QString());
+  p.setOutputFormat(QPrinter::NativeFormat);
+  p.setPrinterName(name);
 }
 
 bool CurrentPrinter::applyDialogValue(int value) {
   if (value < 1 || value > std::numeric_limits<qint16>::max()) return false;
-  printer_->setCopyCount(value);
+  printer().setCopyCount(value);
   return true;
 }
 
 void CurrentPrinter::setPaper(const QString& paperName, const QString& orientationWord,
                               float paperWidth, float paperHeight) {
-  printer_->setPageSize(QPageSize(paperSizeOf(paperName)));
+  QPrinter& p = printer();
+  p.setPageSize(QPageSize(paperSizeOf(paperName)));
   if (orientationWord == QStringLiteral("横") ||
       (orientationWord != QStringLiteral("縦") && paperWidth > paperHeight))
-    printer_->setPageOrientation(QPageLayout::Landscape);
+    p.setPageOrientation(QPageLayout::Landscape);
   else if (orientationWord == QStringLiteral("縦"))
-    printer_->setPageOrientation(QPageLayout::Portrait);
-  printer_->setFullPage(true);
+    p.setPageOrientation(QPageLayout::Portrait);
+  p.setFullPage(true);
 }
 
 // The printer's surface; a printer or file that cannot be opened is reported by name.

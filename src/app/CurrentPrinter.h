@@ -43,7 +43,8 @@ class CurrentPrinter {
   CurrentPrinter(const CurrentPrinter&) = delete;
   CurrentPrinter& operator=(const CurrentPrinter&) = delete;
 
-  QPrinter& printer() { return *printer_; }
+  // The system printer, set up on first use.
+  QPrinter& printer() const;
   PrinterSetup& setup() { return *setup_; }
   void setSetup(std::unique_ptr<PrinterSetup> setup);
 
@@ -69,7 +70,7 @@ class CurrentPrinter {
                 float paperHeight = 0);
 
  private:
-  std::unique_ptr<QPrinter> printer_;
+  mutable std::unique_ptr<QPrinter> printer_;
   std::unique_ptr<PrinterSetup> setup_;
   PrintSurface* testSurface_ = nullptr;
 };

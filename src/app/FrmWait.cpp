@@ -4,14 +4,15 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "platform/FaceSubstitution.h"
+
 namespace qv {
 
 namespace {
 
 QLabel* centredLabel(QWidget* parent, const QString& text, int pointSize, bool bold) {
   auto* label = new QLabel(text, parent);
-  QFont f(QStringLiteral("ＭＳ ゴシック"));
-  f.setPointSize(pointSize);
+  QFont f(platform::windowFamilies(QStringLiteral("ＭＳ ゴシック")), pointSize);
   f.setBold(bold);
   label->setFont(f);
   label->setAlignment(Qt::AlignCenter);

@@ -1,12 +1,23 @@
 #include "app/PrinterSetup.h"
 
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "platform/Files.h"
+
 namespace qv {
 
 namespace {
+
+// The dialog's own field for the output file. Giving the printer the file name instead
+// would turn it into a PDF printer and preselect "print to file" over the CUPS printer.
+void proposeOutputFile(QPrintDialog& dialog, const QPrinter& printer, const QString& file) {
+  if (file.isEmpty() || !printer.outputFileName().isEmpty()) return;  // the user's choice stays
+  if (auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) field->setText(file);
+}
 
 class QtPrinterSetup : public PrinterSetup {
  public:
@@ -22,6 +33,7 @@ class QtPrinterSetup : public PrinterSetup {
     // the print-control window selects the pages.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
                       QAbstractPrintDialog::PrintCollateCopies);
+    if (proposedOutputFile) proposeOutputFile(dialog, printer, proposedOutputFile());
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     PrinterSetupChoice choice;
     choice.orientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
@@ -34,6 +46,13 @@ class QtPrinterSetup : public PrinterSetup {
 };
 
 }  // namespace
+
+QString TournamentPdfFile(const QString& dataFolder, const QString& taikaiFileName) {
+  if (taikaiFileName.isEmpty()) return {};
+  const QString name = QFileInfo(taikaiFileName).completeBaseName() + QStringLiteral(".pdf");
+  // Absolute: the dialog takes a relative name as one in the home folder.
+  return QFileInfo(platform::joinPath(dataFolder, name)).absoluteFilePath();
+}
 
 std::unique_ptr<PrinterSetup> MakeQtPrinterSetup(QWidget* parent) {
   return std::make_unique<QtPrinterSetup>(parent);

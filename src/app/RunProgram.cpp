@@ -1,9 +1,13 @@
 #include "app/RunProgram.h"
 
 #include <QApplication>
+#include <QPrinter>
 
+#include "app/CurrentPrinter.h"
 #include "app/FrmInsatsuSeigyo.h"
 #include "app/FrmUserError.h"
+#include "app/PrinterSetup.h"
+#include "app/QtJapanese.h"
 #include "platform/Clock.h"
 #include "platform/FaceSubstitution.h"
 #include "platform/ProgramEnd.h"
@@ -18,6 +22,8 @@ int RunProgram(const StartupEnv& env) {
   // The selection window closes before the main window is shown; the program ends only
   // through 戻る.
   QApplication::setQuitOnLastWindowClosed(false);
+  // Before any window, so that Qt's dialogs open in Japanese.
+  const QtJapanese qtJapanese;
 
   platform::QtMessageSink messages;
   const platform::SystemClock clock;
@@ -26,6 +32,13 @@ int RunProgram(const StartupEnv& env) {
   program.userErrorPrompt = &userErrorPrompt;
   try {
     FrmInsatsuSeigyo window(program, env);
+    // The jobs' title in the print queue; cups-pdf names its files after it
+    // (Quorvane-job_N.pdf), and a Japanese title would reach it as octal escapes.
+    window.printer().printer().setDocName(QStringLiteral("Quorvane"));
+    // Print to file proposes the open tournament's PDF in its data folder.
+    window.printer().setup().proposedOutputFile = [&program] {
+      return TournamentPdfFile(program.taikai.DataFolder, program.taikai.TaikaiFileName);
+    };
     window.Form_Load();
     window.show();
     return QApplication::exec();

@@ -61,7 +61,14 @@ GameScores ReverseScores(const GameScores& scores) {
   for (size_t k = 0; k < scores.size(); ++k) {
     const QString& s = scores[k];
     const qsizetype dash = s.indexOf(u'-');
-    reversed[k] = dash >= 1 ? s.mid(dash + 1) + u'-' + s.left(dash) : s;
+    if (dash < 1) {
+      reversed[k] = s;
+      continue;
+    }
+    const QStringView v = s;
+    QString& r = reversed[k];
+    r.reserve(s.size());
+    r.append(v.sliced(dash + 1)).append(u'-').append(v.first(dash));
   }
   return reversed;
 }

@@ -1,3 +1,5 @@
+#include <QStringBuilder>
+
 #include "charts/ChartEnv.h"
 #include "charts/ChartUtil.h"
 #include "charts/LeagueTable.h"
@@ -27,7 +29,9 @@ void PrintLeagueRank(LeagueTable& t, int i, bool showRanks, int limit) {
     const double x2 = g.X2 - 2 * g.U - 0.5;
     const double s = g.R / 4;
     const auto line = [&](double y, const QString& key, int won, int lost) {
-      d.PrintStr(x, ty + y, s, s, s, x2, key + QString::number(won) + "-" + QString::number(lost));
+      // Built in one string: these three lines stand in every row of every block.
+      const QString text = key % QString::number(won) % u'-' % QString::number(lost);
+      d.PrintStr(x, ty + y, s, s, s, x2, text);
     };
     line(g.R / 16, QStringLiteral("M "), juni.ShiaiKachi, juni.ShiaiMake);
     line(6 * g.R / 16, QStringLiteral("G "), juni.GameKachi, juni.GameMake);

@@ -1,5 +1,7 @@
 #include "data/KekkaFile.h"
 
+#include <QFile>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <algorithm>
@@ -38,6 +40,40 @@ int timePiece(const QStringList& pieces, qsizetype i) {
   const auto v = platform::numericValue(pieces[i]);
   if (!v || *v < 0 || *v > 99999 || *v != std::floor(*v)) return -1;
   return static_cast<int>(*v);
+}
+
+bool isSectionMarker(const QString& line) {
+  return line == QStringLiteral("【大会データ】") || line == QStringLiteral("【対戦データ】") ||
+         line == QStringLiteral("【印刷制御データ】");
+}
+
+// True when the file's bytes are valid UTF-8 and not plain ASCII: saved by an editor in
+// UTF-8, whatever CP932 made of them.
+bool isUtf8Text(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return false;
+  const QByteArray bytes = f.readAll();
+  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return false;
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  const QString text = utf8.decode(bytes);  // decodes only when made a QString
+  return !utf8.hasError();
+}
+
+// The file is not CP932 and none of its sections can be recognised, so nothing will be taken
+// from it.
+void warnNotCp932(Model& model, const QString& path, qsizetype firstUndecodableLine) {
+  QString text = path + QChar('\n');
+  text += QStringLiteral("このファイルは Shift_JIS（CP932）で保存されていません"
+                         "（UTF-8 など別の文字コードで保存されたようです");
+  if (firstUndecodableLine > 0)
+    text += QStringLiteral("。%1行目から読めない文字があります").arg(firstUndecodableLine);
+  text += QStringLiteral("）。\n");
+  text += QStringLiteral("【大会データ】【対戦データ】【印刷制御データ】の節を読み取れなかったため、"
+                         "このファイルからは対戦結果も印刷レイアウトも読み込んでいません。\n"
+                         "大会は対戦結果と印刷レイアウトなしで開きます。"
+                         "Shift_JIS で保存し直してから開き直して下さい。");
+  model.messages.warn(kReadTitle, text);
 }
 
 void showUserError(Model& model) {
@@ -121,7 +157,16 @@ void ReadKekkaFile(Model& model) {
   auto opened = platform::TextFileReader::open(path);
   if (!opened || opened->lines().isEmpty()) FatalDataFileMsg(model, kReadTitle, path);
   platform::TextFileReader& file = *opened;
-  platform::warnUndecodable(model.messages, path, file.lines());
+  // A CP932 file with a few unreadable characters is read on, and named by its first such
+  // line; one whose every section marker was lost to another encoding gives nothing, and
+  // one message says so.
+  const qsizetype undecodableLine = platform::firstUndecodableLine(file.lines());
+  const bool anySection = std::any_of(file.lines().begin(), file.lines().end(), isSectionMarker);
+  if (!anySection && (undecodableLine > 0 || isUtf8Text(path))) {
+    warnNotCp932(model, path, undecodableLine);
+  } else if (undecodableLine > 0) {
+    platform::warnUndecodable(model.messages, path, file.lines());
+  }
 
   QString line = file.readLine();
   // A line that becomes current as the file's last line is not dispatched: the suite

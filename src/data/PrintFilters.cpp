@@ -1,7 +1,5 @@
 #include "data/PrintFilters.h"
 
-#include <algorithm>
-
 #include "data/Model.h"
 #include "data/ModelAccess.h"
 #include "data/SplitSankasha.h"
@@ -22,11 +20,15 @@ bool IsSelected(const PrintFilterState& filters, const QString& name) {
   const QString n = withoutBlanks(name);
   // Nothing occurs in an empty name, and an empty selection string has no fragments.
   if (n.isEmpty() || filters.TeamFilter.isEmpty()) return false;
-  QString s = filters.TeamFilter;
-  s.replace(QChar(','), QChar(0x3001));  // "、"
-  const QStringList fragments = s.split(QChar(0x3001), Qt::KeepEmptyParts);
-  return std::any_of(fragments.begin(), fragments.end(),
-                     [&](const QString& fragment) { return n.contains(fragment); });
+  // Fragments end at "," or "、"; read in place, as every name of a chart is tested.
+  const QStringView f = filters.TeamFilter;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i <= f.size(); ++i) {
+    if (i < f.size() && f[i] != u',' && f[i] != u'、') continue;
+    if (n.contains(f.sliced(start, i - start))) return true;
+    start = i + 1;
+  }
+  return false;
 }
 
 QString GetTashumokuMark(const Model& model, const QString& name,

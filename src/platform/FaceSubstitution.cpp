@@ -24,6 +24,14 @@ void installFaceSubstitutions() {
     QFont::insertSubstitutions(QString::fromUtf16(face), {QStringLiteral("IPAGothic")});
 }
 
+QStringList windowFamilies(const QString& face) {
+  for (const char16_t* mincho : kMincho)
+    if (face == QStringView(mincho)) return {QStringLiteral("IPAMincho"), face};
+  for (const char16_t* gothic : kGothic)
+    if (face == QStringView(gothic)) return {QStringLiteral("IPAGothic"), face};
+  return {face};
+}
+
 QStringList substitutedJapaneseFaces() {
   return {QString::fromUtf16(kMincho[0]), QString::fromUtf16(kMincho[1]),
           QString::fromUtf16(kGothic[0]), QString::fromUtf16(kGothic[1])};

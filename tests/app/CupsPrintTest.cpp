@@ -1,6 +1,8 @@
 // A real print queue: the sample's first layout page printed through QPrinter to a CUPS
 // queue with the cups-pdf back end, whose output file must appear with the page count of
-// the run. Runs where a CUPS scheduler runs or can be started here; skipped otherwise.
+// the run. Prints through the queue that scripts/setup adds ("PDF") or any other cups-pdf
+// queue; without one, through a queue of its own for the test's length. Runs where a CUPS
+// scheduler runs or can be started here; skipped otherwise.
 
 #include <gtest/gtest.h>
 
@@ -23,7 +25,8 @@
 namespace qv::test {
 namespace {
 
-const QString kQueue = QStringLiteral("QuorvaneTestPdf");
+const QString kOwnQueue = QStringLiteral("QuorvaneTestPdf");
+const QString kSetupQueue = QStringLiteral("PDF");
 
 struct ToolResult {
   int code = -1;
@@ -32,12 +35,27 @@ struct ToolResult {
 
 ToolResult runTool(const QString& tool, const QStringList& args) {
   QProcess p;
+  // The CUPS tools' words are read below: in English whatever the machine's locale.
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+  p.setProcessEnvironment(env);
   p.start(tool, args);
   if (!p.waitForFinished(30000)) return {};
   return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
 }
 
 bool schedulerRunning() { return runTool("lpstat", {"-r"}).out.contains("scheduler is running"); }
+
+// The queue that prints through cups-pdf, the one scripts/setup adds first; empty: none.
+QString cupsPdfQueue() {
+  QStringList queues;
+  const QRegularExpression device(QStringLiteral("^device for (\\S+): cups-pdf:/"),
+                                  QRegularExpression::MultilineOption);
+  const ToolResult listed = runTool("lpstat", {"-v"});
+  for (auto it = device.globalMatch(listed.out); it.hasNext();) queues << it.next().captured(1);
+  if (queues.contains(kSetupQueue)) return kSetupQueue;
+  return queues.value(0);
+}
 
 // Where cups-pdf writes the jobs of this user.
 QString cupsPdfFolder() {
@@ -64,17 +82,20 @@ class CupsPrintTest : public ::testing::Test {
         GTEST_SKIP() << "no CUPS scheduler could be started here: "
                      << QString::fromUtf8(cupsd_.readAllStandardError()).toStdString();
     }
+    queue_ = cupsPdfQueue();
+    if (!queue_.isEmpty()) return;
     const QString models = runTool("lpinfo", {"-m"}).out;
     const QRegularExpressionMatch m =
         QRegularExpression(QStringLiteral("^(\\S*CUPS-PDF_noopt\\.ppd)"), QRegularExpression::MultilineOption)
             .match(models);
     if (!m.hasMatch()) GTEST_SKIP() << "the cups-pdf back end is not installed";
-    const ToolResult added = runTool("lpadmin", {"-p", kQueue, "-E", "-v", "cups-pdf:/", "-m", m.captured(1)});
+    const ToolResult added = runTool("lpadmin", {"-p", kOwnQueue, "-E", "-v", "cups-pdf:/", "-m", m.captured(1)});
     if (added.code != 0) GTEST_SKIP() << "no queue could be added: " << added.out.toStdString();
+    queue_ = kOwnQueue;
     queueAdded_ = true;
   }
   void TearDown() override {
-    if (queueAdded_) runTool("lpadmin", {"-x", kQueue});
+    if (queueAdded_) runTool("lpadmin", {"-x", kOwnQueue});
     if (started_) {
       cupsd_.terminate();
       if (!cupsd_.waitForFinished(10000)) cupsd_.kill();
@@ -83,6 +104,7 @@ class CupsPrintTest : public ::testing::Test {
 
   TestProgram tp;
   QProcess cupsd_;
+  QString queue_;
   bool started_ = false;
   bool queueAdded_ = false;
 };
@@ -95,7 +117,7 @@ TEST_F(CupsPrintTest, FirstLayoutPageReachesTheQueue) {
   for (int i = 0; i < layout.PageCount; ++i) layout.Pages[static_cast<size_t>(i)].Selected = i == 0;
 
   CurrentPrinter printer;
-  printer.selectPrinter(kQueue);
+  printer.selectPrinter(queue_);
   const QString title = QStringLiteral("quorvane-test-%1").arg(QCoreApplication::applicationPid());
   printer.printer().setDocName(title);
   printer.setPaper(layout.PaperName, layout.PaperOrientation);

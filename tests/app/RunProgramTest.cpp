@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -16,8 +20,8 @@ using namespace qv;
 using namespace qv::test;
 
 // The program as its executable runs it (real message boxes, real modal selection
-// window), on the sample tournament, driven like a user: キャンセル in the selection
-// window, then 戻る.
+// window, real printer dialog), on the sample tournament, driven like a user: キャンセル in
+// the selection window, 印刷実行 and キャンセル in the printer dialog, then 戻る.
 TEST(RunProgramTest, StartsOnTheSampleAndEndsWithReturn) {
   StartupFixture f;
   StartupEnv env = StartupEnv::ofApplication();
@@ -27,6 +31,24 @@ TEST(RunProgramTest, StartsOnTheSampleAndEndsWithReturn) {
 
   QStringList seen;
   QString pageTotal;
+  QString proposedFile;
+  bool printTried = false;
+  // A timer does not fire again inside its own handler, so the printer dialog, which opens
+  // inside the handler's click on 印刷実行, has a timer of its own.
+  QTimer printerDriver;
+  printerDriver.setInterval(20);
+  QObject::connect(&printerDriver, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    QStringList buttons;
+    for (const auto* box : dialog->findChildren<QDialogButtonBox*>())
+      for (const auto* b : box->buttons()) buttons << b->text();
+    seen << "printer: " + dialog->windowTitle() + " " + buttons.join(' ');
+    if (const auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("filename")))
+      proposedFile = field->text();
+    printerDriver.stop();
+    dialog->reject();
+  });
   QTimer driver;
   driver.setInterval(20);
   QObject::connect(&driver, &QTimer::timeout, [&] {
@@ -46,6 +68,11 @@ TEST(RunProgramTest, StartsOnTheSampleAndEndsWithReturn) {
       if (!main || !main->isVisible()) continue;
       seen << "main: " + main->LblDate->text();
       pageTotal = main->LblPage[6]->text();
+      if (!printTried) {
+        printTried = true;
+        printerDriver.start();
+        QTest::mouseClick(main->CmdInsatsu, Qt::LeftButton);  // returns once the dialog is cancelled
+      }
       QTest::mouseClick(main->CmdReturn, Qt::LeftButton);
       driver.stop();
     }
@@ -61,6 +88,9 @@ TEST(RunProgramTest, StartsOnTheSampleAndEndsWithReturn) {
   driver.start();
 
   EXPECT_EQ(RunProgram(env), 0);
-  EXPECT_EQ(seen, QStringList({"selection: 1", "main: 2026.06.14-15"}));
+  // Qt's own dialog speaks Japanese, and printing to a file proposes the tournament's PDF.
+  EXPECT_EQ(seen, QStringList({"selection: 1", "main: 2026.06.14-15",
+                               "printer: 印刷 印刷(&P) キャンセル オプション(&O) >>"}));
   EXPECT_EQ(pageTotal, "全５頁");
+  EXPECT_EQ(proposedFile, QFileInfo(f.sampleTai()).absolutePath() + "/青葉市民大会.pdf");
 }

@@ -148,6 +148,52 @@ TEST_F(KekkaFileTest, BytesThatAreNotCp932AreWarnedOnceAndTheFileStillReads) {
   EXPECT_EQ(tp.program.kekka.KekkaVersion, "3");
 }
 
+// Each row: the results file's bytes, and whether the one warning says that nothing was
+// taken from the file (a line number where one is known) or names no encoding at all.
+TEST_F(KekkaFileTest, FileNotInCp932WithNoSectionLeftIsWarnedOnceAsGivingNothing) {
+  struct Case {
+    const char* what;
+    QByteArray bytes;
+    const char* wantLine;  // the line named, "" for none; nullptr: no warning at all
+  };
+  const QString sections = QStringLiteral(
+      "Ver=3\r\n【大会データ】\r\n会場=体育館\r\n【印刷制御データ】\r\n保存時刻=2024/05/01 10:00:00\r\n.eof.\r\n");
+  const Case cases[] = {
+      {"all UTF-8: its markers read as other characters", sections.toUtf8(), "2"},
+      {"UTF-8 that CP932 happens to read whole", QStringLiteral("Ver=3\r\n保存時刻=館\r\n.eof.\r\n").toUtf8(), ""},
+      {"CP932 without sections", platform::encodeCp932(QStringLiteral("Ver=3\r\n何か\r\n.eof.\r\n")), nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    tp.messages.shown.clear();
+    tp.program.taikai.Taikai.Kaijou.clear();
+    {
+      QFile f(kaiPath());
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      f.write(c.bytes);
+    }
+    ASSERT_FALSE(loadExisting());
+    EXPECT_EQ(tp.program.kekka.KekkaVersion, "3");
+    EXPECT_TRUE(tp.program.taikai.Taikai.Kaijou.isEmpty());
+    EXPECT_TRUE(tp.program.kekka.HozonJikoku.isEmpty());
+    EXPECT_TRUE(prompt.shown.empty());
+    if (c.wantLine == nullptr) {
+      EXPECT_TRUE(tp.messages.shown.empty());
+      continue;
+    }
+    ASSERT_EQ(tp.messages.shown.size(), 1u);
+    EXPECT_EQ(tp.messages.shown[0].title, "対戦結果等読み込み");
+    const QString& text = tp.messages.shown[0].text;
+    EXPECT_TRUE(text.startsWith(kaiPath() + "\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Shift_JIS（CP932）で保存されていません")) << text.toStdString();
+    EXPECT_TRUE(text.contains("対戦結果も印刷レイアウトも読み込んでいません")) << text.toStdString();
+    EXPECT_EQ(text.contains("行目"), *c.wantLine != 0) << text.toStdString();
+    if (*c.wantLine != 0) {
+      EXPECT_TRUE(text.contains(QString(c.wantLine) + "行目から")) << text.toStdString();
+    }
+  }
+}
+
 TEST_F(KekkaFileTest, LastLineOfTheFileIsNotDispatched) {
   // An unknown last line ends the load quietly; a marker as last line is not read.
   EXPECT_FALSE(load({"【大会データ】", "会場=A", "【謎】"}));

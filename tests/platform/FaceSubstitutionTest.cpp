@@ -26,6 +26,24 @@ TEST(FaceSubstitution, WindowsFacesResolveToTheIpaFaces) {
   }
 }
 
+TEST(FaceSubstitution, WindowFamiliesNameTheStandInBeforeTheWindowsFace) {
+  installFaceSubstitutions();
+  struct Case { const char16_t* face; QStringList families; };
+  const Case cases[] = {
+      {u"ＭＳ Ｐゴシック", {"IPAGothic", "ＭＳ Ｐゴシック"}},
+      {u"ＭＳ ゴシック", {"IPAGothic", "ＭＳ ゴシック"}},
+      {u"MS PMincho", {"IPAMincho", "MS PMincho"}},
+      {u"Arial", {"Arial"}},
+  };
+  for (const auto& c : cases) {
+    const QString face = QString::fromUtf16(c.face);
+    EXPECT_EQ(windowFamilies(face), c.families) << face.toStdString();
+    // What the window shows does not change by naming the stand-in first.
+    EXPECT_EQ(QFontInfo(QFont(windowFamilies(face))).family(), QFontInfo(QFont(face)).family())
+        << face.toStdString();
+  }
+}
+
 TEST(FaceSubstitution, FacesTheMachineLacksPrintInTheIpaFaces) {
   installFaceSubstitutions();
   struct Case { const char16_t* face; const char* family; };

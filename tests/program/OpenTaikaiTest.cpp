@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "data/KekkaFile.h"
+#include "platform/Cp932.h"
 #include "platform/ProgramEnd.h"
 #include "program/OpenTaikai.h"
 #include "program/Program.h"
@@ -25,6 +28,37 @@ TEST(OpenTaikai, SampleOpensWithResultsLayoutResetAndUnits) {
   EXPECT_EQ(p.insatsu.InsatsuSeigyo.PageSelectMode, 0);
   EXPECT_EQ(p.bunshou.BunshouItems[0].Text, "&大会名");
   EXPECT_FALSE(p.insatsuUnits.InsatsuUnits.empty());
+}
+
+// The sample's results file saved again in UTF-8 by an editor: one warning says that its
+// results and print layout were not taken, and the tournament opens without them.
+TEST(OpenTaikai, ResultsFileSavedInUtf8IsWarnedOnceAndTheTournamentOpens) {
+  test::TestProgram tp;
+  const QString data = tp.folder() + "data/";
+  ASSERT_TRUE(test::CopySampleData(data));
+  const QString kai = data + KekkaFileName(test::SampleTaikaiFileName());
+  {
+    QFile f(kai);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    const QByteArray utf8 = platform::decodeCp932(f.readAll()).toUtf8();
+    ASSERT_TRUE(f.resize(0));
+    ASSERT_EQ(f.write(utf8), utf8.size());
+  }
+  Program& p = tp.program;
+  try {
+    ASSERT_TRUE(test::LoadSampleTournament(p, data));
+  } catch (const platform::ProgramEnd& end) {
+    FAIL() << end.title().toStdString() << ": " << end.message().toStdString();
+  }
+  EXPECT_GT(p.taikai.Taikai.ShumokuCount, 0);
+  EXPECT_EQ(p.insatsu.InsatsuSeigyo.PageCount, 0);
+  EXPECT_TRUE(p.kekka.HozonJikoku.isEmpty());
+  ASSERT_EQ(tp.messages.shown.size(), 1u);
+  EXPECT_EQ(tp.messages.shown[0].title, "対戦結果等読み込み");
+  const QString& text = tp.messages.shown[0].text;
+  EXPECT_TRUE(text.startsWith(kai)) << text.toStdString();
+  EXPECT_TRUE(text.contains("Shift_JIS（CP932）で保存されていません")) << text.toStdString();
+  EXPECT_TRUE(text.contains("対戦結果も印刷レイアウトも読み込んでいません")) << text.toStdString();
 }
 
 // Without events the results file is not read: an empty one would end the program.

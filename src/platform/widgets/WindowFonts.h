@@ -4,17 +4,24 @@
 
 #include <QFont>
 
+#include "platform/FaceSubstitution.h"
+
 namespace qv {
 
-inline QFont WindowFont() { return QFont(QStringLiteral("ＭＳ Ｐゴシック"), 10); }
+inline QFont WindowFont() {
+  return QFont(platform::windowFamilies(QStringLiteral("ＭＳ Ｐゴシック")), 10);
+}
 
 inline QFont WindowTitleFont() {
-  QFont f(QStringLiteral("ＭＳ Ｐゴシック"), 16);
+  QFont f = WindowFont();
+  f.setPointSize(16);
   f.setBold(true);
   return f;
 }
 
 // Fixed pitch, so that the lines of a list stand in columns.
-inline QFont ListFont() { return QFont(QStringLiteral("ＭＳ ゴシック"), 10); }
+inline QFont ListFont() {
+  return QFont(platform::windowFamilies(QStringLiteral("ＭＳ ゴシック")), 10);
+}
 
 }  // namespace qv
