@@ -2,6 +2,7 @@
 
 #include <QSet>
 
+#include "data/LeagueResults.h"
 #include "data/ModelAccess.h"
 #include "data/PrintFilters.h"
 #include "program/Program.h"
@@ -31,6 +32,8 @@ int TeamSheetStartMode(const TeamShumokuRec& event) {
 }
 
 bool PrintTeamSheetsByEvent(Program& program, const TeamSheetPrinters& printers, TieSheetRun& run) {
+  // The league tables over the ties read the standings; they are computed once here.
+  MakePrintRunStandings(program);
   const int events = teamEventCount(program.team);
   for (int i = 0; i < events; ++i) {
     const TeamShumokuRec& event = program.team.TeamShumokus[static_cast<size_t>(i)];

@@ -148,7 +148,7 @@ void setUp(BracketPage& pg) {
   pg.NitteiIdx = -1;
   pg.NitteiCols = -1;
   if (!model.taikai.NitteiFileName.isEmpty() && pg.shumoku)
-    pg.NitteiIdx = FindNitteiIndex(model, pg.shumoku->Ryakugou, yosenBlocks);
+    pg.NitteiIdx = FindNitteiIndex(model.nittei, pg.shumoku->Ryakugou, yosenBlocks);
   if (pg.NitteiIdx >= 0 && static_cast<size_t>(pg.NitteiIdx) < model.nittei.Nittei.size())
     pg.NitteiCols = model.nittei.Nittei[static_cast<size_t>(pg.NitteiIdx)].ColumnCount;
   pg.ShowWinnerRank = pg.option(QStringLiteral("勝上り順位表示"));
