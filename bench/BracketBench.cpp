@@ -1,13 +1,19 @@
-// A two-sided bracket of 128 entrants with every result, printed N times: to the recorder
-// (the chart's own work and the device) and to a PDF file, side by side.
+// A two-sided bracket of 128 entrants with every result, 20 pages a job, side by side:
+//   Null          the chart and the device, drawing nothing: the program-logic share
+//   Recorder      the same into the recorder the tests use
+//   Pdf           the same to a PDF file through the Qt surface
+//   QtFloor       Qt's PDF writer drawing the page's glyph runs and lines with no program
+//                 logic, glyphs placed as the device places them (the floor to beat)
+//   QtFloorTransformed  the same with a transform per text, as the device once drew
 //   bracket_bench [--benchmark_filter=...]
-// items/s are pages per second.
+// items/s are pages per second; the ratios at the end compare cases of this run.
 
 #include <benchmark/benchmark.h>
 
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
@@ -21,6 +27,9 @@
 #include "platform/QtPrintSurface.h"
 #include "print/RecordingSurface.h"
 #include "program/Program.h"
+#include "NullSurface.h"
+#include "QtFloor.h"
+#include "Ratios.h"
 
 namespace {
 
@@ -100,43 +109,127 @@ struct Tournament {
   }
 };
 
+constexpr int kPages = 20;
+
+// Built once, before any case runs, so that no case carries its cost.
+Tournament& tournament() {
+  static Tournament t;
+  return t;
+}
+
+void setUpWriter(QPdfWriter& writer) {
+  writer.setResolution(600);
+  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+}
+
+void BM_BracketNull(benchmark::State& state) {
+  Tournament& t = tournament();
+  bench::NullSurface surface;
+  for (auto _ : state) {
+    t.program.device.OpenPrint(surface, t.program.kankyou.InsatsuFont, t.program.programFolder);
+    t.printPages(kPages);
+  }
+  state.SetItemsProcessed(state.iterations() * kPages);
+}
+
 void BM_BracketRecorder(benchmark::State& state) {
-  Tournament t;
-  const int pages = static_cast<int>(state.range(0));
+  Tournament& t = tournament();
   qv::RecordingSurface surface(600 / 25.4);
   for (auto _ : state) {
     surface.calls.clear();
     t.program.device.OpenPrint(surface, t.program.kankyou.InsatsuFont, t.program.programFolder);
-    t.printPages(pages);
+    t.printPages(kPages);
   }
-  state.SetItemsProcessed(state.iterations() * pages);
+  state.SetItemsProcessed(state.iterations() * kPages);
 }
 
 void BM_BracketPdf(benchmark::State& state) {
-  Tournament t;
-  const int pages = static_cast<int>(state.range(0));
+  Tournament& t = tournament();
   const QString pdf = t.folder.filePath(QStringLiteral("bracket.pdf"));
   for (auto _ : state) {
     QPdfWriter writer(pdf);
-    writer.setResolution(600);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    setUpWriter(writer);
     platform::QtPrintSurface surface(writer);
     t.program.device.OpenPrint(surface, t.program.kankyou.InsatsuFont, t.program.programFolder);
-    t.printPages(pages);
+    t.printPages(kPages);
   }
-  state.SetItemsProcessed(state.iterations() * pages);
+  state.SetItemsProcessed(state.iterations() * kPages);
 }
 
-BENCHMARK(BM_BracketRecorder)->Arg(20)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BracketPdf)->Arg(20)->Unit(benchmark::kMillisecond);
+// One page of the bracket as the recorder holds it.
+const qv::RecordingSurface& recordedPage() {
+  static const qv::RecordingSurface surface = [] {
+    Tournament& t = tournament();
+    qv::RecordingSurface s(600 / 25.4);
+    t.program.device.OpenPrint(s, t.program.kankyou.InsatsuFont, t.program.programFolder);
+    t.printPages(1);
+    return s;
+  }();
+  return surface;
+}
+
+// Made before the cases run: the floor is Qt's drawing alone.
+const bench::QtFloor& floorOf(bench::QtFloor::Texts texts) {
+  static const bench::QtFloor placed(recordedPage().calls, 600 / 25.4, bench::QtFloor::Texts::Placed);
+  static const bench::QtFloor transformed(recordedPage().calls, 600 / 25.4,
+                                          bench::QtFloor::Texts::Transformed);
+  return texts == bench::QtFloor::Texts::Placed ? placed : transformed;
+}
+
+void floorPdf(benchmark::State& state, bench::QtFloor::Texts texts, const char* file) {
+  const bench::QtFloor& floor = floorOf(texts);
+  const QString pdf = tournament().folder.filePath(QString::fromLatin1(file));
+  for (auto _ : state) {
+    QPdfWriter writer(pdf);
+    setUpWriter(writer);
+    QPainter painter(&writer);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (int p = 0; p < kPages; ++p) {
+      if (p > 0) writer.newPage();
+      floor.drawPage(painter);
+    }
+    painter.end();
+  }
+  state.SetItemsProcessed(state.iterations() * kPages);
+}
+
+void BM_QtFloor(benchmark::State& state) {
+  floorPdf(state, bench::QtFloor::Texts::Placed, "floor.pdf");
+}
+
+void BM_QtFloorTransformed(benchmark::State& state) {
+  floorPdf(state, bench::QtFloor::Texts::Transformed, "floor-transformed.pdf");
+}
+
+BENCHMARK(BM_BracketNull)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BracketRecorder)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BracketPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QtFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QtFloorTransformed)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  // Everything a case would otherwise make on its first run: the tournament, the floor's
+  // glyph runs, and Qt's fonts (one page printed to PDF).
+  tournament();
+  floorOf(bench::QtFloor::Texts::Placed);
+  floorOf(bench::QtFloor::Texts::Transformed);
+  {
+    QPdfWriter writer(tournament().folder.filePath(QStringLiteral("warm.pdf")));
+    setUpWriter(writer);
+    platform::QtPrintSurface surface(writer);
+    Tournament& t = tournament();
+    t.program.device.OpenPrint(surface, t.program.kankyou.InsatsuFont, t.program.programFolder);
+    t.printPages(1);
+  }
+  return bench::runWithRatios(
+      argc, argv,
+      {{"BM_BracketPdf", "BM_QtFloor", "the device and chart over Qt's floor (goal <= 1.15)"},
+       {"BM_BracketPdf", "BM_QtFloorTransformed", "over the floor with a transform per text"},
+       {"BM_QtFloorTransformed", "BM_QtFloor", "what a transform per text costs Qt"},
+       {"BM_BracketNull", "BM_BracketPdf", "program-logic share of the PDF run"},
+       {"BM_BracketRecorder", "BM_BracketPdf", "the recorder against the PDF run"}});
 }

@@ -1,8 +1,12 @@
 // The print run over a layout of 200 pages of a large generated tournament (the 4,000-entry
 // tournament of open_tournament_bench: knock-outs of 61 entrants and leagues of sixteen
-// blocks of four), to the recorder and to a PDF file, side by side.
-//   print_run_bench [--benchmark_filter=...]
-// items/s are sheets per second; the PDF run reports its bytes per sheet.
+// blocks of four), side by side:
+//   Null      the charts and the device drawing nothing: the program-logic share
+//   Recorder  into the recorder the tests use
+//   Pdf       to a PDF file through the current printer, as a user's run
+//   print_run_bench [--benchmark_filter=...] [--benchmark_min_time=2]
+// items/s are sheets per second; the PDF run reports its bytes per sheet. To compare two
+// builds, run both binaries side by side (under callgrind where the machine is noisy).
 
 #include <benchmark/benchmark.h>
 
@@ -24,6 +28,8 @@
 #include "print/RecordingSurface.h"
 #include "program/OpenTaikai.h"
 #include "program/Program.h"
+#include "NullSurface.h"
+#include "Ratios.h"
 
 namespace {
 
@@ -87,6 +93,19 @@ LargeRun& largeRun() {
   return run;
 }
 
+void BM_PrintRun_Null(benchmark::State& state) {
+  qv::Program& p = *largeRun().program;
+  long long sheets = 0;
+  bench::NullSurface surface;
+  for (auto _ : state) {
+    p.device.attachSurface(&surface);
+    qv::PrintSelected(p);
+    p.device.attachSurface(nullptr);
+    sheets += p.run.InsatsuPageCount;
+  }
+  state.SetItemsProcessed(sheets);
+}
+
 void BM_PrintRun_Recorder(benchmark::State& state) {
   qv::Program& p = *largeRun().program;
   long long sheets = 0;
@@ -120,17 +139,18 @@ void BM_PrintRun_Pdf(benchmark::State& state) {
   state.counters["sheets"] = p.run.InsatsuPageCount;
 }
 
-BENCHMARK(BM_PrintRun_Recorder)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_PrintRun_Pdf)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_PrintRun_Null)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintRun_Recorder)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintRun_Pdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  largeRun();
+  return bench::runWithRatios(
+      argc, argv,
+      {{"BM_PrintRun_Null", "BM_PrintRun_Pdf", "program-logic share of the PDF run"},
+       {"BM_PrintRun_Recorder", "BM_PrintRun_Pdf", "the recorder against the PDF run"}});
 }

@@ -136,7 +136,7 @@ void openAndUse(const Sandbox& box) {
       for (const QString& ref : {ev.Ryakugou + ":A-1", ev.Ryakugou + ":1", ev.Ryakugou + ":3W",
                                  ev.Ryakugou + ":2L"})
         qv::ResolveSankashaRef(p, ref);
-      if (!p.taikai.NitteiFileName.isEmpty()) qv::FindNitteiIndex(p, ev.Ryakugou, 1);
+      if (!p.taikai.NitteiFileName.isEmpty()) qv::FindNitteiIndex(p.nittei, ev.Ryakugou, 1);
       qv::FindCyusen(p, ev.Ryakugou, 3);
     }
     printTexts(p);

@@ -111,6 +111,7 @@ PrintJob::PrintJob(CurrentPrinter& printer, PrintDevice& device)
     surface = own_.get();
   }
   device_.attachSurface(surface);
+  device_.ForgetPreviousJob();
 }
 
 PrintJob::~PrintJob() {

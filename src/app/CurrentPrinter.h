@@ -88,7 +88,8 @@ class PrintJobError : public std::runtime_error {
 
 // One job on the device: the printer's surface (or the test's) is attached for the job's
 // length and detached at its end; a document still open then is ended, so that a job
-// left by an error does not keep the printer or file.
+// left by an error does not keep the printer or file. The device starts the job without
+// what the job before it left (ForgetPreviousJob).
 class PrintJob {
  public:
   PrintJob(CurrentPrinter& printer, PrintDevice& device);

@@ -58,7 +58,8 @@ class SelectedRun {
   void printRegion(int page, const RyouikiRec& region, const AreaRect& box);
   // The cell box of cell k, after the sheet-break test when the region's cells are used up.
   void enterCell(int page, const AreaRect& box, const PageGrid& g, int k);
-  void printLeagues(int page, int e, const AreaRect& box, const PageGrid& g, int& k);
+  // Whether a block was printed: dummy blocks only, or none, print nothing.
+  bool printLeagues(int page, int e, const AreaRect& box, const PageGrid& g, int& k);
 
   Program& p_;
   PrintRunState& run_;
@@ -139,7 +140,7 @@ void SelectedRun::enterCell(int page, const AreaRect& box, const PageGrid& g, in
   }
 }
 
-void SelectedRun::printLeagues(int page, int e, const AreaRect& box, const PageGrid& g, int& k) {
+bool SelectedRun::printLeagues(int page, int e, const AreaRect& box, const PageGrid& g, int& k) {
   ShumokuRec& event = *eventAt(p_.taikai.Taikai, e);
   const LeagueStageRec& stage = event.YosenLeague;
   int n = blockCount(stage);
@@ -155,6 +156,7 @@ void SelectedRun::printLeagues(int page, int e, const AreaRect& box, const PageG
     }
   }
   ChartEnv env = p_.chartEnv();
+  const int first = k;
   bool cellReady = true;  // the placement's own cell has been entered
   for (int b = 0; b < n; ++b) {
     if (blockAt(stage, b)->Dummy) continue;
@@ -165,6 +167,7 @@ void SelectedRun::printLeagues(int page, int e, const AreaRect& box, const PageG
     charts_.league(env, e, b);
     ++k;
   }
+  return k > first;
 }
 
 void SelectedRun::printRegion(int page, const RyouikiRec& region, const AreaRect& box) {
@@ -199,8 +202,9 @@ void SelectedRun::printRegion(int page, const RyouikiRec& region, const AreaRect
       });
       lastKind = kind;
     } else if (league) {
-      printLeagues(page, haichi.ShumokuIdx, box, g, k);
-      lastKind = kind;
+      // A placement that printed no block leaves the kind of the last chart as it was, so
+      // that a draw after it is laid out as if the placement were not there.
+      if (printLeagues(page, haichi.ShumokuIdx, box, g, k)) lastKind = kind;
     } else if (draw) {
       run_.CurrentInsatsuPage = page;
       const bool last = h == count - 1;

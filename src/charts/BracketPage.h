@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "charts/ChartEnv.h"
+#include "charts/ChartUtil.h"
 #include "charts/TournamentInsatsu.h"
 #include "data/TaikaiModel.h"
 
@@ -83,6 +84,9 @@ bool DrawNodeLine(BracketPage& pg, int nodeIndex);
 void DrawQualifierLabel(BracketPage& pg, int nodeIndex);
 void DrawMatchTexts(BracketPage& pg, int nodeIndex);
 void DrawJoinLine(BracketPage& pg, int nodeIndex);
+// The game-score size after a match with these scores: 0.6 or 0.8 of the score size for
+// five or four games, else unchanged.
+void SetGameScoreSize(BracketPage& pg, const GameScores& scores);
 // The entrant at the current leaf: ballot candidates, entrant texts, numbers, the block
 // label of a reduced draw.
 void DrawLeafTexts(BracketPage& pg, int nodeIndex);

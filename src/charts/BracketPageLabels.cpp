@@ -29,9 +29,9 @@ void matchLabel(BracketPage& pg, const TaisenRec& n, float j) {
     // Nothing switches tie detail pages on, so the chart writes none; only the marker.
     pg.text(left ? j - 1.25f * s : j + 0.25f * s, pg.RowY - 0.5f * s, s, QStringLiteral("＊"));
   }
-  if (!n.TaisenKekka.isEmpty()) return;
+  // A played match has no schedule left to show; one that keeps its number shows it.
   QString lines[3];
-  if (pg.scheduleTexts(n.ShiaiBangou, lines)) {
+  if (n.TaisenKekka.isEmpty() && pg.scheduleTexts(n.ShiaiBangou, lines)) {
     const float dy[3] = {-1.7f, -0.5f, 0.7f};
     for (int i = 0; i < 3; ++i) {
       // Left of the join on the left side; on the right side mirrored, so that the texts
@@ -45,10 +45,7 @@ void matchLabel(BracketPage& pg, const TaisenRec& n, float j) {
 }
 
 void gameScores(BracketPage& pg, const TaisenRec& n, float j, const GameScores& g) {
-  if (!g[4].isEmpty())
-    pg.GameScoreSize = std::min(pg.GameScoreSize, pg.ScoreSize * 0.6f);
-  else if (!g[3].isEmpty())
-    pg.GameScoreSize = std::min(pg.GameScoreSize, pg.ScoreSize * 0.8f);
+  SetGameScoreSize(pg, g);
   if (g[0].isEmpty() || !pg.st.TournamentInsatsu.ScoreShow) return;
   const float gs = pg.GameScoreSize;
   const float x = pg.Side == 0 ? j - 3.f * gs : j + 0.5f * gs;
@@ -96,6 +93,15 @@ void gamesWon(BracketPage& pg, const TaisenRec& n, float j, QString gamesA, QStr
 }
 
 }  // namespace
+
+void SetGameScoreSize(BracketPage& pg, const GameScores& g) {
+  // Set from the page's score size, not shrunk further: a four-game match after a
+  // five-game one prints at 0.8. Matches of fewer games keep the last size.
+  if (!g[4].isEmpty())
+    pg.GameScoreSize = pg.ScoreSize * 0.6f;
+  else if (!g[3].isEmpty())
+    pg.GameScoreSize = pg.ScoreSize * 0.8f;
+}
 
 void DrawQualifierLabel(BracketPage& pg, int k) {
   if (pg.FirstNode <= 1 || k >= 2 * pg.FirstNode || !pg.option(QStringLiteral("YOJ"))) return;

@@ -53,18 +53,19 @@ void DrawCentreMatch(BracketPage& pg, int k) {
 
   const bool hideNumber =
       !pg.isTeamEvent() && !pg.st.TournamentInsatsu.ShiaiBangouKeep && f->Shousha >= 0;
+  bool numberShown = false;
   if (!hideNumber && !f->ShiaiBangou.isEmpty()) {
     pg.LabelX = cx - f->ShiaiBangou.size() * s / 4.f;
-    if (f->TaisenKekka.isEmpty()) {
-      QString lines[3];
-      if (pg.scheduleTexts(f->ShiaiBangou, lines)) {
-        // Stacked under the meeting point, where neither the stem nor a side's line runs.
-        for (int i = 0; i < 3; ++i)
-          pg.text(cx - PrintDevice::LenAnsi(lines[i]) * s / 4.f, y + (0.5f + i) * s, s, lines[i]);
-      } else {
-        const QString label = f->ShiaiBangouHyouji.isEmpty() ? f->ShiaiBangou : f->ShiaiBangouHyouji;
-        pg.text(pg.LabelX, y + 0.5f * s, s, label);
-      }
+    QString lines[3];
+    // A played match has no schedule left to show; one that keeps its number shows it.
+    if (f->TaisenKekka.isEmpty() && pg.scheduleTexts(f->ShiaiBangou, lines)) {
+      // Stacked under the meeting point, where neither the stem nor a side's line runs.
+      for (int i = 0; i < 3; ++i)
+        pg.text(cx - PrintDevice::LenAnsi(lines[i]) * s / 4.f, y + (0.5f + i) * s, s, lines[i]);
+    } else {
+      const QString label = f->ShiaiBangouHyouji.isEmpty() ? f->ShiaiBangou : f->ShiaiBangouHyouji;
+      pg.text(pg.LabelX, y + 0.5f * s, s, label);
+      numberShown = true;
     }
   }
   tieMarker(pg, *f, cx - s / 2.f, y + 0.5f * s);
@@ -88,8 +89,10 @@ void DrawCentreMatch(BracketPage& pg, int k) {
   pg.mincho();
   if (!g[0].isEmpty() && pg.st.TournamentInsatsu.ScoreShow) {
     const float ss = pg.ScoreSize;
+    // Under the match number when that is shown, so the two don't overprint.
+    const float top = y + 0.5f * ss + (numberShown ? s : 0.f);
     for (int i = 0; i < 5; ++i)
-      pg.text(cx - 1.5f * ss, y + (0.5f + i) * ss, ss, g[static_cast<size_t>(i)]);
+      pg.text(cx - 1.5f * ss, top + i * ss, ss, g[static_cast<size_t>(i)]);
   }
   // A match that no side won has no winner to carry up.
   pg.line(decided(f->Shousha) ? kWinLineWidth : kThinLineWidth, cx, y, cx, y - pitch);

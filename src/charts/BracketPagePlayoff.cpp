@@ -97,10 +97,7 @@ void DrawPlayoff(BracketPage& pg) {
   const auto parts = SplitColonFields(m->TaisenKekka);
   GameScores g = {parts[2], parts[3], parts[4], parts[5], parts[6]};
   if (w == b) g = ReverseScores(g);
-  if (!g[4].isEmpty())
-    pg.GameScoreSize = std::min(pg.GameScoreSize, pg.ScoreSize * 0.6f);
-  else if (!g[3].isEmpty())
-    pg.GameScoreSize = std::min(pg.GameScoreSize, pg.ScoreSize * 0.8f);
+  SetGameScoreSize(pg, g);
   if (!g[0].isEmpty() && pg.st.TournamentInsatsu.ScoreShow) {
     const float gs = pg.GameScoreSize;
     int games = 1;

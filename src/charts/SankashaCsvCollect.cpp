@@ -32,11 +32,14 @@ QString participantKey(const RosterPlayer& p) {
   return name + QChar(0x1F) + p.shozoku;
 }
 
-// The group of player k: the group texts are joined by "／"; a player past the last text
-// (a pair or trio from one group) takes the last one.
-QString playerGroup(const QString& groups, size_t k) {
-  const QStringList parts = groups.split(QStringLiteral("／"));
-  return parts[static_cast<qsizetype>(std::min(k, static_cast<size_t>(parts.size() - 1)))];
+// The group of player k. Only a pair's text is cut, at its first "／": the first player
+// takes what comes before it, the second everything after it. Any other entry keeps its
+// whole text, which may itself hold a "／" ("東京／神奈川" is one group).
+QString playerGroup(const ShumokuRec& event, const QString& groups, size_t k) {
+  if (event.Shubetsu != kFuku) return groups;
+  const qsizetype cut = groups.indexOf(QStringLiteral("／"));
+  if (cut < 0) return groups;
+  return k == 0 ? groups.left(cut) : groups.mid(cut + 1);
 }
 
 }  // namespace
@@ -70,7 +73,7 @@ SankashaCollection CollectSankasha(Model& model) {
       std::vector<RosterPlayer> players = RosterPlayers(event, fields);
       for (size_t k = 0; k < players.size(); ++k) {
         RosterPlayer p{withoutParens(players[k].name), withoutParens(players[k].shozoku)};
-        const QString group = playerGroup(entry.GroupName, k);
+        const QString group = playerGroup(event, entry.GroupName, k);
         // In a mixed event the first player counts as a man, the others as women.
         const int sex = sexLetter == QChar(0x7537)   ? 1  // 男
                         : sexLetter == QChar(0x5973) ? 2  // 女

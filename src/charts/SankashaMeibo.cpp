@@ -50,8 +50,11 @@ void PrintMeiboPage(ChartEnv env, float left, float top, float right, float bott
 
   float& y = run.y;
   float blockTop = 0;
+  // Under the title band on every sheet: page phrases placed beside the title on the
+  // continuation sheets must not overprint the heading row.
+  const float tableTop = top + h + 0.5f * u;
   auto headedPage = [&] {
-    y = top;
+    y = tableTop;
     blockTop = y;
     PrintMeiboHeader(device, x, y, d, u, run.csv);
     y += h;
@@ -61,10 +64,7 @@ void PrintMeiboPage(ChartEnv env, float left, float top, float right, float bott
     const float t = 1.5f * u;
     device.PrintStr(left + 20, top, t, t, t, 0, kTitle);
     run.csv << kTitle;
-    y = top + h + 0.5f * u;
-    blockTop = y;
-    PrintMeiboHeader(device, x, y, d, u, run.csv);
-    y += h;
+    headedPage();
   } else if (bottom - u >= y + h * (count + 1)) {
     y += 0.5f * h;  // the next category follows after half a row, under the same heading
     blockTop = y;

@@ -19,6 +19,10 @@ struct Cp932Tables {
   std::array<bool, 256> leadByte{};
   std::vector<char16_t> dbcs;                   // index (lead << 8 | trail), 0 = invalid
   std::unordered_map<char16_t, uint16_t> encode;  // UTF-16 unit -> CP932 code (1 or 2 bytes)
+  // Per UTF-16 unit, for the print path's character loops: the unit its code decodes to
+  // ("?" without a code) and whether the code takes two bytes.
+  std::vector<char16_t> printed;
+  std::vector<bool> fullWidth;
 
   Cp932Tables() : dbcs(65536, 0) {
     encode.reserve(8192);  // CP932 holds about 7,900 characters
@@ -61,6 +65,14 @@ struct Cp932Tables {
     };
     for (const auto& [u, code] : kBestFit) encode.try_emplace(u, code);
     iconv_close(cd);
+    printed.assign(65536, u'?');
+    fullWidth.assign(65536, false);
+    printed[0] = u'\0';
+    for (const auto& [u, code] : encode) {
+      const char16_t back = code > 0xFF ? dbcs[code] : single[code];
+      printed[u] = back ? back : u'\uFFFD';
+      fullWidth[u] = code > 0xFF;
+    }
   }
 
   void addPair(int lead, int trail, char16_t u) {
@@ -161,11 +173,24 @@ QByteArray encodeCp932(QStringView text) {
   return out;
 }
 
-bool isFullWidth(char32_t ch) {
-  if (ch > 0xFFFF) return false;
+QString roundTripCp932(QStringView text) {
   const auto& t = tables();
-  const auto it = t.encode.find(static_cast<char16_t>(ch));
-  return it != t.encode.end() && it->second > 0xFF;
+  QString out(text.size(), Qt::Uninitialized);
+  char16_t* w = reinterpret_cast<char16_t*>(out.data());
+  const char16_t* const begin = w;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t u = text[i].unicode();
+    if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+      ++i;  // a pair outside the BMP: one "?"
+    *w++ = t.printed[u];
+  }
+  out.truncate(w - begin);
+  return out;
+}
+
+bool isFullWidth(char32_t ch) {
+  if (ch < 0x80 || ch > 0xFFFF) return false;  // ASCII is one byte; beyond the BMP, "?"
+  return tables().fullWidth[ch];
 }
 
 int lenAnsi(QStringView text) {

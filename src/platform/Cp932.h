@@ -18,6 +18,10 @@ QString decodeCp932(QByteArrayView bytes);
 // other character that CP932 cannot hold becomes "?".
 QByteArray encodeCp932(QStringView text);
 
+// The text as CP932 holds it, in one pass: what encodeCp932 then decodeCp932 give (each
+// character the one its code decodes to, "?" for one CP932 cannot hold).
+QString roundTripCp932(QStringView text);
+
 // Byte length of the text in CP932: 2 for a full-width character, 1 for a half-width one.
 // Characters CP932 cannot hold count as one byte (they print as "?").
 int lenAnsi(QStringView text);

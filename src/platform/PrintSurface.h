@@ -36,10 +36,12 @@ inline size_t qHash(const PrintFont& f, size_t seed = 0) {
   return qHashMulti(seed, f.face, f.heightPx, f.halfWidthPx, f.weight);
 }
 
-// One character and the top-left corner of its cell, in device pixels.
+// One character and the top-left corner of its cell, in device pixels. The characters come
+// from CP932 text, so each is one UTF-16 unit.
 struct PlacedChar {
   QPoint at;
-  QString ch;
+  char16_t ch = 0;
+  bool operator==(const PlacedChar&) const = default;
 };
 
 // Fill styles of boxes: 0 solid, 1 transparent, 2 to 7 hatchings.

@@ -2,8 +2,10 @@
 
 #include <QGlyphRun>
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QTransform>
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -25,7 +27,10 @@ QtPrintSurface::QtPrintSurface(QPagedPaintDevice& device) : device_(device) {
 }
 
 QtPrintSurface::~QtPrintSurface() {
-  if (painter_.isActive()) painter_.end();
+  if (painter_.isActive()) {
+    flushLines();
+    painter_.end();
+  }
 }
 
 void QtPrintSurface::beginDocument() { painter(); }
@@ -34,8 +39,14 @@ QPainter& QtPrintSurface::painter() {
   if (!painter_.isActive()) {
     if (!painter_.begin(&device_))
       throw std::runtime_error("the printer or output file could not be opened");
+    // The paint engine belongs to the device and outlives the job: it keeps the last state
+    // the previous job's painter handed it (a text cell's transform, a fill), and a new
+    // painter passes on only what differs from its own defaults. Hand it every part of the
+    // state, so that the job draws as the first job on a new device would.
+    painter_.paintEngine()->setDirty(QPaintEngine::AllDirty);
     painter_.setRenderHint(QPainter::Antialiasing, true);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    pen_ = {};
   }
   return painter_;
 }
@@ -49,11 +60,15 @@ void QtPrintSurface::printBlank() {
 
 void QtPrintSurface::newPage() {
   painter();
+  flushLines();
   device_.newPage();
 }
 
 void QtPrintSurface::endDocument() {
-  if (painter_.isActive()) painter_.end();
+  if (painter_.isActive()) {
+    flushLines();
+    painter_.end();
+  }
 }
 
 void QtPrintSurface::setTextColor(qv::RgbColor color) { textColor_ = toQColor(color); }
@@ -66,101 +81,128 @@ const QString& QtPrintSurface::familyFor(const QString& face) {
   return *families_.insert(face, printFamily(face));
 }
 
-const QtPrintSurface::FontEntry& QtPrintSurface::fontFor(const qv::PrintFont& font) {
-  const FontKey key{font.face, font.heightPx, font.weight};
-  if (auto it = fonts_.constFind(key); it != fonts_.constEnd()) return *it;
+QtPrintSurface::FontEntry& QtPrintSurface::fontFor(const qv::PrintFont& font) {
+  if (lastEntry_ != nullptr && font == lastFont_) return *lastEntry_;
+  // A full-width character of the face is one em wide; the description asks for a cell of
+  // twice the half-width character width. Qt keeps stretch in whole percent: at most half
+  // a percent of a glyph's width, and the glyphs keep their exact positions.
+  const int stretch =
+      font.halfWidthPx > 0 && font.heightPx > 0
+          ? std::clamp(qRound(200.0 * font.halfWidthPx / font.heightPx), 1, 4000)
+          : 100;
+  const FontKey key{font.face, font.heightPx, font.weight, stretch};
+  lastFont_ = font;
+  if (auto it = fonts_.find(key); it != fonts_.end()) {
+    lastEntry_ = &*it;
+    return *it;
+  }
   if (fonts_.size() >= kMaxCachedFonts) fonts_.clear();
   FontEntry e;
   e.font = QFont(familyFor(font.face));
   e.font.setPixelSize(std::max(1, font.heightPx));
   e.font.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
+  e.font.setStretch(stretch);
   e.font.setKerning(false);
   e.font.setHintingPreference(QFont::PreferNoHinting);
   e.raw = QRawFont::fromFont(e.font);
   e.ascent = e.raw.isValid() ? e.raw.ascent() : QFontMetricsF(e.font).ascent();
-  return *fonts_.insert(key, std::move(e));
+  lastEntry_ = &*fonts_.insert(key, std::move(e));
+  return *lastEntry_;
 }
 
-void QtPrintSurface::setCellTransform(QPoint at, const qv::PrintFont& font,
-                                      const FontEntry& entry) {
-  // A full-width character of the face is one em wide; the description asks for a cell of
-  // twice the half-width character width.
-  const qreal sx = font.halfWidthPx > 0 && font.heightPx > 0
-                       ? 2.0 * font.halfWidthPx / font.heightPx
-                       : 1.0;
-  painter_.setTransform(QTransform(sx, 0, 0, 1, at.x(), at.y() + entry.ascent));
+quint32 QtPrintSurface::glyphFor(FontEntry& entry, char16_t ch) {
+  if (auto it = entry.glyphs.constFind(ch); it != entry.glyphs.constEnd()) return *it;
+  quint32 glyph = 0;
+  int n = 1;
+  const QChar c(ch);
+  if (entry.raw.isValid() && !entry.raw.glyphIndexesForChars(&c, 1, &glyph, &n)) glyph = 0;
+  if (n != 1) glyph = 0;
+  entry.glyphs.insert(ch, glyph);
+  return glyph;
+}
+
+void QtPrintSurface::useTextPen() {
+  // A text takes only the pen's colour, so a line pen of that colour serves as well.
+  if (pen_.color == textColor_) return;
+  painter_.setPen(textColor_);
+  pen_ = {textColor_, -1};
+}
+
+void QtPrintSurface::useLinePen(const PenState& want) {
+  if (pen_ == want) return;
+  painter_.setPen(QPen(want.color, want.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  pen_ = want;
+}
+
+void QtPrintSurface::flushLines() {
+  if (pendingLines_.empty()) return;
+  // The width the lines were drawn with: setLineWidth may have changed it since.
+  useLinePen(pendingPen_);
+  // Each line its own path, in one graphics state: one path of many lines is the same on
+  // paper, but PDF viewers then no longer snap thin lines to whole screen pixels and show
+  // them grey.
+  for (const QLineF& l : pendingLines_) painter_.drawLine(l);
+  pendingLines_.clear();
 }
 
 void QtPrintSurface::textOut(QPoint at, const qv::PrintFont& font, const QString& text) {
   if (text.isEmpty()) return;
   QPainter& p = painter();
-  const FontEntry& fe = fontFor(font);
-  setCellTransform(at, font, fe);
-  p.setPen(textColor_);
+  flushLines();
+  FontEntry& fe = fontFor(font);
+  useTextPen();
   p.setFont(fe.font);
-  p.drawText(QPointF(0, 0), text);
-  p.resetTransform();
+  p.drawText(QPointF(at.x(), at.y() + fe.ascent), text);
 }
 
 void QtPrintSurface::placeChars(const qv::PrintFont& font, std::span<const qv::PlacedChar> chars) {
   if (chars.empty()) return;
   QPainter& p = painter();
-  const FontEntry& fe = fontFor(font);
-  const QPoint origin = chars.front().at;
-  const qreal sx = font.halfWidthPx > 0 && font.heightPx > 0
-                       ? 2.0 * font.halfWidthPx / font.heightPx
-                       : 1.0;
-  setCellTransform(origin, font, fe);
-  p.setPen(textColor_);
+  flushLines();
+  FontEntry& fe = fontFor(font);
+  useTextPen();
 
-  // One glyph run at the characters' own positions; a character the face lacks is drawn
-  // by itself so that Qt can find it in another face.
-  QList<quint32> glyphs;
-  QList<QPointF> positions;
-  glyphs.reserve(chars.size());
-  positions.reserve(chars.size());
-  std::vector<size_t> missing;
+  // One glyph run at the characters' own positions (baseline one ascent below the cell's
+  // top); a character the face lacks is drawn by itself so that Qt can find it in another
+  // face.
+  glyphs_.clear();
+  positions_.clear();
+  missing_.clear();
   for (size_t i = 0; i < chars.size(); ++i) {
     const qv::PlacedChar& c = chars[i];
-    quint32 glyph = 0;
-    int n = 1;
-    if (c.ch.size() == 1 && fe.raw.isValid())
-      fe.raw.glyphIndexesForChars(c.ch.constData(), 1, &glyph, &n);
-    const QPointF pos((c.at.x() - origin.x()) / sx, c.at.y() - origin.y());
-    if (glyph == 0 || n != 1) {
-      missing.push_back(i);
+    const quint32 glyph = glyphFor(fe, c.ch);
+    if (glyph == 0) {
+      missing_.push_back(i);
       continue;
     }
-    glyphs.append(glyph);
-    positions.append(pos);
+    glyphs_.append(glyph);
+    positions_.append(QPointF(c.at.x(), c.at.y() + fe.ascent));
   }
-  if (!glyphs.isEmpty()) {
+  if (!glyphs_.isEmpty()) {
     QGlyphRun run;
     run.setRawFont(fe.raw);
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
+    run.setGlyphIndexes(glyphs_);
+    run.setPositions(positions_);
     p.drawGlyphRun(QPointF(0, 0), run);
   }
-  if (!missing.empty()) {
+  if (!missing_.empty()) {
     p.setFont(fe.font);
-    for (size_t i : missing) {
+    for (size_t i : missing_) {
       const qv::PlacedChar& c = chars[i];
-      p.drawText(QPointF((c.at.x() - origin.x()) / sx, c.at.y() - origin.y()), c.ch);
+      p.drawText(QPointF(c.at.x(), c.at.y() + fe.ascent), QString(QChar(c.ch)));
     }
   }
-  p.resetTransform();
 }
 
 QPointF QtPrintSurface::toPixels(QPointF mm) const { return mm * pixelsPerMm(); }
 
-QPen QtPrintSurface::linePen(qv::RgbColor color) const {
-  return QPen(toQColor(color), lineWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
 void QtPrintSurface::line(QPointF from, QPointF to, qv::RgbColor color) {
-  QPainter& p = painter();
-  p.setPen(linePen(color));
-  p.drawLine(toPixels(from), toPixels(to));
+  painter();
+  // Held back while the lines that follow take the same pen: one path strokes them all.
+  const PenState pen{toQColor(color), lineWidth_};
+  if (!pendingLines_.empty() && !(pen == pendingPen_)) flushLines();
+  pendingPen_ = pen;
+  pendingLines_.emplace_back(toPixels(from), toPixels(to));
 }
 
 void QtPrintSurface::box(QPointF corner1, QPointF corner2, qv::RgbColor color, int fillStyle,
@@ -170,7 +212,8 @@ void QtPrintSurface::box(QPointF corner1, QPointF corner2, qv::RgbColor color, i
                                              Qt::BDiagPattern,   Qt::FDiagPattern,
                                              Qt::CrossPattern,   Qt::DiagCrossPattern};
   QPainter& p = painter();
-  p.setPen(linePen(color));
+  flushLines();
+  useLinePen({toQColor(color), lineWidth_});
   const Qt::BrushStyle style =
       fillStyle >= 0 && fillStyle < static_cast<int>(std::size(kFill)) ? kFill[fillStyle] : Qt::NoBrush;
   p.setBrush(style == Qt::NoBrush ? QBrush() : QBrush(toQColor(fillColor), style));
@@ -182,6 +225,7 @@ void QtPrintSurface::picture(const QRectF& boxMm, const QImage& image, const QSt
   Q_UNUSED(file);
   if (image.isNull() || boxMm.width() <= 0 || boxMm.height() <= 0) return;
   QPainter& p = painter();
+  flushLines();
   p.drawImage(QRectF(toPixels(boxMm.topLeft()), toPixels(boxMm.bottomRight())), image);
 }
 

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QRawFont>
 
+#include <vector>
+
 #include "platform/PrintSurface.h"
 
 class QPagedPaintDevice;
@@ -40,36 +42,57 @@ class QtPrintSurface : public qv::PrintSurface {
   void picture(const QRectF& boxMm, const QImage& image, const QString& file) override;
 
  private:
+  // The cell width is the font's stretch, so no text needs a transform of its own (a
+  // transform per text makes the PDF writer reset its graphics state around each one).
   struct FontKey {
     QString face;
     int heightPx;
     int weight;
+    int stretch;
     bool operator==(const FontKey&) const = default;
     friend size_t qHash(const FontKey& k, size_t seed = 0) {
-      return qHashMulti(seed, k.face, k.heightPx, k.weight);
+      return qHashMulti(seed, k.face, k.heightPx, k.weight, k.stretch);
     }
+  };
+  // The pen the painter holds: set again only when a drawing call needs another.
+  struct PenState {
+    QColor color;
+    int width = -1;  // -1: a text pen, which only its colour matters for
+    bool operator==(const PenState&) const = default;
   };
   struct FontEntry {
     QFont font;
     QRawFont raw;
     qreal ascent = 0;
+    QHash<char16_t, quint32> glyphs;  // 0: the face lacks the character
   };
   // The family a face of the data prints in (printFamily), looked up once per face.
   const QString& familyFor(const QString& face);
-  const FontEntry& fontFor(const qv::PrintFont& font);
+  // The entry of the font; the last one is kept, as consecutive texts mostly share a font.
+  FontEntry& fontFor(const qv::PrintFont& font);
+  quint32 glyphFor(FontEntry& entry, char16_t ch);
   QPainter& painter();
-  // Maps the cell's top-left at `at` to the origin, baseline at y 0, stretched to the cell
-  // width the font description asks for.
-  void setCellTransform(QPoint at, const qv::PrintFont& font, const FontEntry& entry);
   QPointF toPixels(QPointF mm) const;
-  QPen linePen(qv::RgbColor color) const;
+  void useTextPen();
+  void useLinePen(const PenState& pen);
+  // Draws the lines gathered since the last other drawing call, all in one path.
+  void flushLines();
 
   QPagedPaintDevice& device_;
   QPainter painter_;
   QColor textColor_ = Qt::black;
   int lineWidth_ = 1;
+  PenState pen_;
+  std::vector<QLineF> pendingLines_;
+  // Kept between texts so that placing characters allocates nothing once warmed.
+  QList<quint32> glyphs_;
+  QList<QPointF> positions_;
+  std::vector<size_t> missing_;
+  PenState pendingPen_;
   QHash<QString, QString> families_;
   QHash<FontKey, FontEntry> fonts_;
+  qv::PrintFont lastFont_;
+  FontEntry* lastEntry_ = nullptr;
 };
 
 }  // namespace platform

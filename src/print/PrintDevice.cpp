@@ -56,6 +56,14 @@ void PrintDevice::OpenPrint(const Model& model) {
   OpenPrint(model.kankyou.InsatsuFont, model.programFolder);
 }
 
+void PrintDevice::ForgetPreviousJob() {
+  FontBold = 0;
+  ColorR = 0;
+  ColorG = 0;
+  ColorB = 0;
+  PrintOrientation.clear();
+}
+
 // Nothing reaches the surface before the first drawing call, so a job in which nothing is
 // drawn is never sent.
 void PrintDevice::StartPrintDoc() {

@@ -77,6 +77,10 @@ class PrintDevice {
   void OpenPrint(PrintSurface& surface, const QString& insatsuFont, const QString& programFolder);
   // The same with the print font and program folder of the program.
   void OpenPrint(const Model& model);
+  // OpenPrint keeps the bold switch, the colour components and the orientation word; a
+  // print command calls this first, so that it does not print with what the command
+  // before it left, but as the first command after start-up does.
+  void ForgetPreviousJob();
   void StartPrintDoc();
   void NewPage();
   void ClosePrint();
@@ -183,6 +187,7 @@ class PrintDevice {
   QString programFolder_;
   PrintFont font_;      // the font made by the last SelectPrintFont
   QString faceSource_;  // the face name font_.face was made from
+  std::vector<PlacedChar> placed_;  // OutputString's characters, kept between texts
   std::unique_ptr<QFile> printImgIdx_;
   std::unique_ptr<QFile> printImgPag_;
   qint64 printImgPagBytes_ = 0;

@@ -15,7 +15,7 @@ namespace qv {
 
 namespace {
 
-bool isBlank(QStringView ch) { return ch == u" " || ch == u"\u3000"; }
+bool isBlank(char16_t ch) { return ch == u' ' || ch == u'\u3000'; }
 
 // The face name as the font description holds it: at most 32 bytes of CP932, cut before
 // a character that would not fit whole.
@@ -115,9 +115,9 @@ void PrintDevice::OutputString(double x, double y, double height, double charWid
   }
 
   // The characters as the printer receives them: what CP932 cannot hold prints as "?".
-  const QString ansi = platform::decodeCp932(platform::encodeCp932(text));
-  std::vector<PlacedChar> run;
-  run.reserve(ansi.size());
+  const QString ansi = platform::roundTripCp932(text);
+  std::vector<PlacedChar>& run = placed_;
+  run.clear();
   auto flush = [&] {
     if (!run.empty() && drawing()) surface_->placeChars(font_, run);
     run.clear();
@@ -126,18 +126,18 @@ void PrintDevice::OutputString(double x, double y, double height, double charWid
   double cx = px;
   double cy = py;
   for (qsizetype i = 0; i < ansi.size(); ++i) {
-    const QStringView ch = QStringView(ansi).mid(i, 1);
+    const char16_t ch = ansi[i].unicode();
     if (!isBlank(ch)) {
-      if (const int g = findGaiji(ch); g >= 0) {
+      if (const int g = Gaiji.empty() ? -1 : findGaiji(QStringView(ansi).mid(i, 1)); g >= 0) {
         flush();
         DrawGaiji(g, cx, cy, mHeight, mWidth, dx, dy);
         SetCharSize(mHeight, mWidth);
         SelectPrintFont();
       } else {
-        run.push_back({toDevicePoint(cx, cy), ch.toString()});
+        run.push_back({toDevicePoint(cx, cy), ch});
       }
     }
-    const double step = platform::isFullWidth(ch[0].unicode()) ? 1.0 : 0.5;
+    const double step = platform::isFullWidth(ch) ? 1.0 : 0.5;
     cx += dx * step;
     cy += dy * step;
   }
@@ -146,8 +146,7 @@ void PrintDevice::OutputString(double x, double y, double height, double charWid
 
 void PrintDevice::TextOutAt(double x, double y, const QString& text) {
   if (!drawing()) return;
-  surface_->textOut(toDevicePoint(x, y), font_,
-                    platform::decodeCp932(platform::encodeCp932(text)));
+  surface_->textOut(toDevicePoint(x, y), font_, platform::roundTripCp932(text));
 }
 
 void PrintDevice::SelectPrintFont() {

@@ -11,7 +11,8 @@ void RecordingSurface::setLineWidth(int pixels) { add(SurfaceCall::Kind::LineWid
 void RecordingSurface::textOut(QPoint at, const PrintFont& font, const QString& text) {
   SurfaceCall& c = add(SurfaceCall::Kind::TextOut);
   c.font = font;
-  c.chars.push_back({at, text});
+  c.chars.push_back({at, 0});
+  c.text = text;
 }
 
 void RecordingSurface::placeChars(const PrintFont& font, std::span<const PlacedChar> chars) {
@@ -49,7 +50,11 @@ std::vector<RecordingSurface::DrawnText> RecordingSurface::drawnTexts() const {
   std::vector<DrawnText> out;
   for (const SurfaceCall& c : calls) {
     if (c.kind != SurfaceCall::Kind::PlaceChars && c.kind != SurfaceCall::Kind::TextOut) continue;
-    for (const PlacedChar& p : c.chars) out.push_back({p.at, p.ch, c.font});
+    if (c.kind == SurfaceCall::Kind::TextOut) {
+      out.push_back({c.chars.front().at, c.text, c.font});
+      continue;
+    }
+    for (const PlacedChar& p : c.chars) out.push_back({p.at, QString(QChar(p.ch)), c.font});
   }
   return out;
 }

@@ -4,6 +4,7 @@
 
 #include <QSize>
 
+#include <deque>
 #include <vector>
 
 #include "platform/PrintSurface.h"
@@ -26,7 +27,8 @@ struct SurfaceCall {
   };
   Kind kind = Kind::BeginDocument;
   PrintFont font;                // TextOut, PlaceChars
-  std::vector<PlacedChar> chars;  // PlaceChars; TextOut: the whole text at its point
+  std::vector<PlacedChar> chars;  // PlaceChars; TextOut: chars[0].at is its point
+  QString text;                  // TextOut
   QPointF from;                  // Line, Box: first corner; Picture: top-left
   QPointF to;                    // Line, Box: second corner; Picture: width, height
   RgbColor color = 0;            // TextColor, Line, Box
@@ -67,7 +69,8 @@ class RecordingSurface : public PrintSurface {
   int count(SurfaceCall::Kind kind) const;
   std::vector<SurfaceCall::Kind> kinds() const;
 
-  std::vector<SurfaceCall> calls;
+  // A deque: a long run's calls are never moved to a larger block as the list grows.
+  std::deque<SurfaceCall> calls;
 
  private:
   SurfaceCall& add(SurfaceCall::Kind kind) {

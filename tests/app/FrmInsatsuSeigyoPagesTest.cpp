@@ -12,6 +12,7 @@
 
 #include "StartupFixture.h"
 #include "data/Taikai.h"
+#include "platform/Width.h"
 
 using namespace qv;
 using namespace qv::test;
@@ -173,6 +174,25 @@ TEST_F(PageListTest, SelectionModesAndRanges) {
   clickBox(1);
   EXPECT_EQ(selectedNumbers(), (std::vector<int>{3, 5}));
   EXPECT_EQ(w.TxtPage[1]->palette().color(QPalette::Base), w.NormalPageColor);
+}
+
+TEST_F(PageListTest, BoxClickWhileScrolledInvertsThePageItShows) {
+  // The list moves a column of three pages per position: box k shows page position × 3 + k.
+  struct Case {
+    int position, box;
+    int page;  // 1-based
+  } cases[] = {{1, 0, 4}, {1, 5, 9}, {2, 1, 8}, {2, 3, 10}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.position) + "/" + std::to_string(c.box));
+    setPages(10);
+    window->HScPage->setValue(c.position);
+    ASSERT_EQ(window->LblPage[c.box]->text(), platform::toFullWidth(QString::number(c.page)) + "頁");
+    clickBox(c.box);
+    EXPECT_EQ(selectedNumbers(), std::vector<int>{c.page});
+    EXPECT_EQ(window->TxtPage[c.box]->palette().color(QPalette::Base), window->SelectedPageColor);
+    clickBox(c.box);
+    EXPECT_TRUE(selectedNumbers().empty());
+  }
 }
 
 TEST_F(PageListTest, DeletingSelectedPagesAsksFirstAndRenumbersTheMarks) {

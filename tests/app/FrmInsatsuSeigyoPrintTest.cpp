@@ -13,8 +13,10 @@
 
 #include "StartupFixture.h"
 #include "app/CurrentPrinter.h"
+#include "layout/FrmTeamMeisaiLayout.h"
 #include "print/RecordingSurface.h"
 #include "platform/Width.h"
+#include "support/LayoutRegions.h"
 #include "support/ScriptedPrinterSetup.h"
 
 namespace qv::test {
@@ -24,6 +26,11 @@ class PrintCommandTest : public ::testing::Test, public StartupFixture {
  protected:
   void SetUp() override {
     env.arguments = {sampleTai()};
+    env.execTeamLayout = [](QDialog& dialog) {
+      auto& form = static_cast<FrmTeamMeisaiLayout&>(dialog);
+      form.CmdCancel_Click();
+      return form.result();
+    };
     start();
     auto owned = std::make_unique<ScriptedPrinterSetup>();
     setup = owned.get();
@@ -119,6 +126,74 @@ TEST_F(PrintCommandTest, PaperOfTheLayout) {
     const QPageLayout pl = window->printer().printer().pageLayout();
     EXPECT_EQ(pl.pageSize().id(), c.size);
     EXPECT_EQ(pl.orientation(), c.want);
+  }
+}
+
+TEST_F(PrintCommandTest, AutomaticAndTeamRunsPrintOnA4AfterALargerLayout) {
+  ASSERT_TRUE(window->HasTeamEvents);
+  struct Layout {
+    const char* name;
+    const char* orientation;
+    float w, h;
+    QPageSize::PageSizeId size;
+  } layouts[] = {{"B4", "横", 364, 257, QPageSize::JisB4}, {"A3", "縦", 297, 420, QPageSize::A3}};
+  InsatsuSeigyoRec& layout = tp.program.insatsu.InsatsuSeigyo;
+  for (const Layout& l : layouts) {
+    for (QPushButton* command : {window->CmdAuto, window->CmdTeam, window->CmdTeamE}) {
+      SCOPED_TRACE(std::string(l.name) + " then " + command->objectName().toStdString());
+      layout.PaperName = QString::fromUtf8(l.name);
+      layout.PaperOrientation = QString::fromUtf8(l.orientation);
+      layout.PaperWidth = l.w;
+      layout.PaperHeight = l.h;
+      for (PageRec& page : layout.Pages) page.Selected = true;
+      setup->accept();
+      window->CmdInsatsu->click();
+      ASSERT_EQ(window->printer().printer().pageLayout().pageSize().id(), l.size);
+      surface.calls.clear();
+      command->click();
+      EXPECT_GT(surface.count(SurfaceCall::Kind::BeginDocument), 0);
+      const QPageLayout pl = window->printer().printer().pageLayout();
+      EXPECT_EQ(pl.pageSize().id(), QPageSize::A4);
+      // The orientation is the one the printer window was preset with.
+      EXPECT_EQ(pl.orientation(), setup->calls.back().orientation == 2 ? QPageLayout::Landscape
+                                                                      : QPageLayout::Portrait);
+    }
+  }
+}
+
+TEST_F(PrintCommandTest, RunAfterABoldLayoutTextPrintsAsTheFirstRunOfTheProgram) {
+  struct Run {
+    const char* name;
+    QPushButton* command;
+  } runs[] = {{"自動印刷", window->CmdAuto}, {"団体戦明細印刷", window->CmdTeam}};
+  InsatsuSeigyoRec& layout = tp.program.insatsu.InsatsuSeigyo;
+  PageRec& page = layout.Pages[static_cast<size_t>(layout.PageCount - 1)];
+  HaichiRec text;
+  text.Kind = QStringLiteral("文字列");
+  text.Moji.LineCount = 1;
+  text.Moji.Lines = {QStringLiteral("閉会式")};
+  text.Moji.Bold = 900;
+  RyouikiRec& region = AppendRegion(page, MakeRegion(20, 190, 250, 280));
+  region.Haichi = {text};
+  region.HaichiCount = 1;
+  for (const Run& run : runs) {
+    SCOPED_TRACE(run.name);
+    surface.calls.clear();
+    run.command->click();
+    const auto alone = surface.drawnTexts();
+    ASSERT_FALSE(alone.empty());
+    for (PageRec& p : layout.Pages) p.Selected = false;
+    page.Selected = true;
+    window->CmdInsatsu->click();
+    ASSERT_EQ(surface.drawnTexts().back().font.weight, 700);  // the run ended on the bold block
+    surface.calls.clear();
+    run.command->click();
+    const auto after = surface.drawnTexts();
+    ASSERT_EQ(after.size(), alone.size());
+    for (size_t i = 0; i < after.size(); ++i) {
+      EXPECT_EQ(after[i].text, alone[i].text) << i;
+      EXPECT_EQ(after[i].font, alone[i].font) << i << " " << after[i].text.toStdString();
+    }
   }
 }
 

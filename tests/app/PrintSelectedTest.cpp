@@ -109,6 +109,52 @@ TEST_F(PrintSelectedTest, ChartsFillTheCellsOfTheirRegion) {
        },
        {{"draw", whole, 1}, {"draw", whole, 4}},
        4},
+      {"3 x 1: a league of dummy blocks only is no league table before the draw",
+       3, 1,
+       [](PrintSelectedTest& f, RyouikiRec& r) {
+         f.place(r, "リーグ", f.leagueEvent({-1, -1}));
+         f.place(r, "トーナメント", f.drawEvent());
+       },
+       {{"draw", {20, 73.33f, 25, 280}, 1}},
+       1},
+      {"3 x 3: a league of no blocks after two printed ones leaves the draw after leagues",
+       3, 3,
+       [](PrintSelectedTest& f, RyouikiRec& r) {
+         f.place(r, "リーグ", f.leagueEvent({3, 3}));
+         f.place(r, "リーグ", f.leagueEvent({}));
+         f.place(r, "トーナメント", f.drawEvent());
+       },
+       {{"league", {20, 73.33f, 25, 103.33f}, 1},
+        {"league", {78.33f, 131.67f, 25, 103.33f}, 1},
+        {"draw", {20, 190, 113.33f, 191.67f}, 1}},
+       1},
+      // A placement that prints no chart of its own still takes the sheet-break test.
+      {"a text block after a full region starts a new sheet",
+       1, 1,
+       [](PrintSelectedTest& f, RyouikiRec& r) {
+         f.place(r, "トーナメント", f.drawEvent());
+         HaichiRec& text = f.place(r, "文字列");
+         text.Moji.LineCount = 1;
+         text.Moji.Lines = {"表彰式"};
+       },
+       {{"draw", whole, 1}},
+       2},
+      {"a roster after a full region starts a new sheet",
+       1, 1,
+       [](PrintSelectedTest& f, RyouikiRec& r) {
+         f.place(r, "トーナメント", f.drawEvent());
+         f.place(r, "参加者名簿");
+       },
+       {{"draw", whole, 1}, {"roster", whole, 2}},
+       2},
+      {"an unknown kind after a full region starts a new sheet",
+       1, 1,
+       [](PrintSelectedTest& f, RyouikiRec& r) {
+         f.place(r, "トーナメント", f.drawEvent());
+         f.place(r, "未知");
+       },
+       {{"draw", whole, 1}},
+       2},
       {"placements naming no event are left out without a cell",
        1, 1,
        [](PrintSelectedTest& f, RyouikiRec& r) {

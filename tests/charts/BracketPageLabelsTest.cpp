@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "BracketFixture.h"
+#include "charts/TournamentPages.h"
 #include "data/Nittei.h"
 
 namespace qv::test {
@@ -89,6 +90,71 @@ TEST(BracketPageLabelsTest, ScoresFromTheFirstChildsSideAndTheirShrinking) {
   EXPECT_NEAR(result->size, 8, 0.01);  // twice the size
   EXPECT_NEAR(result->x, kJ1 + 4, 0.02);  // after its leading blank
   EXPECT_EQ(result->face, QStringLiteral("ＭＳ ゴシック"));
+}
+
+TEST(BracketPageLabelsTest, DecidedMatchesKeepTheirNumberForTeamsOrWhenAsked) {
+  const struct {
+    const char16_t* shubetsu;
+    bool keep;
+    bool shown;
+  } cases[] = {{u"単", false, false}, {u"単", true, true}, {u"複", true, true},
+               {u"団体", false, true}, {u"団体", true, true}};
+  for (const auto& c : cases) {
+    const QString kind = QString::fromUtf16(c.shubetsu);
+    BracketFixture f;
+    const int e = f.addEvent(8, QStringLiteral("種目"), QStringLiteral("EV"), kind);
+    f.decide(e, 5, true, QStringLiteral("2:0:21-3:21-4:::"));  // match 2, with its result
+    f.setUp(QStringLiteral("左"));
+    f.state.TournamentInsatsu.ShiaiBangouKeep = c.keep;
+    f.state.TournamentInsatsu.ScoreShow = false;
+    f.program().printFilters.CurrentShumoku = e;
+    f.open();
+    ChartEnv env = f.env();
+    PrintTournamentPages(env, f.state, f.tournament(e), -1);
+    EXPECT_EQ(f.hasText(QStringLiteral("2"), kJ1 - 3, rowY(2.5) - 2), c.shown)
+        << kind.toStdString() << " keep " << c.keep;
+    // The unplayed matches show theirs either way.
+    EXPECT_TRUE(f.hasText(QStringLiteral("3"), kJ1 - 3, rowY(4.5) - 2)) << kind.toStdString();
+  }
+}
+
+TEST(BracketPageLabelsTest, DecidedCentreMatchKeepsItsNumberAboveItsScores) {
+  // Two sides, 8 entrants: the final meets at x 105, 1.5 rows of 63.75 mm below 56.875.
+  const double y = 56.875 + 1.5 * 63.75;
+  for (bool keep : {false, true}) {
+    BracketFixture f;
+    const int e = f.addEvent(8);
+    f.decideAll(e);
+    f.decide(e, 1, false, QStringLiteral("1:2:21-19:18-21:19-21::"));
+    f.setUp(QStringLiteral("左右"));
+    f.state.TournamentInsatsu.ShiaiBangouKeep = keep;
+    f.program().printFilters.CurrentShumoku = e;
+    f.open();
+    ChartEnv env = f.env();
+    PrintTournamentPages(env, f.state, f.tournament(e), -1);
+    EXPECT_EQ(f.hasText(QStringLiteral("7"), 105 - 1, y + 2), keep);
+    // The scores listed under the meeting point, one number's height lower when it shows.
+    EXPECT_TRUE(f.hasText(QStringLiteral("19-21"), 105 - 4.5, y + 1.5 + (keep ? 4 : 0))) << keep;
+  }
+}
+
+TEST(BracketPageLabelsTest, GameScoreSizeFollowsTheLatestLongMatch) {
+  BracketFixture f;
+  const int e = f.addEvent(8);
+  // Drawn in node order: five games, then four, then two.
+  f.decide(e, 4, true, QStringLiteral("3:2:21-11:11-21:21-12:12-21:21-13"));
+  f.decide(e, 5, true, QStringLiteral("3:1:21-14:14-21:21-15:21-16:"));
+  f.decide(e, 6, true, QStringLiteral("2:0:21-17:21-18:::"));
+  f.print(e, QStringLiteral("左"));
+  const struct {
+    const char* score;
+    double size;
+  } cases[] = {{"21-11", 1.8}, {"21-13", 1.8}, {"21-14", 2.4}, {"21-16", 2.4}, {"21-17", 2.4}};
+  for (const auto& c : cases) {
+    const auto t = f.find(QString::fromLatin1(c.score));
+    ASSERT_TRUE(t) << c.score;
+    EXPECT_NEAR(t->size, c.size, 0.01) << c.score;
+  }
 }
 
 TEST(BracketPageLabelsTest, TeamEventsKeepNumbersAndQualifyingDrawsNumberTheirEnds) {

@@ -124,17 +124,25 @@ TEST_F(MeiboPageTest, EntriesWithMissingFieldsLeaveTheirCellsEmpty) {
 
 TEST_F(MeiboPageTest, LongGroupContinuesOnSheetsThatRepeatTheHeading) {
   addSingles("MS", "男子", 40);  // 20 rows
-  // Rows fit while y <= 60 - u - h: 6 under the title, then 7 a sheet.
-  EXPECT_EQ(print(60), 2);
-  EXPECT_EQ(surface.count(Kind::NewPage), 2);
+  // Rows fit while y <= 60 - u - h: 6 a sheet, each sheet's table under the title band.
+  EXPECT_EQ(print(60), 3);
+  EXPECT_EQ(surface.count(Kind::NewPage), 3);
   const QStringList csv = fileLines(kMeibo);
-  EXPECT_EQ(csv.count(kHeading), 3);
+  EXPECT_EQ(csv.count(kHeading), 4);
   EXPECT_EQ(csv.indexOf(kHeading, 2), 2 + 6);
   EXPECT_TRUE(csv[2 + 6 + 1].startsWith("７,"));
-  EXPECT_EQ(countChar("Ｎ"), 3);
   EXPECT_EQ(countChar("大"), 1);  // the title only on the first sheet
+  // The heading row stands at one height on every sheet, below where the title is, so
+  // page phrases set beside the title on later sheets stay clear of it.
+  int headings = 0;
+  for (const auto& d : surface.drawnTexts()) {
+    if (d.text != "Ｎ") continue;
+    ++headings;
+    EXPECT_NEAR(d.at.y(), (kTop + kH + 0.5 * kU + 0.6) * 100, 1.0);
+  }
+  EXPECT_EQ(headings, 4);
   // Every sheet's block is closed by its nine column rules.
-  EXPECT_EQ(lines(false).size(), 27u);
+  EXPECT_EQ(lines(false).size(), 36u);
 }
 
 TEST_F(MeiboPageTest, RowsJustOverAPageAreSqueezed) {
@@ -160,7 +168,7 @@ TEST_F(MeiboPageTest, NextCategoryFollowsOnTheSheetWhenItFits) {
     int headings;
     double rowY;  // top of the second group's row
   } cases[] = {{50, 0, 1, kTop + kH + 0.5 * kU + 2 * kH + 0.5 * kH},
-               {40, 1, 2, kTop + kH}};
+               {40, 1, 2, kTop + kH + 0.5 * kU + kH}};
   for (const auto& c : cases) {
     t.program.taikai.Taikai = {};
     surface.calls.clear();
@@ -201,7 +209,7 @@ TEST_F(MeiboPageTest, EmptyTournamentPrintsNothingAndWritesAnEmptyRoster) {
 }
 
 TEST_F(MeiboPageTest, ManyEntriesPrintInLinearSheets) {
-  addSingles("MS", "男子", 500);  // 250 rows: 48 under the title, then 50 a sheet
+  addSingles("MS", "男子", 500);  // 250 rows: 48 a sheet, under the title band on each
   EXPECT_EQ(print(), 5);
   EXPECT_EQ(fileLines(kMeibo).size(), 2 + 250 + 5);
 }

@@ -82,17 +82,49 @@ TEST(CutMarkColumnTest, DropsTheSexAndKindLetters) {
 
 TEST_F(SankashaCsvTest, ThreePlayerEntryListsAllThreePlayers) {
   ShumokuRec& e = addEvent("MT", "男子", "３人", {"甲,乙,丙,東高,西高,南高", "丁,北高"});
-  e.Sankasha[0].GroupName = "G1／G2／G3";
+  e.Sankasha[0].GroupName = "G1／G2";  // only a pair's group text is cut
   e.Sankasha[0].SubText = "こう,おつ,へい";
   WriteSankashaCsv(t.program);
   EXPECT_EQ(fileLines(kIchiran), QStringList({
                                      "男女,氏名,所属,グループ,MT",
-                                     "1,甲,東高,G1,○,MT,こう",
-                                     "1,乙,西高,G2,○,MT,おつ",
-                                     "1,丙,南高,G3,○,MT,へい",
+                                     "1,甲,東高,G1／G2,○,MT,こう",
+                                     "1,乙,西高,G1／G2,○,MT,おつ",
+                                     "1,丙,南高,G1／G2,○,MT,へい",
                                      "1,丁,北高,,○,MT,",
                                  }));
   EXPECT_EQ(fileLines(kTally).last(), ",合計,,4,0,4,4,4");
+}
+
+TEST_F(SankashaCsvTest, OnlyAPairCutsItsGroupTextAtTheFirstSlash) {
+  ShumokuRec& ms = addEvent("MS", "男子", "単", {"甲,東高", "乙,東高", "丙,東高"});
+  ms.Sankasha[0].GroupName = "東京／神奈川";  // one group, not "東京"
+  ms.Sankasha[1].GroupName = "東京";
+  ms.Sankasha[2].GroupName = "　／";          // kept whole, never a lone blank
+  ShumokuRec& md = addEvent("MD", "男子", "複", {"丁,戊,南高,南高", "己,庚,南高,南高"});
+  md.Sankasha[0].GroupName = "A／B／C";       // the second player takes all after the first
+  md.Sankasha[1].GroupName = "D";             // no "／": both players in D
+  WriteSankashaCsv(t.program);
+  EXPECT_EQ(fileLines(kIchiran), QStringList({
+                                     "男女,氏名,所属,グループ,MS,MD",
+                                     "1,甲,東高,東京／神奈川,○,,MS,",
+                                     "1,乙,東高,東京,○,,MS,",
+                                     "1,丙,東高,　／,○,,MS,",
+                                     "1,丁,南高,A,,○,MD,",
+                                     "1,戊,南高,B／C,,○,MD,",
+                                     "1,己,南高,D,,○,MD,",
+                                     "1,庚,南高,D,,○,MD,",
+                                 }));
+  // Each group its own row of the tally.
+  EXPECT_EQ(fileLines(kTally), QStringList({
+                                   "No,所属団体,グループ,男子,女子,参加数,延べ参加数,MS,MD",
+                                   "1,東高,東京／神奈川,1,0,1,1,1,",
+                                   "2,東高,東京,1,0,1,1,1,",
+                                   "3,東高,　／,1,0,1,1,1,",
+                                   "4,南高,A,1,0,1,1,,1",
+                                   "5,南高,B／C,1,0,1,1,,1",
+                                   "6,南高,D,2,0,2,2,,2",
+                                   ",合計,,7,0,7,7,3,4",
+                               }));
 }
 
 TEST_F(SankashaCsvTest, UnwritableFileIsReportedAndTheOtherStillWritten) {

@@ -65,6 +65,21 @@ TEST(Cp932, UnencodableBecomesQuestionMarkAndBadBytesDoNotStopDecoding) {
   EXPECT_EQ(s[3], QChar('B'));
 }
 
+TEST(Cp932, RoundTripInOnePassIsEncodeThenDecode) {
+  const QString texts[] = {
+      QStringLiteral("Abc 123 ~\\"),         // ASCII, backslash and tilde kept
+      QStringLiteral("山田　太郎（東京）"),
+      QStringLiteral("ｶﾞｯｺｳ ｱｲｳ"),            // half-width katakana
+      QStringLiteral("9:00〜12:00 −—‖¢£¬"),   // signs that come back as their full-width forms
+      QStringLiteral("a€😀b"),                 // no CP932 code: "?"
+      QString(QChar(0xD800)) + QStringLiteral("x"),  // a lone surrogate
+      QString(QChar(0)) + QStringLiteral("z"),
+      QString(),
+  };
+  for (const QString& t : texts)
+    EXPECT_EQ(roundTripCp932(t), decodeCp932(encodeCp932(t))) << t.toStdString();
+}
+
 TEST(TextFile, ReadsLfAndCrLfAndWritesCrLf) {
   QTemporaryDir dir;
   const QString path = dir.path() + "/t.txt";

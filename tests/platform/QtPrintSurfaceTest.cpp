@@ -2,14 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
 #include "platform/QtPrintSurface.h"
 #include "print/PrintDevice.h"
+#include "support/PdfStreams.h"
 #include "support/TestProgram.h"
 
 namespace qv::test {
@@ -79,6 +82,56 @@ TEST_F(QtPrintSurfacePdf, CharactersSitInTheirCells) {
   EXPECT_NEAR(m.captured(2).toDouble() / ptPerMm, 30, 1.5);
 }
 
+TEST_F(QtPrintSurfacePdf, NarrowCellsSqueezeTheGlyphsIntoThem) {
+  // 10 mm tall characters in 6 mm cells: the run ends with its last cell, not 4 mm later.
+  print([](PrintDevice& d) { d.PrintStr(20, 30, 10, 6, 6, 0, QStringLiteral("日本一")); });
+  const QString html = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  const QRegularExpression word(QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">日本一<"));
+  const auto m = word.match(html);
+  ASSERT_TRUE(m.hasMatch()) << html.toStdString();
+  const double ptPerMm = 72 / 25.4;
+  EXPECT_NEAR(m.captured(1).toDouble() / ptPerMm, 20, 0.5);
+  EXPECT_NEAR(m.captured(2).toDouble() / ptPerMm, 20 + 3 * 6, 0.5);
+}
+
+TEST_F(QtPrintSurfacePdf, LinesKeepTheWidthTheyWereDrawnWith) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+    GTEST_SKIP() << "pdftoppm not installed";
+  // A thick line, then a thin width set before the next drawing call, a text, and a thin
+  // line: each prints in its own width.
+  print([](PrintDevice& d) {
+    d.SetDrawWidth(2);
+    d.OutputLine(20, 50, 120, 50);
+    d.SetDrawWidth(0.1);
+    d.PrintStr(20, 100, 5, 5, 5, 0, QStringLiteral("山"));
+    d.OutputLine(20, 70, 120, 70);
+  });
+  QProcess render;
+  render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"),
+                                            QStringLiteral("-gray"), QStringLiteral("-singlefile"),
+                                            pdf, t.folder() + "page"});
+  ASSERT_TRUE(render.waitForFinished(30000));
+  QFile f(t.folder() + "page.pgm");
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray data = f.readAll();
+  const QList<QByteArray> head = data.left(64).split('\n');
+  ASSERT_GE(head.size(), 3);
+  const QList<QByteArray> size = head[1].split(' ');
+  const int w = size[0].toInt();
+  const int h = size[1].toInt();
+  const QByteArray pixels = data.right(qsizetype(w) * h);
+  // Dark pixels down the column at x 70 mm, between y 40 and 80 mm.
+  auto darkRows = [&](double fromMm, double toMm) {
+    int n = 0;
+    const int x = static_cast<int>(70 / 25.4 * 100);
+    for (int y = static_cast<int>(fromMm / 25.4 * 100); y < toMm / 25.4 * 100; ++y)
+      n += static_cast<unsigned char>(pixels[qsizetype(y) * w + x]) < 128;
+    return n;
+  };
+  EXPECT_GE(darkRows(40, 60), 7);  // 2 mm at 100 dpi is about 8 pixels
+  EXPECT_LE(darkRows(60, 80), 1);
+}
+
 TEST_F(QtPrintSurfacePdf, FacesTheMachineLacksPrintInIpaGothicWithinTheirCells) {
   // 10 mm characters at pitch 10: "WAM" takes three half-width cells, 15 mm from x 20.
   print([](PrintDevice& d) {
@@ -102,6 +155,47 @@ TEST_F(QtPrintSurfacePdf, FacesTheMachineLacksPrintInIpaGothicWithinTheirCells) 
     EXPECT_LE(m.captured(2).toDouble() / ptPerMm, 35.2);
   }
   EXPECT_EQ(words, 3) << html.toStdString();
+}
+
+// The printer and its paint engine live as long as the program; the painter of each job
+// does not. A job drawn after another must come out as on a printer that never printed.
+TEST(QtPrintSurfaceJobs, JobAfterAnotherPrintsAsOnANewPrinter) {
+  TestProgram t;
+  const auto job = [&t](QPrinter& printer, const QString& file,
+                        const std::function<void(PrintDevice&)>& draw) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(t.folder() + file);
+    platform::QtPrintSurface surface(printer);
+    PrintDevice& device = t.program.device;
+    device.OpenPrint(surface, QStringLiteral("ＭＳ 明朝"), t.folder());
+    draw(device);
+    device.ClosePrint();
+    device.attachSurface(nullptr);
+  };
+  // Ends on a text, drawn through its cell's transform, after a solid box.
+  const auto earlier = [](PrintDevice& d) {
+    d.OutputLine(20, 20, 120, 20);
+    d.SetFill(Rgb(200, 200, 200), 0);
+    d.OutputRect(30, 200, 90, 260, true);
+    d.PrintStr(40, 250, 6, 5, 6, 0, QStringLiteral("一般男子団体"));
+  };
+  // Begins with lines, a box without fill, then text.
+  const auto later = [](PrintDevice& d) {
+    d.OutputRect(20, 20, 190, 70, false);
+    d.OutputLine(20, 40, 190, 40);
+    d.SetFill(Rgb(0, 0, 0), FillTransparent);
+    d.OutputRect(30, 80, 100, 120, true);
+    d.PrintStr(25, 25, 5, 5, 5, 0, QStringLiteral("Ａブロック"));
+  };
+  QPrinter used(QPrinter::HighResolution);
+  used.setFullPage(true);
+  job(used, "first.pdf", earlier);
+  job(used, "second.pdf", later);
+  QPrinter fresh(QPrinter::HighResolution);
+  fresh.setFullPage(true);
+  job(fresh, "fresh.pdf", later);
+
+  EXPECT_TRUE(SamePdfStreams(t.folder() + "fresh.pdf", t.folder() + "second.pdf"));
 }
 
 }  // namespace

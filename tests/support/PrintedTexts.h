@@ -27,7 +27,7 @@ inline std::vector<PrintedText> PrintedTexts(const RecordingSurface& surface, do
     if (c.kind == SurfaceCall::Kind::TextColor) color = c.color;
     if (c.kind != SurfaceCall::Kind::PlaceChars || c.chars.empty()) continue;
     PrintedText t;
-    for (const PlacedChar& p : c.chars) t.text += p.ch;
+    for (const PlacedChar& p : c.chars) t.text += QChar(p.ch);
     t.x = c.chars.front().at.x() / pxPerMm;
     t.y = c.chars.front().at.y() / pxPerMm;
     t.size = c.font.heightPx / pxPerMm;

@@ -186,7 +186,7 @@ class TieSheetFixture : public ::testing::Test {
       if (c.kind == SurfaceCall::Kind::BeginDocument || c.kind == SurfaceCall::Kind::NewPage) ++page;
       if (c.kind != SurfaceCall::Kind::PlaceChars || c.chars.empty()) continue;
       QString s;
-      for (const PlacedChar& ch : c.chars) s += ch.ch;
+      for (const PlacedChar& ch : c.chars) s += QChar(ch.ch);
       if (!s.startsWith(QStringLiteral("試合番号"))) continue;
       out.push_back({s.mid(4), page, c.chars.front().at.x() / kPxPerMm,
                      c.chars.front().at.y() / kPxPerMm});
