@@ -17,6 +17,7 @@
 #include "data/InsatsuUnits.h"
 #include "data/Kankyou.h"
 #include "data/KekkaFile.h"
+#include "data/LeagueResults.h"
 #include "data/TaikaiFile.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
@@ -44,6 +45,7 @@ int FindEvent(const qv::Program& p, const QString& ryakugou) {
 void PrintBlock(qv::Program& p, int e, int b, double x, double y, double w, double h) {
   p.run.InsatsuArea = {static_cast<float>(x), static_cast<float>(x + w), static_cast<float>(y),
                        static_cast<float>(y + h)};
+  qv::MakeLeagueResults(p, e, b);
   auto env = p.chartEnv();
   qv::PrintLeague(env, e, b);
 }

@@ -125,6 +125,8 @@ void openAndUse(const Sandbox& box) {
     qv::ResetInsatsuSeigyoForTournament(p);
     if (p.taikai.Taikai.ShumokuCount >= 1) qv::ReadKekkaFile(p);
     qv::MakeInsatsuUnitList(p);
+    // As the tournament opens, the schedule is read once.
+    if (!p.taikai.NitteiFileName.isEmpty()) qv::ReadNitteiFile(p);
     qv::MakeAllLeagueResults(p);
     for (int e = 0; e < static_cast<int>(p.taikai.Taikai.Shumoku.size()); ++e) {
       const qv::ShumokuRec& ev = p.taikai.Taikai.Shumoku[static_cast<size_t>(e)];
@@ -136,7 +138,7 @@ void openAndUse(const Sandbox& box) {
       for (const QString& ref : {ev.Ryakugou + ":A-1", ev.Ryakugou + ":1", ev.Ryakugou + ":3W",
                                  ev.Ryakugou + ":2L"})
         qv::ResolveSankashaRef(p, ref);
-      if (!p.taikai.NitteiFileName.isEmpty()) qv::FindNitteiIndex(p, ev.Ryakugou, 1);
+      qv::FindNitteiIndex(p.nittei, ev.Ryakugou, 1);
       qv::FindCyusen(p, ev.Ryakugou, 3);
     }
     printTexts(p);

@@ -15,12 +15,12 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/ConfirmFormClose.h"
 #include "app/CurrentPrinter.h"
 #include "app/FrmWait.h"
-#include "app/WindowControls.h"
-#include "app/WindowFonts.h"
+#include "platform/widgets/ConfirmFormClose.h"
 #include "platform/widgets/SingleInstance.h"
+#include "platform/widgets/WindowControls.h"
+#include "platform/widgets/WindowFonts.h"
 #include "program/Program.h"
 
 namespace qv {

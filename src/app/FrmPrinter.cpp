@@ -10,7 +10,7 @@
 
 #include "app/CurrentPrinter.h"
 #include "app/PrinterSetup.h"
-#include "app/WindowFonts.h"
+#include "platform/widgets/WindowFonts.h"
 #include "print/PrintRunState.h"
 
 namespace qv {

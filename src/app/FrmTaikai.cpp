@@ -10,13 +10,13 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/ConfirmFormClose.h"
 #include "app/TaikaiList.h"
-#include "app/WindowFonts.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
+#include "platform/widgets/ConfirmFormClose.h"
 #include "platform/widgets/DirListBox.h"
 #include "platform/widgets/DriveListBox.h"
+#include "platform/widgets/WindowFonts.h"
 #include "program/Program.h"
 
 namespace qv {

@@ -82,7 +82,7 @@ void SelectedRun::setUp() {
     p_.bracket.NameColumnRatio = 0.4f;
     p_.bracket.ShozokuColumnRatio = 0.f;
   }
-  if (p_.taikai.sw.LeagueMeisaiMode > 0) MakeAllLeagueResults(p_);
+  MakePrintRunStandings(p_);
   p_.spreadsheet->ExcelClose();
   run_.InsatsuPageCount = 0;
 }

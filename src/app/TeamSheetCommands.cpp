@@ -2,6 +2,7 @@
 
 #include <QSet>
 
+#include "data/LeagueResults.h"
 #include "data/ModelAccess.h"
 #include "data/PrintFilters.h"
 #include "program/Program.h"
@@ -20,15 +21,6 @@ TeamSheetPrinters TieSheetPrinters(ChartEnv& env) {
           }};
 }
 
-void SetTeamMeisaiDefaults(TeamMeisaiLayout& layout) {
-  layout.TeamMeisaiLeft = 15;
-  layout.TeamMeisaiTop = 15;
-  layout.TeamMeisaiRight = 190;
-  layout.TeamMeisaiBottom = 275;
-  layout.TeamMeisaiCols = 3;
-  layout.TeamMeisaiRows = 4;
-}
-
 int TeamSheetOrientation(const TeamMeisaiLayout& layout) {
   const float width = layout.TeamMeisaiRight - layout.TeamMeisaiLeft;
   const float height = layout.TeamMeisaiBottom - layout.TeamMeisaiTop;
@@ -40,6 +32,8 @@ int TeamSheetStartMode(const TeamShumokuRec& event) {
 }
 
 bool PrintTeamSheetsByEvent(Program& program, const TeamSheetPrinters& printers, TieSheetRun& run) {
+  // The league tables over the ties read the standings; they are computed once here.
+  MakePrintRunStandings(program);
   const int events = teamEventCount(program.team);
   for (int i = 0; i < events; ++i) {
     const TeamShumokuRec& event = program.team.TeamShumokus.at(i);

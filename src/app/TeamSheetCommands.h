@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "team/TeamOutputState.h"
+#include "team/TeamMeisaiLayout.h"
 
 namespace qv {
 
@@ -35,9 +35,6 @@ struct TeamSheetPrinters {
 
 // The tie-sheet printers drawing on the environment's device.
 TeamSheetPrinters TieSheetPrinters(ChartEnv& env);
-
-// The box and grid the tie-sheet layout window puts in when none was set before.
-void SetTeamMeisaiDefaults(TeamMeisaiLayout& layout);
 
 // 2 (landscape) for a box at least as wide as it is high, else 1 (portrait).
 int TeamSheetOrientation(const TeamMeisaiLayout& layout);

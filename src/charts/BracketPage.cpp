@@ -149,7 +149,7 @@ void setUp(BracketPage& pg) {
   pg.NitteiIdx = -1;
   pg.NitteiCols = -1;
   if (!model.taikai.NitteiFileName.isEmpty() && pg.shumoku)
-    pg.NitteiIdx = FindNitteiIndex(model, pg.shumoku->Ryakugou, yosenBlocks);
+    pg.NitteiIdx = FindNitteiIndex(model.nittei, pg.shumoku->Ryakugou, yosenBlocks);
   if (hasIndex(model.nittei.Nittei, pg.NitteiIdx))
     pg.NitteiCols = model.nittei.Nittei.at(pg.NitteiIdx).ColumnCount;
   pg.ShowWinnerRank = pg.option(QStringLiteral("勝上り順位表示"));

@@ -7,7 +7,7 @@
 #include "charts/BracketPage.h"
 #include "charts/ChartUtil.h"
 #include "data/Fields.h"
-#include "team/TeamOutputState.h"
+#include "teamlogic/TeamOutputState.h"
 
 namespace qv {
 

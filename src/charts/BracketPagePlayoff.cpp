@@ -9,7 +9,7 @@
 #include "data/Fields.h"
 #include "platform/Numbers.h"
 #include "platform/Width.h"
-#include "team/TeamOutputState.h"
+#include "teamlogic/TeamOutputState.h"
 
 namespace qv {
 

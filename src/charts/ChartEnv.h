@@ -5,7 +5,7 @@
 #include "data/Model.h"
 #include "print/PrintDevice.h"
 #include "print/PrintRunState.h"
-#include "team/TeamOutputState.h"
+#include "teamlogic/TeamOutputState.h"
 
 namespace qv {
 

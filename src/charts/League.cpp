@@ -85,8 +85,6 @@ void PrintLeague(ChartEnv& env, int shumokuIndex, int blockIndex) {
                            t.opt.shozokuKaigyou, sw.LeagueMeisaiMode > 0);
   PrintLeagueFrame(t);
 
-  MakeLeagueResults(model, shumokuIndex, blockIndex);
-
   // Ranks print once every slot has played all its matches. A vacant slot plays none and
   // nobody plays it, so it is left out; otherwise a block with one would never show its
   // ranks.
@@ -102,7 +100,7 @@ void PrintLeague(ChartEnv& env, int shumokuIndex, int blockIndex) {
   const int limit = complete ? t.matchesToPlay : 999;
 
   if (!model.taikai.NitteiFileName.isEmpty())
-    t.schedule = FindNitteiIndex(model, ev.Ryakugou, blockIndex);
+    t.schedule = FindNitteiIndex(model.nittei, ev.Ryakugou, blockIndex);
   if (t.opt.jitsugyoudanTT) t.schedule = kTimeTableSchedule;
 
   for (int i = 0; i < n; ++i) {

@@ -7,8 +7,8 @@ struct ChartEnv;
 
 // Prints block blockIndex of the preliminary league of event shumokuIndex into
 // env.run.InsatsuArea: a header row, a row and a column per slot, the match cells, the
-// won-lost column (league detail mode above 0) and the ranks. The block's standings are
-// recomputed first. A job must be open on the device. An event or block that does not
+// won-lost column (league detail mode above 0) and the ranks, from the standings the print
+// run computed as it began (MakePrintRunStandings). A job must be open on the device. An event or block that does not
 // exist prints nothing.
 void PrintLeague(ChartEnv& env, int shumokuIndex, int blockIndex);
 

@@ -14,8 +14,8 @@
 #include "platform/Blanks.h"
 #include "platform/Numbers.h"
 #include "platform/Width.h"
-#include "team/TeamMatchTotal.h"
-#include "team/TeamOutputState.h"
+#include "teamlogic/TeamMatchTotal.h"
+#include "teamlogic/TeamOutputState.h"
 
 namespace qv {
 

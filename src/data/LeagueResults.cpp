@@ -46,4 +46,13 @@ void MakeAllLeagueResults(Model& model) {
   }
 }
 
+void MakePrintRunStandings(Model& model) {
+  if (model.taikai.sw.LeagueMeisaiMode > 0) MakeAllLeagueResults(model);
+  const int events = eventCount(model.taikai.Taikai);
+  for (int e = 0; e < events; ++e) {
+    const int blocks = blockCount(model.taikai.Taikai.Shumoku[static_cast<size_t>(e)].YosenLeague);
+    for (int b = 0; b < blocks; ++b) MakeLeagueResults(model, e, b);
+  }
+}
+
 }  // namespace qv

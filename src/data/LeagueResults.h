@@ -26,6 +26,11 @@ void MakeTeamLeagueResults(Model& model, int shumokuIndex, int blockIndex);
 // Standings of every block of every event with a preliminary league.
 void MakeAllLeagueResults(Model& model);
 
+// The standings a print run reads, computed once as the run begins so that the league
+// tables only read them: MakeLeagueResults for every block of every event, after
+// MakeAllLeagueResults while the league detail mode is above 0.
+void MakePrintRunStandings(Model& model);
+
 // Fills the qualifiers of the events that go on to a knock-out from the blocks whose
 // entrants have played all their matches (and from ",Dummy" blocks). -1 = every event /
 // every block.

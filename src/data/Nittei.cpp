@@ -56,9 +56,7 @@ void ReadNitteiFile(Model& model) {
   }
 }
 
-int FindNitteiIndex(Model& model, const QString& key, int number) {
-  if (model.nittei.NitteiCount == 0) ReadNitteiFile(model);
-  const NitteiState& state = model.nittei;
+int FindNitteiIndex(const NitteiState& state, const QString& key, int number) {
   for (size_t i = 0; i < state.Nittei.size(); ++i) {
     const NitteiRec& rec = state.Nittei[i];
     if (rec.Title == key && rec.Number == number) return static_cast<int>(i);

@@ -28,8 +28,8 @@ struct NitteiState {
 // Reads DataFolder + NitteiFileName into the table. A missing file loads nothing.
 void ReadNitteiFile(Model& model);
 
-// Index of the first group with exactly this title and number, or -1. Loads the file when
-// the table is empty; call it only when NitteiFileName is not empty.
-int FindNitteiIndex(Model& model, const QString& key, int number);
+// Index of the first group with exactly this title and number, or -1. The table is read
+// when the tournament opens, so that a chart only looks it up.
+int FindNitteiIndex(const NitteiState& state, const QString& key, int number);
 
 }  // namespace qv

@@ -10,9 +10,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/WindowControls.h"
 #include "data/Model.h"
 #include "layout/FontCombo.h"
+#include "platform/widgets/WindowControls.h"
 
 namespace qv {
 

@@ -14,10 +14,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/ConfirmFormClose.h"
-#include "app/WindowControls.h"
-#include "app/WindowFonts.h"
 #include "layout/PagePicture.h"
+#include "platform/widgets/ConfirmFormClose.h"
+#include "platform/widgets/WindowControls.h"
+#include "platform/widgets/WindowFonts.h"
 #include "program/Program.h"
 
 namespace qv {

@@ -10,11 +10,11 @@
 #include <QVBoxLayout>
 
 
-#include "app/WindowControls.h"
 #include "data/Model.h"
 #include "data/TextVars.h"
 #include "layout/FontCombo.h"
 #include "layout/TypedNumbers.h"
+#include "platform/widgets/WindowControls.h"
 
 namespace qv {
 

@@ -1,7 +1,5 @@
 #include "layout/FrmTeamMeisaiLayout.h"
 
-#include "app/TeamSheetCommands.h"
-
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,9 +9,10 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/WindowControls.h"
 #include "layout/TypedNumbers.h"
+#include "platform/widgets/WindowControls.h"
 #include "program/Program.h"
+#include "team/TeamMeisaiLayout.h"
 
 namespace qv {
 

@@ -12,7 +12,9 @@
 #include "print/PrintDevice.h"
 #include "print/PrintRunState.h"
 #include "print/PrinterFonts.h"
-#include "team/TeamOutputState.h"
+#include "team/TeamMeisaiLayout.h"
+#include "team/TeamMeisaiLayout.h"
+#include "teamlogic/TeamOutputState.h"
 
 namespace qv {
 

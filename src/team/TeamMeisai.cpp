@@ -3,9 +3,10 @@
 #include "charts/ChartEnv.h"
 #include "charts/League.h"
 #include "data/ModelAccess.h"
+#include "team/TeamMeisaiLayout.h"
 #include "team/TeamMeisaiSheet.h"
 #include "team/TeamSheet.h"
-#include "team/TeamSubMatch.h"
+#include "teamlogic/TeamSubMatch.h"
 
 namespace qv {
 

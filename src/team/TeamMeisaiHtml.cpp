@@ -12,9 +12,9 @@
 #include "platform/TextFile.h"
 #include "platform/Width.h"
 #include "team/TeamMeisaiSheet.h"
-#include "team/TeamNames.h"
-#include "team/TeamOutputState.h"
-#include "team/TeamSubMatch.h"
+#include "teamlogic/TeamNames.h"
+#include "teamlogic/TeamOutputState.h"
+#include "teamlogic/TeamSubMatch.h"
 
 namespace qv {
 

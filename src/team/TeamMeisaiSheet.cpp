@@ -11,10 +11,11 @@
 #include "platform/Blanks.h"
 #include "platform/Numbers.h"
 #include "platform/Width.h"
-#include "team/TeamNames.h"
+#include "team/TeamMeisaiLayout.h"
 #include "team/TeamPageNo.h"
 #include "team/TeamSheet.h"
-#include "team/TeamSubMatch.h"
+#include "teamlogic/TeamNames.h"
+#include "teamlogic/TeamSubMatch.h"
 
 namespace qv {
 

@@ -9,9 +9,9 @@
 #include "platform/Blanks.h"
 #include "platform/Numbers.h"
 #include "platform/Width.h"
-#include "team/TeamNames.h"
-#include "team/TeamOutputState.h"
-#include "team/TeamSubMatch.h"
+#include "teamlogic/TeamNames.h"
+#include "teamlogic/TeamOutputState.h"
+#include "teamlogic/TeamSubMatch.h"
 
 namespace qv {
 

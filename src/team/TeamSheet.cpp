@@ -4,8 +4,8 @@
 #include "data/TeamModel.h"
 #include "platform/Numbers.h"
 #include "print/PrintDevice.h"
-#include "team/TeamOutputState.h"
-#include "team/TeamSubMatch.h"
+#include "teamlogic/TeamOutputState.h"
+#include "teamlogic/TeamSubMatch.h"
 
 namespace qv {
 

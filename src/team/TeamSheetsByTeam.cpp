@@ -5,9 +5,10 @@
 #include "data/ModelAccess.h"
 #include "data/SankashaRef.h"
 #include "platform/Width.h"
+#include "team/TeamMeisaiLayout.h"
 #include "team/TeamMeisaiSheet.h"
 #include "team/TeamSheet.h"
-#include "team/TeamSubMatch.h"
+#include "teamlogic/TeamSubMatch.h"
 
 namespace qv {
 

@@ -6,6 +6,7 @@
 #include "BracketFixture.h"
 #include "charts/PrintTournament.h"
 #include "charts/TournamentPages.h"
+#include "data/Nittei.h"
 
 namespace qv::test {
 namespace {
@@ -72,6 +73,7 @@ TEST(BracketBadInputTest, LongTextsAndAMissingSchedule) {
   f.event(e).Sankasha[2].GroupName = forty + QStringLiteral("／") + forty;
   f.program().taikai.DataFolder = f.tp.folder();
   f.program().taikai.NitteiFileName = QStringLiteral("ない日程.csv");
+  ReadNitteiFile(f.program());
   f.print(e, QStringLiteral("左右"));
   EXPECT_TRUE(f.find(QStringLiteral("3")));  // the match number instead of the schedule
   // The long name stays in its box: it is squeezed, not run into the rounds.

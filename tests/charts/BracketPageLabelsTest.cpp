@@ -5,6 +5,7 @@
 
 #include "BracketFixture.h"
 #include "charts/TournamentPages.h"
+#include "data/Nittei.h"
 
 namespace qv::test {
 namespace {
@@ -33,6 +34,7 @@ TEST(BracketPageLabelsTest, NumbersOfUnplayedMatchesAndTheirSchedule) {
   g.program().taikai.NitteiFileName = QStringLiteral("日程.csv");
   g.tp.writeFile(QStringLiteral("日程.csv"), {QStringLiteral("MS,14日,15日"), QStringLiteral("時刻,10:00,11:00"),
                                              QStringLiteral("コート,1コート")});
+  ReadNitteiFile(g.program());
   g.print(e2, QStringLiteral("左"));
   const auto day = g.find(QStringLiteral("14日"));
   const auto time = g.find(QStringLiteral("10:00"));

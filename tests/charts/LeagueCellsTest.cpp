@@ -1,5 +1,6 @@
 #include "charts/LeagueFixture.h"
 #include "charts/LeagueGeometry.h"
+#include "data/Nittei.h"
 #include "team/TeamFixture.h"
 
 namespace qv {
@@ -161,6 +162,7 @@ TEST_F(LeagueCells, ScheduleTextsInUnplayedCells) {
   t.writeFile("日程.csv", {"WS-0,14日,14日,15日", "時刻,10:00,10:30,11:00", "コート,1コート,2コート,3コート"});
   model().taikai.DataFolder = t.folder();
   model().taikai.NitteiFileName = "日程.csv";
+  ReadNitteiFile(model());
   const int e = threeSlots();
   LeagueBlockRec& b = block(e);
   test::addMatch(b, 0, 1, "2:0:21-1:21-2").Shousha = 0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "charts/League.h"
+#include "data/LeagueResults.h"
 #include "data/LeagueResultsFixture.h"
 #include "print/RecordingSurface.h"
 #include "support/PrintedTexts.h"
@@ -41,6 +42,7 @@ class LeagueFixture : public ::testing::Test {
 
   void print(int e, int b = 0) {
     surface.calls.clear();
+    MakePrintRunStandings(t.program);
     auto env = t.program.chartEnv();
     PrintLeague(env, e, b);
   }

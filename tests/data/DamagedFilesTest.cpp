@@ -65,7 +65,7 @@ void openAndUse(const QString& dataFolder) {
       for (const QString& ref : {ev.Ryakugou + ":A-1", ev.Ryakugou + ":1", ev.Ryakugou + ":W3",
                                  ev.Ryakugou + ":L2"})
         ResolveSankashaRef(p, ref);
-      FindNitteiIndex(p, ev.Ryakugou, 1);
+      FindNitteiIndex(p.nittei, ev.Ryakugou, 1);
       FindCyusen(p, ev.Ryakugou, 3);
     }
   } catch (const platform::ProgramEnd&) {

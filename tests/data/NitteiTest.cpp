@@ -60,32 +60,31 @@ TEST(ReadNitteiFile, ShortAndBrokenGroups) {
   EXPECT_EQ(cut.rec(0).Line3, QStringList({"", ""}));
 }
 
-TEST(FindNitteiIndex, LoadsOnFirstUseAndFindsTheFirstMatch) {
+TEST(FindNitteiIndex, FindsTheFirstMatch) {
   Schedule p({"MS-1,a", "x,1", "y,2", "MS-1,b", "x,3", "y,4", "WS,c", "x,5", "y,6"});
-  EXPECT_EQ(p.program.nittei.NitteiCount, 0);
-  EXPECT_EQ(FindNitteiIndex(p.program, "MS", 1), 0);
-  EXPECT_EQ(p.program.nittei.NitteiCount, 3);
-  EXPECT_EQ(FindNitteiIndex(p.program, "WS", 0), 2);
-  EXPECT_EQ(FindNitteiIndex(p.program, "ms", 1), -1);
-  EXPECT_EQ(FindNitteiIndex(p.program, "MS", 2), -1);
+  ReadNitteiFile(p.program);
+  EXPECT_EQ(FindNitteiIndex(p.program.nittei, "MS", 1), 0);
+  EXPECT_EQ(FindNitteiIndex(p.program.nittei, "WS", 0), 2);
+  EXPECT_EQ(FindNitteiIndex(p.program.nittei, "ms", 1), -1);
+  EXPECT_EQ(FindNitteiIndex(p.program.nittei, "MS", 2), -1);
 
-  // Loaded for the rest of the tournament: a changed file is not read again...
+  // Read once for the tournament: a changed file is not read again by a look-up.
   p.writeFile("日程.csv", {"XD-3,z", "x,1", "y,2"});
-  EXPECT_EQ(FindNitteiIndex(p.program, "XD", 3), -1);
-  // ...until a tournament is opened again.
+  EXPECT_EQ(FindNitteiIndex(p.program.nittei, "XD", 3), -1);
+  // Opening a tournament clears the table.
   ResetTournament(p.program);
   EXPECT_EQ(p.program.nittei.NitteiCount, 0);
-  p.program.taikai.DataFolder = p.folder();
-  p.program.taikai.NitteiFileName = "日程.csv";
-  EXPECT_EQ(FindNitteiIndex(p.program, "XD", 3), 0);
+  EXPECT_EQ(FindNitteiIndex(p.program.nittei, "MS", 1), -1);
 }
 
 TEST(FindNitteiIndex, MissingOrEmptyFileFindsNothing) {
   Schedule p({"", "MS,a", "x,1", "y,2"});
-  EXPECT_EQ(FindNitteiIndex(p.program, "MS", 0), -1);
+  ReadNitteiFile(p.program);
+  EXPECT_EQ(FindNitteiIndex(p.program.nittei, "MS", 0), -1);
   EXPECT_EQ(p.program.nittei.NitteiCount, 0);
   p.program.taikai.NitteiFileName = "無い.csv";
-  EXPECT_EQ(FindNitteiIndex(p.program, "MS", 0), -1);
+  ReadNitteiFile(p.program);
+  EXPECT_EQ(FindNitteiIndex(p.program.nittei, "MS", 0), -1);
   EXPECT_EQ(p.program.nittei.NitteiCount, 0);
 }
 
@@ -95,8 +94,9 @@ TEST(FindNitteiIndex, SampleSchedule) {
   if (!QFileInfo::exists(data + "青葉市民大会日程.csv")) GTEST_SKIP() << "no sample schedule";
   p.program.taikai.DataFolder = data;
   p.program.taikai.NitteiFileName = "青葉市民大会日程.csv";
-  EXPECT_EQ(FindNitteiIndex(p.program, "WD", 0), 0);
-  const int ws = FindNitteiIndex(p.program, "WS", 4);
+  ReadNitteiFile(p.program);
+  EXPECT_EQ(FindNitteiIndex(p.program.nittei, "WD", 0), 0);
+  const int ws = FindNitteiIndex(p.program.nittei, "WS", 4);
   ASSERT_GE(ws, 0);
   const NitteiRec& rec = p.program.nittei.Nittei.at(static_cast<size_t>(ws));
   EXPECT_EQ(rec.ColumnCount, 3);
@@ -104,5 +104,5 @@ TEST(FindNitteiIndex, SampleSchedule) {
   EXPECT_EQ(rec.Line2, QStringList({"16:30", "16:30", "14:30"}));
   EXPECT_EQ(rec.Line3, QStringList({"1コート", "2コート", "2コート"}));
   // The lines after the blank line are no group.
-  EXPECT_EQ(FindNitteiIndex(p.program, "作成", 0), -1);
+  EXPECT_EQ(FindNitteiIndex(p.program.nittei, "作成", 0), -1);
 }

@@ -28,6 +28,8 @@ TEST(OpenTaikai, SampleOpensWithResultsLayoutResetAndUnits) {
   EXPECT_EQ(p.insatsu.InsatsuSeigyo.PageSelectMode, 0);
   EXPECT_EQ(p.bunshou.BunshouItems[0].Text, "&大会名");
   EXPECT_FALSE(p.insatsuUnits.InsatsuUnits.empty());
+  // The schedule is read as the tournament opens, not when a chart first needs it.
+  EXPECT_GT(p.nittei.NitteiCount, 0);
 }
 
 // The sample's results file saved again in UTF-8 by an editor: one warning says that its

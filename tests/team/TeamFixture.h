@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "data/TeamModel.h"
-#include "team/TeamOutputState.h"
+#include "teamlogic/TeamOutputState.h"
 
 namespace qv::test {
 

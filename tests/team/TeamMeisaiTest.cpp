@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "data/LeagueResults.h"
 #include "team/TeamMeisai.h"
 #include "team/TieSheetFixture.h"
 
@@ -14,6 +15,7 @@ constexpr double kU = 3.375;  // 0.9 × 60 / 16, three sub-matches in 65 mm cell
 class TeamMeisaiTest : public TieSheetFixture {
  protected:
   bool print() {
+    MakePrintRunStandings(p());
     auto env = p().chartEnv();
     return PrintTeamMeisai(env, layout, pages);
   }

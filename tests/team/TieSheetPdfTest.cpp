@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "data/LeagueResults.h"
 #include "platform/QtPrintSurface.h"
 #include "support/SampleTournament.h"
 #include "support/TestProgram.h"
@@ -62,6 +63,7 @@ TEST(TieSheetPdfTest, SampleTeamEventPrintsByEventContinuedAndPerTeam) {
     auto env = p.chartEnv();
     const TeamMeisaiLayout byEvent{15, 15, 195, 275, 3, 4, QStringLiteral("ブロック")};
     p.team.TeamShumokuCurrent = 0;
+    MakePrintRunStandings(p);
     EXPECT_TRUE(PrintTeamMeisai(env, byEvent, pages));
     EXPECT_EQ(pages, 2);  // the league blocks, then the final stage
     const TeamMeisaiLayout continued{15, 20, 195, 280, 2, 3, QStringLiteral("種目連記")};

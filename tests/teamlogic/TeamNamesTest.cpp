@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "data/TaikaiState.h"
-#include "team/TeamNames.h"
+#include "teamlogic/TeamNames.h"
 
 namespace qv {
 namespace {

@@ -1,4 +1,4 @@
-#include "team/TeamNames.h"
+#include "teamlogic/TeamNames.h"
 
 #include <algorithm>
 

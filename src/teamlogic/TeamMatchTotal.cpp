@@ -1,4 +1,4 @@
-#include "team/TeamMatchTotal.h"
+#include "teamlogic/TeamMatchTotal.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -9,8 +9,8 @@
 #include "platform/Blanks.h"
 #include "platform/Numbers.h"
 #include "platform/Width.h"
-#include "team/TeamOutputState.h"
-#include "team/TeamSubMatch.h"
+#include "teamlogic/TeamOutputState.h"
+#include "teamlogic/TeamSubMatch.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "team/TeamSubMatch.h"
+#include "teamlogic/TeamSubMatch.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include "platform/Blanks.h"
 #include "platform/Numbers.h"
 #include "platform/Width.h"
-#include "team/TeamOutputState.h"
+#include "teamlogic/TeamOutputState.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "app/ConfirmFormClose.h"
+#include "platform/widgets/ConfirmFormClose.h"
 
 #include "platform/Messages.h"
 

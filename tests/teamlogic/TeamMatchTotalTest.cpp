@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "team/TeamFixture.h"
-#include "team/TeamMatchTotal.h"
+#include "teamlogic/TeamMatchTotal.h"
 
 namespace qv {
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/WindowFonts.h"
+#include "platform/widgets/WindowFonts.h"
 
 namespace qv {
 

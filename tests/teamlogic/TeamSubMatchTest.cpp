@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "team/TeamFixture.h"
-#include "team/TeamSubMatch.h"
+#include "teamlogic/TeamSubMatch.h"
 
 namespace qv {
 namespace {
