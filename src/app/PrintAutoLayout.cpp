@@ -5,7 +5,7 @@
 
 #include "app/PageGrid.h"
 #include "app/PrintRun.h"
-#include "data/LeagueResults.h"
+#include "program/PrintRunStart.h"
 #include "data/ModelAccess.h"
 #include "program/Program.h"
 
@@ -107,7 +107,7 @@ void AutoRun::run() {
   grid_ = CalcPageGrid(box_, 1, 4, p_.kankyou);
   y_ = kTop;
 
-  MakePrintRunStandings(p_);
+  PreparePrintRun(p_);
   TaikaiRec& taikai = p_.taikai.Taikai;
   ChartEnv env = p_.chartEnv();
   for (int e = 0; e < eventCount(taikai); ++e) {

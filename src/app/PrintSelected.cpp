@@ -7,7 +7,7 @@
 #include "app/PageGrid.h"
 #include "app/PageItems.h"
 #include "app/PrintRun.h"
-#include "data/LeagueResults.h"
+#include "program/PrintRunStart.h"
 #include "data/ModelAccess.h"
 #include "data/Taikai.h"
 #include "platform/Files.h"
@@ -72,7 +72,7 @@ void SelectedRun::setUp() {
     p_.bracket.NameColumnRatio = 0.4f;
     p_.bracket.ShozokuColumnRatio = 0.f;
   }
-  MakePrintRunStandings(p_);
+  PreparePrintRun(p_);
   p_.spreadsheet->ExcelClose();
   run_.InsatsuPageCount = 0;
 }

@@ -2,7 +2,7 @@
 
 #include <QSet>
 
-#include "data/LeagueResults.h"
+#include "program/PrintRunStart.h"
 #include "data/ModelAccess.h"
 #include "data/PrintFilters.h"
 #include "program/Program.h"
@@ -33,7 +33,7 @@ int TeamSheetStartMode(const TeamShumokuRec& event) {
 
 bool PrintTeamSheetsByEvent(Program& program, const TeamSheetPrinters& printers, TieSheetRun& run) {
   // The league tables over the ties read the standings; they are computed once here.
-  MakePrintRunStandings(program);
+  PreparePrintRun(program);
   const int events = teamEventCount(program.team);
   for (int i = 0; i < events; ++i) {
     const TeamShumokuRec& event = program.team.TeamShumokus.at(i);
