@@ -72,10 +72,10 @@ bool PrintTeamMeisai(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layou
       const double x0 = stageLeft + g.w * static_cast<double>(k % n);
       const double y0 = g.top + g.h * static_cast<double>((k % capacity) / n) + (isLeague ? g.h : 0);
       if (isLeague && !tablePrinted) {
-        env.run.InsatsuArea = AreaRect{static_cast<float>(x0),
-                                       static_cast<float>(x0 + g.w * static_cast<double>(n)),
-                                       static_cast<float>(y0 - g.h), static_cast<float>(y0)};
-        PrintLeague(env, ev->ShumokuIndex, s);
+        const AreaRect box{static_cast<float>(x0),
+                           static_cast<float>(x0 + g.w * static_cast<double>(n)),
+                           static_cast<float>(y0 - g.h), static_cast<float>(y0)};
+        PrintLeague(env, box, ev->ShumokuIndex, s);
         tablePrinted = true;
         // The table totals the ties of the team event paired with its event: come back to
         // this event's line-up rows.
