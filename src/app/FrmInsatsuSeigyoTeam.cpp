@@ -46,8 +46,7 @@ void FrmInsatsuSeigyo::runTeamSheets(bool byTeam) {
   if (!run.PrinterCancel) {
     printer().setPaper(QStringLiteral("A4"), QString());
     runPrintJob([&](const SheetProgress&) {
-      ChartEnv env = program_.chartEnv();
-      const TeamSheetPrinters printers = TieSheetPrinters(env);
+      const TeamSheetPrinters printers = TieSheetPrinters(program_);
       const bool done = byTeam ? PrintTeamSheetsByTeamName(program_, printers, sheets)
                                : PrintTeamSheetsByEvent(program_, printers, sheets);
       // No page begun: the job was never opened.

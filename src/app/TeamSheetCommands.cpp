@@ -7,19 +7,32 @@
 #include "data/PrintFilters.h"
 #include "program/Program.h"
 #include "team/TeamMeisai.h"
+#include "team/TeamPageNo.h"
 #include "team/TeamSheetsByTeam.h"
 
 namespace qv {
 
-TeamSheetPrinters TieSheetPrinters(ChartEnv& env) {
-  return {[&env](TieSheetRun& run, int teamEvent, int) {
-            return PrintTeamMeisai(env, teamEvent, run.layout, run.pageCount);
+TeamSheetPrinters TieSheetPrinters(Program& program) {
+  // The run counts the pages as they begin; the sheets by event carry its page numbers.
+  auto numbered = [&program](TieSheetRun& run) {
+    return TeamPageStarted(program.device, program.bunshou, program.textVars, run.pageCount);
+  };
+  return {[&program, numbered](TieSheetRun& run, int teamEvent, int) {
+            ChartEnv env = program.chartEnv();
+            return !PrintTeamMeisai(env, teamEvent, run.layout, run.pageCount, numbered(run))
+                        .Refused;
           },
-          [&env](TieSheetRun& run, int teamEvent, int startMode) {
-            return PrintTeamMeisaiRenki(env, teamEvent, run.layout, run.pageCount, startMode);
+          [&program, numbered](TieSheetRun& run, int teamEvent, int startMode) {
+            ChartEnv env = program.chartEnv();
+            return !PrintTeamMeisaiRenki(env, teamEvent, run.layout, run.pageCount, startMode,
+                                         numbered(run))
+                        .Refused;
           },
-          [&env](TieSheetRun& run, const QString& teamName) {
-            return PrintTeamSheetsByTeam(env, run.layout, run.pageCount, teamName);
+          [&program](TieSheetRun& run, const QString& teamName) {
+            ChartEnv env = program.chartEnv();
+            return !PrintTeamSheetsByTeam(env, run.layout, run.pageCount, teamName,
+                                          [&run] { ++run.pageCount; })
+                        .Refused;
           }};
 }
 

@@ -11,7 +11,6 @@
 
 namespace qv {
 
-struct ChartEnv;
 struct Program;
 struct TeamShumokuRec;
 
@@ -34,8 +33,8 @@ struct TeamSheetPrinters {
   std::function<bool(TieSheetRun&, const QString& teamName)> byTeam;
 };
 
-// The tie-sheet printers drawing on the environment's device.
-TeamSheetPrinters TieSheetPrinters(ChartEnv& env);
+// The tie-sheet printers drawing on the program's device.
+TeamSheetPrinters TieSheetPrinters(Program& program);
 
 // 2 (landscape) for a box at least as wide as it is high, else 1 (portrait).
 int TeamSheetOrientation(const TeamMeisaiLayout& layout);

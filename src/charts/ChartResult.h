@@ -22,6 +22,7 @@ struct ChartResult {
   int SheetsStarted = 0;  // further sheets the chart began itself, beyond the one its box is on
   QStringList DumpLines;  // lines for the run's dump file
   std::vector<ChartFile> Files;
+  bool Refused = false;   // the layout could not be used (the chart said why); the run ends
 };
 
 // Called as a chart begins a further sheet, before it draws on it, so that the run can

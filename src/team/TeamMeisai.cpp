@@ -10,13 +10,13 @@
 
 namespace qv {
 
-bool PrintTeamMeisai(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layout,
-                     int& pageCount) {
+ChartResult PrintTeamMeisai(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layout,
+                            int pagesBefore, const SheetStarted& pageStarted) {
   const Model& model = env.model;
   TeamOutputState& out = env.teamOutput;
   TeamSheetRun run;
-  if (!PrepareTeamSheetRun(env, layout, teamEvent, run)) return false;
-  if (!run.ev) return true;
+  if (!PrepareTeamSheetRun(env, layout, teamEvent, run)) return TeamSheetResult(0, true);
+  if (!run.ev) return TeamSheetResult(0);
   const TeamShumokuRec* ev = run.ev;
   const TeamSheetGrid& g = run.g;
   const QString& heading = run.heading;
@@ -24,13 +24,15 @@ bool PrintTeamMeisai(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layou
   int k = 0;
   out.TeamMeisaiSlot = 0;
   const ShumokuRec* rec = TeamEventRecord(model, *ev);
-  if (!rec || rec->YosenLeagueAri <= 0) return true;
+  if (!rec || rec->YosenLeagueAri <= 0) return TeamSheetResult(0);
   const LeagueStageRec& league = rec->YosenLeague;
   if (g.rows < 2 && blockCount(league) > 0) {
     model.messages.warn(TeamSheetMessageTitle(),
                         ev->Meishou + QStringLiteral("：リーグ戦の明細は行数を２以上にして下さい"));
-    return false;
+    return TeamSheetResult(0, true);
   }
+
+  int pageCount = pagesBefore;
 
   long long used = 999;  // columns used on the page; more than the page has begins a new one
   double stageLeft = g.left;
@@ -65,7 +67,7 @@ bool PrintTeamMeisai(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layou
       out.TaisenLabel = QString::number(t + 1);
       if (!TeamTieHasLineups(*ev, tie, out)) continue;
       if (used + n > g.cols) {
-        BeginTeamSheetPage(env, pageCount, g, heading);
+        BeginTeamSheetPage(env, pageCount, g, heading, pageStarted);
         used = 0;
         stageLeft = g.left;
       }
@@ -92,7 +94,7 @@ bool PrintTeamMeisai(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layou
     used += n;
   }
   out.TeamMeisaiSlot = k;
-  return true;
+  return TeamSheetResult(pageCount - pagesBefore);
 }
 
 }  // namespace qv

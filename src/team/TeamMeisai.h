@@ -4,13 +4,17 @@
 // env.model.team.TeamShumokus; no event there prints nothing), once per event of a run,
 // with the same layout for every event of the run.
 //
-// pageCount counts the pages begun in the run: the caller sets it to 0 before the first
-// event and, after the last, ends the job with ClosePrint when it is above 0. The page that
-// takes it from 0 to 1 opens the job on the surface the caller attached to env.device.
+// pagesBefore is the count of pages the run has begun: with 0 the first page opens the job
+// on the surface the caller attached to env.device. pageStarted is called as each page
+// begins, after its heading, for the run to count it and print its page number
+// (TeamPageStarted); after its last event the run ends the job with ClosePrint when it
+// began any page. Both return the pages they began.
 //
-// Both return false, after a message, when the box, the grid or the event cannot be laid
+// Both return Refused, after a message, when the box, the grid or the event cannot be laid
 // out (columns or rows below 1, a box without width or height, more than 25 sub-matches);
 // the caller should then end its run.
+
+#include "charts/ChartResult.h"
 
 namespace qv {
 
@@ -23,8 +27,8 @@ struct TeamMeisaiLayout;
 // whole pages of cells. An event without a qualifying league prints nothing. A league
 // block needing more columns than the page has is left out after a message. Leaves
 // teamOutput.TeamMeisaiSlot at the sheets of the last stage.
-bool PrintTeamMeisai(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layout,
-                     int& pageCount);
+ChartResult PrintTeamMeisai(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layout,
+                            int pagesBefore, const SheetStarted& pageStarted = {});
 
 // The "種目連記" arrangement: the sheets of all events run through one grid of cells across
 // pages and across runs, from teamOutput.TeamMeisaiSlot. startMode says where the event
@@ -34,7 +38,8 @@ bool PrintTeamMeisai(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layou
 // begins a page. No league tables; team names are printed cut before their first "（"
 // (the tournament's own DELBLA switch is not changed). The first sheet of a run always
 // begins a fresh page.
-bool PrintTeamMeisaiRenki(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layout,
-                          int& pageCount, int startMode);
+ChartResult PrintTeamMeisaiRenki(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layout,
+                                 int pagesBefore, int startMode,
+                                 const SheetStarted& pageStarted = {});
 
 }  // namespace qv

@@ -28,12 +28,13 @@ QString abbreviationTieNumber(const ShumokuRec* rec, const TeamShumokuRec& ev, i
 
 }  // namespace
 
-bool PrintTeamMeisaiRenki(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layout,
-                          int& pageCount, int startMode) {
+ChartResult PrintTeamMeisaiRenki(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layout,
+                                 int pagesBefore, int startMode, const SheetStarted& pageStarted) {
   TeamOutputState& out = env.teamOutput;
   TeamSheetRun run;
-  if (!PrepareTeamSheetRun(env, layout, teamEvent, run)) return false;
-  if (!run.ev) return true;
+  if (!PrepareTeamSheetRun(env, layout, teamEvent, run)) return TeamSheetResult(0, true);
+  if (!run.ev) return TeamSheetResult(0);
+  int pageCount = pagesBefore;
   const TeamShumokuRec* ev = run.ev;
   const TeamSheetGrid& g = run.g;
   const QString& heading = run.heading;
@@ -69,7 +70,7 @@ bool PrintTeamMeisaiRenki(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& 
       if (t == 0 && stage.Meishou == QStringLiteral("決勝トーナメント")) slot = 0;
       // The run's first sheet: the page the slot points into was printed by an earlier run.
       if (pageCount == 0) slot -= slot % cells;
-      if (slot % cells == 0) BeginTeamSheetPage(env, pageCount, g, heading);
+      if (slot % cells == 0) BeginTeamSheetPage(env, pageCount, g, heading, pageStarted);
 
       const double x0 = g.left + g.w * static_cast<double>(slot % g.cols);
       const double y0 = g.top + g.h * static_cast<double>((slot % cells) / g.cols);
@@ -87,7 +88,7 @@ bool PrintTeamMeisaiRenki(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& 
     }
   }
   out.TeamMeisaiSlot = static_cast<int>(std::min<long long>(slot, INT_MAX));
-  return true;
+  return TeamSheetResult(pageCount - pagesBefore);
 }
 
 }  // namespace qv

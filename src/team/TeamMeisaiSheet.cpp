@@ -12,7 +12,6 @@
 #include "platform/Numbers.h"
 #include "platform/Width.h"
 #include "team/TeamMeisaiLayout.h"
-#include "team/TeamPageNo.h"
 #include "team/TeamSheet.h"
 #include "teamlogic/TeamNames.h"
 #include "teamlogic/TeamSubMatch.h"
@@ -88,14 +87,21 @@ QString TeamMeisaiHeading(const Model& model, const TeamShumokuRec& ev) {
 }
 
 void BeginTeamSheetPage(ChartEnv& env, int& pageCount, const TeamSheetGrid& g,
-                        const QString& heading) {
+                        const QString& heading, const SheetStarted& pageStarted) {
   ++pageCount;
   if (pageCount == 1)
     env.device.OpenPrint(env.model);
   else
     env.device.NewPage();
   env.device.PrintStr(g.left + 5, g.top - 6, 4, 4, 4, g.right, heading);
-  PrintTeamPageNo(env.device, env.model.bunshou, env.model.textVars, pageCount);
+  if (pageStarted) pageStarted();
+}
+
+ChartResult TeamSheetResult(int pagesBegun, bool refused) {
+  ChartResult r;
+  r.Pages = r.SheetsStarted = pagesBegun;
+  r.Refused = refused;
+  return r;
 }
 
 const ShumokuRec* TeamEventRecord(const Model& model, const TeamShumokuRec& ev) {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "charts/ChartResult.h"
+
 namespace qv {
 
 class PrintDevice;
@@ -58,9 +60,12 @@ QString TeamSheetMessageTitle();
 QString TeamMeisaiHeading(const Model& model, const TeamShumokuRec& ev);
 
 // Begins a page: the first of the run (pageCount 0 -> 1) opens the job, later ones follow
-// with NewPage; then the heading above the box and the page number.
+// with NewPage; then the heading above the box, and pageStarted (the run's page number).
 void BeginTeamSheetPage(ChartEnv& env, int& pageCount, const TeamSheetGrid& g,
-                        const QString& heading);
+                        const QString& heading, const SheetStarted& pageStarted);
+
+// What a tie-sheet printer hands back: the pages it began, and whether it refused.
+ChartResult TeamSheetResult(int pagesBegun, bool refused = false);
 
 // The tournament event paired with the team event, or nullptr.
 const ShumokuRec* TeamEventRecord(const Model& model, const TeamShumokuRec& ev);

@@ -17,4 +17,12 @@ void PrintTeamPageNo(PrintDevice& device, const BunshouState& bunshou, TextVarSt
   }
 }
 
+SheetStarted TeamPageStarted(PrintDevice& device, const BunshouState& bunshou,
+                             TextVarState& textVars, int& pageCount) {
+  return [&device, &bunshou, &textVars, &pageCount] {
+    ++pageCount;
+    PrintTeamPageNo(device, bunshou, textVars, pageCount);
+  };
+}
+
 }  // namespace qv

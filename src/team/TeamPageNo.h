@@ -1,6 +1,8 @@
 #pragma once
 // The page number of a tie-sheet page.
 
+#include "charts/ChartResult.h"
+
 namespace qv {
 
 class PrintDevice;
@@ -12,5 +14,10 @@ struct TextVarState;
 // every page, in field order. The other page phrases do not print on tie-sheet pages.
 void PrintTeamPageNo(PrintDevice& device, const BunshouState& bunshou, TextVarState& textVars,
                      int page);
+
+// What a tie-sheet run does as each of its pages begins: counts it in pageCount and prints
+// its page number (PrintTeamPageNo).
+SheetStarted TeamPageStarted(PrintDevice& device, const BunshouState& bunshou,
+                             TextVarState& textVars, int& pageCount);
 
 }  // namespace qv

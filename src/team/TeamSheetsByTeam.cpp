@@ -44,8 +44,8 @@ QString tieNumber(const ShumokuRec* rec, int stage, int t) {
 
 }  // namespace
 
-bool PrintTeamSheetsByTeam(ChartEnv& env, const TeamMeisaiLayout& layout, int& pageCount,
-                           const QString& teamName) {
+ChartResult PrintTeamSheetsByTeam(ChartEnv& env, const TeamMeisaiLayout& layout, int pagesBefore,
+                                  const QString& teamName, const SheetStarted& pageStarted) {
   Model& model = env.model;
   PrintDevice& d = env.device;
   TeamOutputState& out = env.teamOutput;
@@ -54,8 +54,9 @@ bool PrintTeamSheetsByTeam(ChartEnv& env, const TeamMeisaiLayout& layout, int& p
       !(layout.TeamMeisaiBottom - (layout.TeamMeisaiTop + 8) > 0)) {
     model.messages.warn(TeamSheetMessageTitle(),
                         QStringLiteral("明細の列数・行数または範囲が正しくありません"));
-    return false;
+    return TeamSheetResult(0, true);
   }
+  int pageCount = pagesBefore;
   const double left = layout.TeamMeisaiLeft;
   const double top = layout.TeamMeisaiTop;
   const double right = layout.TeamMeisaiRight;
@@ -100,6 +101,7 @@ bool PrintTeamSheetsByTeam(ChartEnv& env, const TeamMeisaiLayout& layout, int& p
             d.NewPage();
           d.PrintStr(left + 5, top - 6, 6, 6, 6, 0, QStringLiteral("【") + teamName + QStringLiteral("】"));
           d.PrintStr(left, top + 2, 4, 4, 0, right, line);
+          if (pageStarted) pageStarted();
         }
         const double x0 = left + w * static_cast<double>((k - 1) % cols);
         const double y0 = T + h * static_cast<double>(((k - 1) % cells) / cols);
@@ -117,7 +119,7 @@ bool PrintTeamSheetsByTeam(ChartEnv& env, const TeamMeisaiLayout& layout, int& p
       }
     }
   }
-  return true;
+  return TeamSheetResult(pageCount - pagesBefore);
 }
 
 }  // namespace qv

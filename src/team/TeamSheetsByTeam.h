@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "charts/ChartResult.h"
+
 namespace qv {
 
 struct ChartEnv;
@@ -13,11 +15,11 @@ struct TeamMeisaiLayout;
 // grid of the layout's columns × rows cells below an 8 mm band under the box's top. Each
 // call starts on a new page; every page carries "【" teamName "】" and the tournament's
 // name, era date and venue. Placeholder ties (a team against itself) are left out, and so
-// are the ties of an event with more than 25 sub-matches. pageCount and the job work as
-// for PrintTeamMeisai: the caller sets it to 0 before its first team and ends the job when
-// it is above 0. Returns false, after a message, when the box or grid cannot be used
-// (nothing printed).
-bool PrintTeamSheetsByTeam(ChartEnv& env, const TeamMeisaiLayout& layout, int& pageCount,
-                           const QString& teamName);
+// are the ties of an event with more than 25 sub-matches. pagesBefore, pageStarted (called
+// after a page's heading lines; these pages carry no page number) and the job work as for
+// PrintTeamMeisai. Returns the pages begun, or Refused, after a message, when the box or
+// grid cannot be used (nothing printed).
+ChartResult PrintTeamSheetsByTeam(ChartEnv& env, const TeamMeisaiLayout& layout, int pagesBefore,
+                                  const QString& teamName, const SheetStarted& pageStarted = {});
 
 }  // namespace qv

@@ -15,7 +15,7 @@ class TeamMeisaiRenkiTest : public TieSheetFixture {
  protected:
   bool print(int e, int startMode) {
     auto env = p().chartEnv();
-    return PrintTeamMeisaiRenki(env, e, layout, pages, startMode);
+    return !PrintTeamMeisaiRenki(env, e, layout, pages, startMode, numbered()).Refused;
   }
   // Page and cell of every sheet printed since the last clear.
   struct Place {

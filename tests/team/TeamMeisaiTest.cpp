@@ -17,7 +17,7 @@ class TeamMeisaiTest : public TieSheetFixture {
   bool print() {
     MakePrintRunStandings(p());
     auto env = p().chartEnv();
-    return PrintTeamMeisai(env, teamEvent, layout, pages);
+    return !PrintTeamMeisai(env, teamEvent, layout, pages, numbered()).Refused;
   }
   std::vector<std::pair<int, int>> cells() const {
     std::vector<std::pair<int, int>> out;

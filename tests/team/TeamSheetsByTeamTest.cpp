@@ -21,7 +21,7 @@ class TeamSheetsByTeamTest : public TieSheetFixture {
   }
   bool print(const QString& team) {
     auto env = p().chartEnv();
-    return PrintTeamSheetsByTeam(env, layout, pages, team);
+    return !PrintTeamSheetsByTeam(env, layout, pages, team, [this] { ++pages; }).Refused;
   }
   std::pair<int, int> cell(const Sheet& s) const { return cellOf(s, kU, 23, kW, kH); }
 };
@@ -145,7 +145,7 @@ TEST_F(TeamSheetsByTeamTest, EventsWithoutStagesTiesOrSheetRoomPrintNothing) {
 
   for (int e = 0; e < 3; ++e) {
     auto env = p().chartEnv();
-    EXPECT_EQ(PrintTeamMeisaiRenki(env, e, layout, pages, 0), e != 2);
+    EXPECT_EQ(!PrintTeamMeisaiRenki(env, e, layout, pages, 0, numbered()).Refused, e != 2);
   }
   EXPECT_EQ(pages, 0);
 }

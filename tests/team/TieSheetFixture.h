@@ -14,6 +14,7 @@
 #include "support/PrintedTexts.h"
 #include "support/TestProgram.h"
 #include "team/TeamMeisaiSheet.h"
+#include "team/TeamPageNo.h"
 
 namespace qv::test {
 
@@ -202,6 +203,11 @@ class TieSheetFixture : public ::testing::Test {
     const double x0 = s.x - 5 * u - (w - 16 * u) / 2;
     return {static_cast<int>(std::floor((x0 - 15 + 0.01) / w)),
             static_cast<int>(std::floor((s.y - top) / h))};
+  }
+
+  // As the tie-sheet run does: each page begun is counted in pages and numbered.
+  SheetStarted numbered() {
+    return TeamPageStarted(tp.program.device, tp.program.bunshou, tp.program.textVars, pages);
   }
 
   TestProgram tp;

@@ -15,6 +15,7 @@
 #include "support/SampleTournament.h"
 #include "support/TestProgram.h"
 #include "team/TeamMeisai.h"
+#include "team/TeamPageNo.h"
 #include "team/TeamSheetsByTeam.h"
 
 namespace qv::test {
@@ -63,16 +64,19 @@ TEST(TieSheetPdfTest, SampleTeamEventPrintsByEventContinuedAndPerTeam) {
     auto env = p.chartEnv();
     const TeamMeisaiLayout byEvent{15, 15, 195, 275, 3, 4, QStringLiteral("ブロック")};
     MakePrintRunStandings(p);
-    EXPECT_TRUE(PrintTeamMeisai(env, 0, byEvent, pages));
+    // As the run does: each page begun is counted and numbered.
+    const SheetStarted numbered = TeamPageStarted(p.device, p.bunshou, p.textVars, pages);
+    EXPECT_FALSE(PrintTeamMeisai(env, 0, byEvent, pages, numbered).Refused);
     EXPECT_EQ(pages, 2);  // the league blocks, then the final stage
     const TeamMeisaiLayout continued{15, 20, 195, 280, 2, 3, QStringLiteral("種目連記")};
-    EXPECT_TRUE(PrintTeamMeisaiRenki(env, 0, continued, pages, 0));
+    EXPECT_FALSE(PrintTeamMeisaiRenki(env, 0, continued, pages, 0, numbered).Refused);
     EXPECT_EQ(pages, 4);  // 6 league ties on one page, the final on a page of its own
     QStringList done;
     for (const TeamSankashaRec& team : ev.Teams) {
       if (done.contains(team.TeamName)) continue;
       done << team.TeamName;
-      EXPECT_TRUE(PrintTeamSheetsByTeam(env, byEvent, pages, team.TeamName));
+      EXPECT_FALSE(
+          PrintTeamSheetsByTeam(env, byEvent, pages, team.TeamName, [&pages] { ++pages; }).Refused);
     }
     EXPECT_EQ(pages, 4 + static_cast<int>(done.size()));
     p.device.ClosePrint();
