@@ -126,7 +126,7 @@ void setUp(BracketPage& pg) {
   pg.ScoreSize = std::min(pg.LabelSize * 0.75f, colW / 3.f);
   pg.GameScoreSize = pg.ScoreSize;
 
-  model.kekka.ShumokuIndex = pg.t.ShumokuCode;
+  pg.RefContext.ShumokuIndex = pg.t.ShumokuCode;
   pg.LeftStart = pg.LeftFrom;
   pg.RightStart = pg.RightFrom;
   if (pg.RightFrom < 9999) {

@@ -34,7 +34,8 @@ struct Entrant {
 // names no entry of the event.
 bool loadEntrant(BracketPage& pg, int e, bool playoff, Entrant& en) {
   Model& model = pg.env.model;
-  model.kekka.SankashaRefText.clear();
+  SankashaRefContext& refs = pg.RefContext;
+  refs.SankashaRefText.clear();
   if (!pg.shumoku) return false;
   const ShumokuRec& ev = *pg.shumoku;
   auto entry = [&](int i) -> const SankashaRec* {
@@ -46,10 +47,10 @@ bool loadEntrant(BracketPage& pg, int e, bool playoff, Entrant& en) {
     if (e == kShoushaUndecided) return true;  // undecided: every text stays empty
     const SankashaRec* s = entry(e);
     if (!s) return false;
-    model.kekka.SankashaIndex = e;
+    refs.SankashaIndex = e;
     en.kanaText = s->SubText;
-    en.entryText = ResolveSankashaRef(model, s->Name, en.kanaText);
-    groupSource = model.kekka.SankashaRefText.isEmpty() ? s->GroupName : model.kekka.SankashaRefText;
+    en.entryText = ResolveSankashaRef(model, refs, s->Name, en.kanaText);
+    groupSource = refs.SankashaRefText.isEmpty() ? s->GroupName : refs.SankashaRefText;
     en.shozokuJun = s->ShozokuNaiJun;
   } else {
     if (!hasIndex(ev.KesshouShinshutsu, e)) return false;
@@ -74,7 +75,7 @@ bool loadEntrant(BracketPage& pg, int e, bool playoff, Entrant& en) {
   }
   if (playoff) en.group3.clear();
 
-  model.kekka.SankashaRefText.clear();
+  refs.SankashaRefText.clear();
   const SankashaTrio trio = SplitSankasha3(model, en.entryText, pg.st.TournamentInsatsu.PairMode);
   en.name1 = trio.name1;
   en.name2 = trio.name2;
@@ -161,9 +162,11 @@ class EntrantPrinter {
   // Colour of a player entered in another event: singles red, doubles navy, mixed green.
   void markColour(const QString& name) const {
     if (playoff_ || !pg_.MultiEventMarks) return;
-    Model& model = pg_.env.model;
-    const QString mark = GetTashumokuMark(
-        model, name, [&model](const QString& text) { return ResolveSankashaRef(model, text); });
+    const Model& model = pg_.env.model;
+    SankashaRefContext& refs = pg_.RefContext;
+    const QString mark = GetTashumokuMark(model, name, [&model, &refs](const QString& text) {
+      return ResolveSankashaRef(model, refs, text);
+    });
     if (mark == QStringLiteral("S")) dev().SetColor(255, 0, 0);
     else if (mark == QStringLiteral("D")) dev().SetColor(0, 0, 128);
     else if (mark == QStringLiteral("X")) dev().SetColor(0, 128, 0);
