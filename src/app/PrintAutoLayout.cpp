@@ -111,7 +111,6 @@ void AutoRun::run() {
   ChartEnv env = p_.chartEnv();
   for (int e = 0; e < eventCount(taikai); ++e) {
     const ShumokuRec& event = *eventAt(taikai, e);
-    p_.printFilters.CurrentShumoku = e;
     run_.PageItemCount = 0;
     if (event.KumiawaseSuu2 <= 0) continue;
     if (event.YosenLeagueAri > 0) {

@@ -21,6 +21,9 @@ namespace {
 
 const QString kZenSlash = QStringLiteral("／");
 
+// The page's event, printed as no league table.
+CurrentChart BracketChart(const BracketPage& pg) { return {QString(), pg.t.ShumokuCode}; }
+
 QString bracketed(const QString& s) { return QStringLiteral("（") + s + QStringLiteral("）"); }
 
 struct Entrant {
@@ -76,7 +79,8 @@ bool loadEntrant(BracketPage& pg, int e, bool playoff, Entrant& en) {
   if (playoff) en.group3.clear();
 
   refs.SankashaRefText.clear();
-  const SankashaTrio trio = SplitSankasha3(model, en.entryText, pg.st.TournamentInsatsu.PairMode);
+  const SankashaTrio trio =
+      SplitSankasha3(model, BracketChart(pg), en.entryText, pg.st.TournamentInsatsu.PairMode);
   en.name1 = trio.name1;
   en.name2 = trio.name2;
   en.name3 = trio.name3;
@@ -164,7 +168,7 @@ class EntrantPrinter {
     if (playoff_ || !pg_.MultiEventMarks) return;
     const Model& model = pg_.env.model;
     SankashaRefContext& refs = pg_.RefContext;
-    const QString mark = GetTashumokuMark(model, name, [&model, &refs](const QString& text) {
+    const QString mark = GetTashumokuMark(model, BracketChart(pg_), name, [&model, &refs](const QString& text) {
       return ResolveSankashaRef(model, refs, text);
     });
     if (mark == QStringLiteral("S")) dev().SetColor(255, 0, 0);

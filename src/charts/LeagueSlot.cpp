@@ -36,6 +36,9 @@ void Plain(LeagueTable& t) {
   t.env.device.FontBold = 0;
 }
 
+// A league table splits a one-field entry text as an affiliation.
+CurrentChart LeagueChart(const LeagueTable& t) { return {QStringLiteral("L"), t.shumokuIndex}; }
+
 bool Selected(const LeagueTable& t, const QString& text) {
   return IsSelected(t.env.model.printFilters, text);
 }
@@ -49,7 +52,7 @@ void MarkColour(LeagueTable& t, const QString& name) {
   }
   const Model& model = t.env.model;
   SankashaRefContext& refs = t.refs;
-  const QString mark = GetTashumokuMark(model, name, [&model, &refs](const QString& text) {
+  const QString mark = GetTashumokuMark(model, LeagueChart(t), name, [&model, &refs](const QString& text) {
     return ResolveSankashaRef(model, refs, text);
   });
   if (mark == QStringLiteral("S"))
@@ -107,7 +110,7 @@ SlotText ReadSlotText(LeagueTable& t, int m) {
   t.refs.SankashaRefText.clear();
   const SankashaRec& entry = t.ev.Sankasha.at(m);
   const QString text = ResolveSankashaRef(model, t.refs, entry.Name);
-  const SankashaTrio trio = SplitSankasha3(model, text, QStringLiteral("並列"));
+  const SankashaTrio trio = SplitSankasha3(model, LeagueChart(t), text, QStringLiteral("並列"));
   SlotText s;
   s.name[0] = trio.name1;
   s.name[1] = trio.name2;
