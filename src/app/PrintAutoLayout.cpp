@@ -7,6 +7,7 @@
 #include "app/PrintRun.h"
 #include "data/LeagueResults.h"
 #include "data/ModelAccess.h"
+#include "data/SenshuJisho.h"
 #include "program/Program.h"
 
 namespace qv {
@@ -107,6 +108,8 @@ void AutoRun::run() {
   y_ = kTop;
 
   MakePrintRunStandings(p_);
+  // The bracket pages look their names up in the player dictionary: read once per run.
+  if (p_.taikai.sw.Nikokugo || run_.KanaKanji) ReadSenshuJisho(p_);
   TaikaiRec& taikai = p_.taikai.Taikai;
   ChartEnv env = p_.chartEnv();
   for (int e = 0; e < eventCount(taikai); ++e) {
