@@ -94,7 +94,6 @@ struct Tournament {
     qv::TaisenRec& third = tr.Taisens[0];
     third.Shousha = tr.Taisens[5].Shousha;
     third.TaisenKekka = QStringLiteral("2:0:21-11:21-13:::");
-    program.run.InsatsuArea = qv::AreaRect{15, 195, 20, 285};
   }
 
   void printPages(int pages) {
@@ -103,7 +102,7 @@ struct Tournament {
     region.TournamentKeishiki = 1;  // two sides
     for (int p = 0; p < pages; ++p) {
       if (p > 0) program.device.NewPage();
-      qv::PrintTournament(env, program.bracket, 0, 0, region);
+      qv::PrintTournament(env, program.bracket, qv::AreaRect{15, 195, 20, 285}, 0, 0, region);
     }
     program.device.ClosePrint();
   }

@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
   platform::QtPrintSurface surface(writer);
   program.device.OpenPrint(surface, program.kankyou.InsatsuFont, program.programFolder);
-  program.run.InsatsuArea = qv::AreaRect{15, 195, 20, 285};
+  const qv::AreaRect box{15, 195, 20, 285};
 
   struct Layout {
     int code;
@@ -73,8 +73,8 @@ int main(int argc, char** argv) {
       region.TournamentKeishiki = l.code;
       program.bracket.NameColumnRatio = 0.2f;
       program.bracket.ShozokuColumnRatio = 0.3f;
-      qv::PrintTournament(env, program.bracket, static_cast<int>(e), l.upper, region);
-      pages += program.bracket.TournamentInsatsu.PageCount;
+      pages += qv::PrintTournament(env, program.bracket, box, static_cast<int>(e), l.upper, region)
+                   .Pages;
     }
   }
   program.device.ClosePrint();

@@ -43,11 +43,11 @@ int FindEvent(const qv::Program& p, const QString& ryakugou) {
 }
 
 void PrintBlock(qv::Program& p, int e, int b, double x, double y, double w, double h) {
-  p.run.InsatsuArea = {static_cast<float>(x), static_cast<float>(x + w), static_cast<float>(y),
-                       static_cast<float>(y + h)};
+  const qv::AreaRect box{static_cast<float>(x), static_cast<float>(x + w),
+                        static_cast<float>(y), static_cast<float>(y + h)};
   qv::MakeLeagueResults(p, e, b);
   auto env = p.chartEnv();
-  qv::PrintLeague(env, e, b);
+  qv::PrintLeague(env, box, e, b);
 }
 
 // Block 0 of the event across the page from y, the others two to a row under it.

@@ -19,6 +19,7 @@
 #include "platform/Files.h"
 #include "platform/Messages.h"
 #include "platform/QtPrintSurface.h"
+#include "program/ChartFiles.h"
 #include "program/OpenTaikai.h"
 #include "program/Program.h"
 
@@ -68,9 +69,15 @@ int main(int argc, char** argv) {
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
   platform::QtPrintSurface surface(writer);
   program.device.OpenPrint(surface, program.kankyou.InsatsuFont, program.programFolder);
-  int sheets = 1 + qv::PrintSankashaMeibo(program.chartEnv(), 20, 15, 190, 282);
+  // Each roster writes its files as the print run does.
+  auto roster = [&program](const qv::AreaRect& box) {
+    const qv::ChartResult printed = qv::PrintSankashaMeibo(program.chartEnv(), box);
+    qv::WriteChartFiles(program, printed.Files);
+    return printed.Pages;
+  };
+  int sheets = roster(qv::AreaRect{20, 190, 15, 282});
   program.device.NewPage();
-  sheets += 1 + qv::PrintSankashaMeibo(program.chartEnv(), 20, 190, 207, 225);
+  sheets += roster(qv::AreaRect{20, 207, 190, 225});
   program.device.ClosePrint();
   std::printf("%d sheets\n", sheets);
 

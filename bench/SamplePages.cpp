@@ -8,13 +8,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QPushButton>
 
 #include <cstdio>
 
 #include "StartupFixture.h"
-#include "app/CurrentPrinter.h"
-#include "layout/FrmTeamMeisaiLayout.h"
+#include "support/SampleStartup.h"
 #include "support/ScriptedPrinterSetup.h"
 
 int main(int argc, char** argv) {
@@ -26,31 +24,12 @@ int main(int argc, char** argv) {
   const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
   QDir().mkpath(out);
   qv::test::StartupFixture f;
-  f.env.arguments = {f.sampleTai()};
-  f.env.execTeamLayout = [](QDialog& dialog) {
-    auto& form = static_cast<qv::FrmTeamMeisaiLayout&>(dialog);
-    form.CmdCancel_Click();
-    return form.result();
-  };
-  qv::FrmInsatsuSeigyo& w = f.start();
-  auto owned = std::make_unique<qv::test::ScriptedPrinterSetup>();
-  qv::test::ScriptedPrinterSetup* setup = owned.get();
-  w.printer().setSetup(std::move(owned));
+  qv::test::ScriptedPrinterSetup& setup = qv::test::StartSampleForPrinting(f);
   for (int i = 2; i < argc; ++i) {
     const QString cmd = QString::fromLocal8Bit(argv[i]);
     const QString pdf = QStringLiteral("%1/%2-%3.pdf").arg(out).arg(i - 1).arg(cmd);
-    setup->accept(pdf);
-    if (cmd == QStringLiteral("layout")) {
-      auto& layout = f.tp.program.insatsu.InsatsuSeigyo;
-      for (auto& page : layout.Pages) page.Selected = true;
-      w.CmdInsatsu->click();
-    } else if (cmd == QStringLiteral("auto")) {
-      w.CmdAuto->click();
-    } else if (cmd == QStringLiteral("team")) {
-      w.CmdTeam->click();
-    } else if (cmd == QStringLiteral("teamE")) {
-      w.CmdTeamE->click();
-    } else {
+    setup.accept(pdf);
+    if (!qv::test::ClickPrintCommand(f, cmd)) {
       std::fprintf(stderr, "unknown command %s\n", argv[i]);
       return 2;
     }

@@ -139,7 +139,8 @@ void openAndUse(const Sandbox& box) {
                                  ev.Ryakugou + ":2L"})
         qv::ResolveSankashaRef(p, refs, ref);
       qv::FindNitteiIndex(p.nittei, ev.Ryakugou, 1);
-      qv::FindCyusen(p, ev.Ryakugou, 3);
+      qv::ReadCyusenFileIfEmpty(p);
+      qv::FindCyusen(p.cyusen, ev.Ryakugou, 3);
     }
     printTexts(p);
   } catch (const platform::ProgramEnd&) {

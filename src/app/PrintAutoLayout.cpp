@@ -5,7 +5,7 @@
 
 #include "app/PageGrid.h"
 #include "app/PrintRun.h"
-#include "data/LeagueResults.h"
+#include "program/PrintRunStart.h"
 #include "data/ModelAccess.h"
 #include "data/SenshuJisho.h"
 #include "program/Program.h"
@@ -44,6 +44,7 @@ class AutoRun {
   float baseShozoku_ = 0.25f;
   float y_ = kTop;
   PageGrid grid_;
+  AreaRect box_{kLeft, kRight, kTop, kBottom};  // the box of the next chart
 };
 
 void AutoRun::makeRoom(float h) {
@@ -65,8 +66,8 @@ void AutoRun::printDraw(const ShumokuRec& event, const TournamentRec& t) {
   const int rows = std::max(4, (t.SankaCount + 1) / 2) + (t.KetteiJuni == 0 ? 1 : 0);
   const float h = std::min(kDrawRowHeight * static_cast<float>(rows), kBottom - kTop);
   makeRoom(h);
-  run_.InsatsuArea.Y1 = y_;
-  run_.InsatsuArea.Y2 = y_ + h;
+  box_.Y1 = y_;
+  box_.Y2 = y_ + h;
   TournamentChartState& st = p_.bracket;
   TournamentInsatsuRec& ti = st.TournamentInsatsu;
   ti.Keishiki = t.SankaCount > kTournamentMinEntries ? QStringLiteral("左右") : QStringLiteral("左");
@@ -74,7 +75,7 @@ void AutoRun::printDraw(const ShumokuRec& event, const TournamentRec& t) {
   ti.PageCount = 1;
   // Always the full draw: an upper-rounds size left by a layout run must not reduce it.
   ti.DrawSize = 0;
-  ti.Area = run_.InsatsuArea;
+  ti.Area = box_;
   ti.TitleSize = 4.0f;
   if (event.MaxLen1 > event.MaxLen2) {
     st.NameColumnRatio = 0.25f;
@@ -83,7 +84,7 @@ void AutoRun::printDraw(const ShumokuRec& event, const TournamentRec& t) {
   ti.ScoreShow = true;
   ti.ShiaiBangouKeep = false;
   ChartEnv env = p_.chartEnv();
-  charts_.tournamentPages(env, st, t, -1);
+  charts_.tournamentPages(env, st, t, -1, {});
   y_ += h + grid_.gapY;
   ++run_.PageItemCount;
   st.NameColumnRatio = baseName_;
@@ -103,11 +104,11 @@ void AutoRun::run() {
   p_.bracket.ShozokuColumnRatio = baseShozoku_;
   device_.OutputOn = true;
   run_.InsatsuPageCount = 0;
-  run_.InsatsuArea = AreaRect{kLeft, kRight, kTop, kBottom};
-  grid_ = CalcPageGrid(run_.InsatsuArea, 1, 4, p_.kankyou);
+  box_ = AreaRect{kLeft, kRight, kTop, kBottom};
+  grid_ = CalcPageGrid(box_, 1, 4, p_.kankyou);
   y_ = kTop;
 
-  MakePrintRunStandings(p_);
+  PreparePrintRun(p_);
   // The bracket pages look their names up in the player dictionary: read once per run.
   if (p_.taikai.sw.Nikokugo || run_.KanaKanji) ReadSenshuJisho(p_);
   TaikaiRec& taikai = p_.taikai.Taikai;
@@ -121,9 +122,9 @@ void AutoRun::run() {
       for (int b = 0; b < blockCount(event.YosenLeague); ++b) {
         if (blockAt(event.YosenLeague, b)->Dummy) continue;
         makeRoom(h);
-        run_.InsatsuArea.Y1 = y_;
-        run_.InsatsuArea.Y2 = y_ + grid_.cellH;
-        charts_.league(env, e, b);
+        box_.Y1 = y_;
+        box_.Y2 = y_ + grid_.cellH;
+        charts_.league(env, box_, e, b);
         y_ += h;
         ++run_.PageItemCount;
       }

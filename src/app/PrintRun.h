@@ -16,15 +16,17 @@ struct Program;
 
 // The chart printers the runs hand their charts to; tests put recorders in their place.
 struct LayoutCharts {
-  std::function<void(ChartEnv&, int shumokuIdx, int blockIndex)> league = PrintLeague;
-  std::function<void(ChartEnv&, TournamentChartState&, int shumokuIdx, int number,
-                     const RyouikiRec& region)>
+  std::function<ChartResult(ChartEnv&, const AreaRect& box, int shumokuIdx, int blockIndex)>
+      league = PrintLeague;
+  std::function<ChartResult(ChartEnv&, TournamentChartState&, const AreaRect& box,
+                            int shumokuIdx, int number, const RyouikiRec& region,
+                            const SheetStarted&)>
       tournament = PrintTournament;
-  std::function<void(ChartEnv&, TournamentChartState&, const TournamentRec&, int teamStage)>
+  std::function<ChartResult(ChartEnv&, TournamentChartState&, const TournamentRec&,
+                            int teamStage, const SheetStarted&)>
       tournamentPages = PrintTournamentPages;
-  std::function<int(ChartEnv, float left, float top, float right, float bottom,
-                    std::function<void()> sheetStarted)>
-      roster = PrintSankashaMeibo;
+  std::function<ChartResult(ChartEnv, const AreaRect& box, const SheetStarted&)> roster =
+      PrintSankashaMeibo;
 };
 
 // Called as each sheet of a run begins, with its 1-based number within the run.

@@ -7,13 +7,14 @@
 #include "app/PageGrid.h"
 #include "app/PageItems.h"
 #include "app/PrintRun.h"
-#include "data/LeagueResults.h"
+#include "program/PrintRunStart.h"
 #include "data/ModelAccess.h"
 #include "data/SenshuJisho.h"
 #include "data/Taikai.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
 #include "platform/Width.h"
+#include "program/ChartFiles.h"
 #include "program/Program.h"
 
 namespace qv {
@@ -29,20 +30,6 @@ AreaRect regionBox(const RyouikiRec& r) {
                   std::max(r.Y1, r.Y2)};
 }
 
-// Sets a value for the length of the run and puts the old one back after it.
-template <typename T>
-class Restore {
- public:
-  Restore(T& target, T value) : target_(target), saved_(std::move(target)) { target_ = std::move(value); }
-  ~Restore() { target_ = std::move(saved_); }
-  Restore(const Restore&) = delete;
-  Restore& operator=(const Restore&) = delete;
-
- private:
-  T& target_;
-  T saved_;
-};
-
 class SelectedRun {
  public:
   SelectedRun(Program& program, const SheetProgress& progress, const LayoutCharts& charts)
@@ -51,13 +38,15 @@ class SelectedRun {
   void setUp();
   void printPage(int page);
   void end();
-  // The phrases of a further sheet that a chart started itself; the chart's font is kept.
-  void chartSheet(int page, int sheetNo);
 
  private:
+  // The phrases of a further sheet that a chart started itself, counted in the run; the
+  // chart's font is kept.
+  void chartSheet(int page);
   void startSheet(int page);
   void printRegion(int page, const RyouikiRec& region, const AreaRect& box);
-  // The cell box of cell k, after the sheet-break test when the region's cells are used up.
+  // Makes cell k the box of the next chart, after the sheet-break test when the region's
+  // cells are used up.
   void enterCell(int page, const AreaRect& box, const PageGrid& g, int k);
   // Whether a block was printed: dummy blocks only, or none, print nothing.
   bool printLeagues(int page, int e, const AreaRect& box, const PageGrid& g, int& k);
@@ -68,12 +57,13 @@ class SelectedRun {
   const SheetProgress& progress_;
   const LayoutCharts& charts_;
   bool dump_ = false;
+  QStringList dumpLines_;  // the draws' dump lines, written at the end when dump_ is set
+  AreaRect cell_;          // the box of the next chart
 };
 
 void SelectedRun::setUp() {
   run_.InsatsuTitle = kRunTitle;
   dump_ = IsTaikaiOption(p_.taikai.sw, kDumpOption);
-  if (dump_) p_.bracket.DumpLines.clear();
   device_.OutputOn = true;
   p_.bracket.NameColumnRatio = 0.2f;
   p_.bracket.ShozokuColumnRatio = 0.3f;
@@ -83,7 +73,7 @@ void SelectedRun::setUp() {
     p_.bracket.NameColumnRatio = 0.4f;
     p_.bracket.ShozokuColumnRatio = 0.f;
   }
-  MakePrintRunStandings(p_);
+  PreparePrintRun(p_);
   p_.spreadsheet->ExcelClose();
   // The bracket pages look their names up in the player dictionary: read once per run.
   if (p_.taikai.sw.Nikokugo || run_.KanaKanji) ReadSenshuJisho(p_);
@@ -107,13 +97,15 @@ void SelectedRun::startSheet(int page) {
   run_.PageItemCount = 0;
 }
 
-void SelectedRun::chartSheet(int page, int sheetNo) {
+void SelectedRun::chartSheet(int page) {
+  const int sheetNo = run_.InsatsuPageCount + 1;
   if (progress_) progress_(sheetNo);
   const QString face = device_.PrintFontName;
   const int bold = device_.FontBold;
   PrintPageItems(p_, device_, page, sheetNo);
   device_.SetFontName(face);
   device_.FontBold = bold;
+  ++run_.InsatsuPageCount;
 }
 
 void SelectedRun::printPage(int page) {
@@ -131,7 +123,7 @@ void SelectedRun::printPage(int page) {
 
 void SelectedRun::enterCell(int page, const AreaRect& box, const PageGrid& g, int k) {
   const int cells = g.cols * g.rows;
-  AreaRect& a = run_.InsatsuArea;
+  AreaRect& a = cell_;
   a.X1 = box.X1 + static_cast<float>(k % g.cols) * g.stepX();
   a.X2 = a.X1 + g.cellW;
   a.Y1 = box.Y1 + static_cast<float>((k % cells) / g.cols) * g.stepY();
@@ -167,7 +159,7 @@ bool SelectedRun::printLeagues(int page, int e, const AreaRect& box, const PageG
     // dummy block between two printed ones.
     if (!cellReady) enterCell(page, box, g, k);
     cellReady = false;
-    charts_.league(env, e, b);
+    charts_.league(env, cell_, e, b);
     ++k;
   }
   return k > first;
@@ -199,23 +191,20 @@ void SelectedRun::printRegion(int page, const RyouikiRec& region, const AreaRect
     } else if (kind == QStringLiteral("参加者名簿")) {
       // A long roster goes on over further sheets of this layout page: each gets the
       // page's phrases and is counted.
-      charts_.roster(p_.chartEnv(), box.X1, box.Y1, box.X2, box.Y2, [this, page] {
-        chartSheet(page, run_.InsatsuPageCount + 1);
-        ++run_.InsatsuPageCount;
-      });
+      const ChartResult roster = charts_.roster(p_.chartEnv(), box, [this, page] { chartSheet(page); });
+      WriteChartFiles(p_, roster.Files);
       lastKind = kind;
     } else if (league) {
       // A placement that printed no block leaves the kind of the last chart as it was, so
       // that a draw after it is laid out as if the placement were not there.
       if (printLeagues(page, haichi.ShumokuIdx, box, g, k)) lastKind = kind;
     } else if (draw) {
-      run_.CurrentInsatsuPage = page;
       const bool last = h == count - 1;
       if (lastKind == QStringLiteral("リーグ") && (last || k % g.cols != 0)) {
         // After league tables a draw takes the rest of the row, or as the region's last
         // chart after a part-filled row, a whole row of its own.
         const int row = (k % cells) / g.cols;
-        AreaRect& a = run_.InsatsuArea;
+        AreaRect& a = cell_;
         if (last && k % g.cols != 0 && row < g.rows - 1) {
           a.X1 = box.X1;
           a.Y1 = box.Y1 + static_cast<float>(row + 1) * g.stepY();
@@ -223,14 +212,15 @@ void SelectedRun::printRegion(int page, const RyouikiRec& region, const AreaRect
         a.X2 = box.X2;
         a.Y2 = a.Y1 + g.cellH;
       }
-      TournamentInsatsuRec& ti = p_.bracket.TournamentInsatsu;
-      ti.PageCount = 0;
       ChartEnv env = p_.chartEnv();
-      charts_.tournament(env, p_.bracket, haichi.ShumokuIdx, haichi.Number, region);
+      const ChartResult drawn = charts_.tournament(env, p_.bracket, cell_, haichi.ShumokuIdx,
+                                                   haichi.Number, region,
+                                                   [this, page] { chartSheet(page); });
+      dumpLines_ += drawn.DumpLines;
       lastKind = QStringLiteral("トーナメント");
-      // The further sheets of the draw were counted by the draw itself; here they only
-      // use up cells.
-      k += std::max(0, ti.PageCount);
+      // The further sheets of the draw were counted as they began; here they only use up
+      // cells.
+      k += drawn.Pages;
     }
     ++run_.PageItemCount;
   }
@@ -244,7 +234,7 @@ void SelectedRun::end() {
   if (dump_) {
     const QString path = platform::joinPath(p_.programFolder, QStringLiteral("Dump.csv"));
     QString why;
-    if (!platform::writeTextLines(path, p_.bracket.DumpLines, &why))
+    if (!platform::writeTextLines(path, dumpLines_, &why))
       p_.messages.warn(kRunTitle, QStringLiteral("%1 に書き込めませんでした\n%2").arg(path, why));
   }
 }
@@ -260,10 +250,6 @@ void ReportPrintedSheets(Program& program, int sheets) {
 
 void PrintSelected(Program& program, const SheetProgress& progress, const LayoutCharts& charts) {
   SelectedRun run(program, progress, charts);
-  // The further sheets of a multi-page draw get the phrases of the layout page too.
-  Restore<std::function<void(int, int)>> hook(
-      program.bracket.PrintPageItems,
-      [&run](int page, int sheetNo) { run.chartSheet(page, sheetNo); });
   run.setUp();
   const auto& layout = program.insatsu.InsatsuSeigyo;
   const int pages = usableCount(layout.PageCount, layout.Pages);

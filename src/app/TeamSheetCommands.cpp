@@ -2,7 +2,7 @@
 
 #include <QSet>
 
-#include "data/LeagueResults.h"
+#include "program/PrintRunStart.h"
 #include "data/ModelAccess.h"
 #include "data/PrintFilters.h"
 #include "program/Program.h"
@@ -12,9 +12,11 @@
 namespace qv {
 
 TeamSheetPrinters TieSheetPrinters(ChartEnv& env) {
-  return {[&env](TieSheetRun& run, int) { return PrintTeamMeisai(env, run.layout, run.pageCount); },
-          [&env](TieSheetRun& run, int startMode) {
-            return PrintTeamMeisaiRenki(env, run.layout, run.pageCount, startMode);
+  return {[&env](TieSheetRun& run, int teamEvent, int) {
+            return PrintTeamMeisai(env, teamEvent, run.layout, run.pageCount);
+          },
+          [&env](TieSheetRun& run, int teamEvent, int startMode) {
+            return PrintTeamMeisaiRenki(env, teamEvent, run.layout, run.pageCount, startMode);
           },
           [&env](TieSheetRun& run, const QString& teamName) {
             return PrintTeamSheetsByTeam(env, run.layout, run.pageCount, teamName);
@@ -33,7 +35,7 @@ int TeamSheetStartMode(const TeamShumokuRec& event) {
 
 bool PrintTeamSheetsByEvent(Program& program, const TeamSheetPrinters& printers, TieSheetRun& run) {
   // The league tables over the ties read the standings; they are computed once here.
-  MakePrintRunStandings(program);
+  PreparePrintRun(program);
   const int events = teamEventCount(program.team);
   for (int i = 0; i < events; ++i) {
     const TeamShumokuRec& event = program.team.TeamShumokus.at(i);
@@ -42,10 +44,9 @@ bool PrintTeamSheetsByEvent(Program& program, const TeamSheetPrinters& printers,
     // The tournament's own record of the event; the team events are numbered apart from it.
     const ShumokuRec* paired = eventAt(program.taikai.Taikai, event.ShumokuIndex);
     program.kekka.ShumokuIndex = paired && paired->TeamShumokuIndex == i ? event.ShumokuIndex : i;
-    program.team.TeamShumokuCurrent = i;
     const bool printed = program.teamMeisaiLayout.TeamMeisaiKeishiki == QStringLiteral("種目連記")
-                             ? printers.byEventRenki(run, startMode)
-                             : printers.byEvent(run, startMode);
+                             ? printers.byEventRenki(run, i, startMode)
+                             : printers.byEvent(run, i, startMode);
     if (!printed) return false;
   }
   return true;
@@ -58,7 +59,6 @@ bool PrintTeamSheetsByTeamName(Program& program, const TeamSheetPrinters& printe
   QSet<QString> printed;
   const int events = teamEventCount(program.team);
   for (int i = 0; i < events; ++i) {
-    program.team.TeamShumokuCurrent = i;
     const TeamShumokuRec& event = program.team.TeamShumokus.at(i);
     const int teams = usableCount(event.TeamCount, event.Teams);
     for (int j = 0; j < teams; ++j) {

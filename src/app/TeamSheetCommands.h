@@ -25,10 +25,11 @@ struct TieSheetRun {
 // Each printer returns false, after its own message, when it cannot lay the sheets out;
 // the run then ends.
 struct TeamSheetPrinters {
-  // The tie sheets of team event TeamShumokuCurrent, always from a new page.
-  std::function<bool(TieSheetRun&, int startMode)> byEvent;
+  // The tie sheets of team event teamEvent (index into the team events), always from a
+  // new page.
+  std::function<bool(TieSheetRun&, int teamEvent, int startMode)> byEvent;
   // The same, continuing on the pages of the previous event from where startMode says.
-  std::function<bool(TieSheetRun&, int startMode)> byEventRenki;
+  std::function<bool(TieSheetRun&, int teamEvent, int startMode)> byEventRenki;
   // The ties of one team across all team events.
   std::function<bool(TieSheetRun&, const QString& teamName)> byTeam;
 };
@@ -45,7 +46,7 @@ int TeamSheetOrientation(const TeamMeisaiLayout& layout);
 int TeamSheetStartMode(const TeamShumokuRec& event);
 
 // Every team event marked for printing in turn, through byEventRenki while the sheets are
-// laid out "種目連記", else byEvent. Sets TeamShumokuCurrent to each event and ShumokuIndex
+// laid out "種目連記", else byEvent. Passes each event's index and sets ShumokuIndex
 // to the tournament's event paired with it (the team event's index when it has none).
 // False when a printer refused.
 bool PrintTeamSheetsByEvent(Program& program, const TeamSheetPrinters& printers, TieSheetRun& run);

@@ -92,8 +92,8 @@ void DrawLeafTexts(BracketPage& pg, int k) {
   if (e >= 0) {
     bool ballot = false;
     if (pg.option(QStringLiteral("抽選")) && pg.shumoku) {
-      Model& model = pg.env.model;
-      const int c = FindCyusen(model, pg.shumoku->Ryakugou, n.Rank);
+      const Model& model = pg.env.model;
+      const int c = FindCyusen(model.cyusen, pg.shumoku->Ryakugou, n.Rank);
       if (hasIndex(model.cyusen.Cyusen, c)) {
         ballotTexts(pg, model.cyusen.Cyusen.at(c));
         ballot = true;

@@ -53,13 +53,13 @@ bool LeagueTable::complete(int i) const {
   return j.Kachi + j.Make >= matchesToPlay;
 }
 
-void PrintLeague(ChartEnv& env, int shumokuIndex, int blockIndex) {
+ChartResult PrintLeague(ChartEnv& env, const AreaRect& box, int shumokuIndex, int blockIndex) {
   Model& model = env.model;
   const ShumokuRec* evp = eventAt(std::as_const(model.taikai.Taikai), shumokuIndex);
-  if (!evp) return;
+  if (!evp) return {};
   const ShumokuRec& ev = *evp;
   const LeagueBlockRec* blockp = blockAt(ev.YosenLeague, blockIndex);
-  if (!blockp) return;
+  if (!blockp) return {};
   const LeagueBlockRec& block = *blockp;
 
   const TaikaiSwitches& sw = model.taikai.sw;
@@ -69,7 +69,7 @@ void PrintLeague(ChartEnv& env, int shumokuIndex, int blockIndex) {
   // The switch itself is left alone: a team event decides for this table only.
   t.shozoku = t.team ? TeamShozoku(ev, t.opt) : sw.ShozokuHyouji;
 
-  t.g = MakeLeagueGeometry(env.run.InsatsuArea, ev.Shubetsu,
+  t.g = MakeLeagueGeometry(box, ev.Shubetsu,
                            std::clamp(block.SankashaSuu, 0, kMaxSlots), t.shozoku,
                            t.opt.shozokuKaigyou, sw.LeagueMeisaiMode > 0);
   PrintLeagueFrame(t);
@@ -103,6 +103,9 @@ void PrintLeague(ChartEnv& env, int shumokuIndex, int blockIndex) {
     PrintLeagueRank(t, i, showRanks, limit);
     if (i < n - 1) PrintLeagueCells(t, i);
   }
+  ChartResult printed;
+  printed.Pages = 1;
+  return printed;
 }
 
 }  // namespace qv

@@ -168,10 +168,9 @@ void PrintPair(LeagueTable& t, CellPrinter& p, int i, int j, int k) {
       d.SetColor(0, 0, 0);
       const int teamEvent = PairedTeamEvent(t);
       if (t.team && t.env.model.taikai.sw.LeagueMeisaiMode >= 2 && teamEvent >= 0) {
-        Model& model = t.env.model;
-        model.team.TeamShumokuCurrent = teamEvent;
+        const Model& model = t.env.model;
         const TeamMatchTotal tot = GetTeamMatchTotal(
-            model.team, model.kankyou.KikenMark, t.env.teamOutput, t.blockIndex,
+            model.team, teamEvent, model.kankyou.KikenMark, t.env.teamOutput, t.blockIndex,
             platform::lenientWholeNumber(rec.ShiaiBangou), lbl);
         p.Totals(ca, tot.SubMatchesA + "-" + tot.SubMatchesB, "G " + tot.GamesA + "-" + tot.GamesB,
                  "P " + tot.PointsA + "-" + tot.PointsB);

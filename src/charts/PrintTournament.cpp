@@ -53,14 +53,15 @@ void setColumnRatios(TournamentChartState& state, const Model& model, const Shum
 
 }  // namespace
 
-void PrintTournament(ChartEnv& env, TournamentChartState& state, int shumokuIdx,
-                     int jouiMatchCount, const RyouikiRec& ryouiki) {
+ChartResult PrintTournament(ChartEnv& env, TournamentChartState& state, const AreaRect& box,
+                            int shumokuIdx, int jouiMatchCount, const RyouikiRec& ryouiki,
+                            const SheetStarted& sheetStarted) {
   Model& model = env.model;
-  auto& events = model.taikai.Taikai.Shumoku;
-  if (!hasIndex(events, shumokuIdx)) return;
-  ShumokuRec& e = events.at(shumokuIdx);
+  const auto& events = model.taikai.Taikai.Shumoku;
+  if (!hasIndex(events, shumokuIdx)) return {};
+  const ShumokuRec& e = events.at(shumokuIdx);
   // Only events that own a knock-out are placed; anything else prints nothing.
-  if (e.Tournaments.empty()) return;
+  if (e.Tournaments.empty()) return {};
   const TournamentRec& full = e.Tournaments.front();
   TournamentInsatsuRec& ti = state.TournamentInsatsu;
 
@@ -87,7 +88,7 @@ void PrintTournament(ChartEnv& env, TournamentChartState& state, int shumokuIdx,
   const float savedShozoku = state.ShozokuColumnRatio;
   setColumnRatios(state, model, e, env.run.KanaKanji);
 
-  ti.Area = env.run.InsatsuArea;
+  ti.Area = box;
   ti.TitleSize = 4.0f;
   switch (model.insatsu.InsatsuSeigyo.PointHyouji) {
     case 0:
@@ -106,17 +107,19 @@ void PrintTournament(ChartEnv& env, TournamentChartState& state, int shumokuIdx,
     default: break;
   }
   ti.DrawSize = drawSize;
+  ChartResult printed;
   if (reduced) {
     MakeJouiTournament(full, drawSize, state.JouiTournament);
-    PrintTournamentPages(env, state, state.JouiTournament, -1);
+    printed = PrintTournamentPages(env, state, state.JouiTournament, -1, sheetStarted);
   } else {
-    PrintTournamentPages(env, state, full, -1);
+    printed = PrintTournamentPages(env, state, full, -1, sheetStarted);
   }
   state.NameColumnRatio = savedName;
   state.ShozokuColumnRatio = savedShozoku;
 
   if (IsTaikaiOption(model.taikai.sw, QStringLiteral("Dumpトーナメント")))
-    DumpTournament(full, state.DumpLines);
+    DumpTournament(full, printed.DumpLines);
+  return printed;
 }
 
 }  // namespace qv

@@ -1,4 +1,4 @@
-// The two roster CSV files written before the roster pages print.
+// The lines of the two roster CSV files that go with the roster pages.
 
 #include "charts/SankashaCsv.h"
 
@@ -6,7 +6,6 @@
 
 #include "data/Model.h"
 #include "data/ModelAccess.h"
-#include "platform/TextFile.h"
 
 namespace qv {
 
@@ -110,19 +109,10 @@ QString CutMarkColumn(const TaikaiSwitches& sw, const QString& text) {
   return r;
 }
 
-bool WriteRosterCsvFile(Model& model, const QString& fileName, const QStringList& lines) {
-  const QString path = model.taikai.DataFolder + fileName;
-  QString error;
-  if (platform::writeTextLines(path, lines, &error)) return true;
-  model.messages.warn(QStringLiteral("CSVファイルを書き込めません"),
-                      path + QStringLiteral("\n") + error);
-  return false;
-}
-
-void WriteSankashaCsv(Model& model) {
+std::vector<ChartFile> SankashaCsvFiles(Model& model) {
   const SankashaCollection c = CollectSankasha(model);
-  WriteRosterCsvFile(model, QStringLiteral("所属団体別参加数.csv"), ShozokuSankaLines(model, c));
-  WriteRosterCsvFile(model, QStringLiteral("参加者一覧.csv"), SankashaIchiranLines(model, c));
+  return {{QStringLiteral("所属団体別参加数.csv"), ShozokuSankaLines(model, c)},
+          {QStringLiteral("参加者一覧.csv"), SankashaIchiranLines(model, c)}};
 }
 
 }  // namespace qv

@@ -9,6 +9,8 @@
 
 #include <vector>
 
+#include "charts/ChartResult.h"
+
 namespace qv {
 
 struct Model;
@@ -63,11 +65,7 @@ QStringList SankashaIchiranLines(const Model& model, const SankashaCollection& c
 // SeibetsuPosEnd, 1-based); "○" when nothing else is left of a non-empty text.
 QString CutMarkColumn(const TaikaiSwitches& sw, const QString& text);
 
-// Writes 所属団体別参加数.csv and 参加者一覧.csv into the data folder.
-void WriteSankashaCsv(Model& model);
-
-// Replaces the roster file of that name in the data folder with the lines. A file that
-// cannot be written is reported with its path and left as it was; false then.
-bool WriteRosterCsvFile(Model& model, const QString& fileName, const QStringList& lines);
+// 所属団体別参加数.csv and 参加者一覧.csv, for the print run to write into the data folder.
+std::vector<ChartFile> SankashaCsvFiles(Model& model);
 
 }  // namespace qv

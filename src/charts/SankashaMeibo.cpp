@@ -102,17 +102,20 @@ void PrintMeiboPage(ChartEnv env, float left, float top, float right, float bott
   verticalRules(device, x, blockTop, y);
 }
 
-int PrintSankashaMeibo(ChartEnv env, float left, float top, float right, float bottom,
-                       std::function<void()> sheetStarted) {
-  WriteSankashaCsv(env.model);
+ChartResult PrintSankashaMeibo(ChartEnv env, const AreaRect& box,
+                               const SheetStarted& sheetStarted) {
+  ChartResult printed;
+  printed.Files = SankashaCsvFiles(env.model);
   MeiboRun run;
-  run.sheetStarted = std::move(sheetStarted);
+  run.sheetStarted = sheetStarted;
   for (MeiboGroup& group : CollectMeiboGroups(env.model)) {
-    PrintMeiboPage(env, left, top, right, bottom, PlaceMeiboRows(std::move(group)), run);
+    PrintMeiboPage(env, box.X1, box.Y1, box.X2, box.Y2, PlaceMeiboRows(std::move(group)), run);
     ++run.groups;
   }
-  WriteRosterCsvFile(env.model, QStringLiteral("参加者名簿.csv"), run.csv);
-  return run.newPages;
+  printed.Pages = 1 + run.newPages;
+  printed.SheetsStarted = run.newPages;
+  printed.Files.push_back({QStringLiteral("参加者名簿.csv"), std::move(run.csv)});
+  return printed;
 }
 
 }  // namespace qv

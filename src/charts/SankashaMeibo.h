@@ -1,19 +1,20 @@
 #pragma once
 // The participant roster "大会参加者名簿": every entry of the tournament in a ruled table,
 // one table per sex category, printed into a layout region and continued on further
-// sheets when long; the same rows go to 参加者名簿.csv, and the two other roster files are
-// written first.
+// sheets when long; the same rows go to 参加者名簿.csv, returned with the two other roster
+// files for the run to write.
 
 #include <QStringList>
 
 #include <array>
-#include <functional>
 #include <vector>
 
+#include "charts/ChartResult.h"
 #include "charts/MeiboRows.h"
 
 namespace qv {
 
+struct AreaRect;
 struct ChartEnv;
 class PrintDevice;
 
@@ -24,15 +25,15 @@ struct MeiboRun {
   int groups = 0;
   int newPages = 0;
   QStringList csv;
-  std::function<void()> sheetStarted;  // called on each further sheet, before its rows
+  SheetStarted sheetStarted;  // called on each further sheet, before its rows
 };
 
-// Prints the roster into the region (millimetres) and writes the three roster files.
-// Returns the number of further sheets it started with NewPage (the sheet the region lies
-// on is not counted); sheetStarted, when given, is called on each of them as it begins,
-// so that the print run can give it its page phrases and count it.
-int PrintSankashaMeibo(ChartEnv env, float left, float top, float right, float bottom,
-                       std::function<void()> sheetStarted = {});
+// Prints the roster into box and returns the further sheets it started with NewPage (the
+// sheet the box lies on is not counted) and the three roster files, 所属団体別参加数.csv,
+// 参加者一覧.csv and 参加者名簿.csv, for the run to write; sheetStarted, when given, is
+// called on each further sheet as it begins.
+ChartResult PrintSankashaMeibo(ChartEnv env, const AreaRect& box,
+                               const SheetStarted& sheetStarted = {});
 
 // Prints one category group from its placed rows.
 void PrintMeiboPage(ChartEnv env, float left, float top, float right, float bottom,

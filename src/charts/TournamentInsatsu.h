@@ -5,9 +5,7 @@
 // drawer reads both.
 
 #include <QString>
-#include <QStringList>
 
-#include <functional>
 #include <vector>
 
 #include "data/TournamentModel.h"
@@ -53,12 +51,6 @@ struct TournamentChartState {
   float ShozokuColumnRatio = 0.3f;
   // The reduced copy of an upper-rounds print; never read outside that print.
   TournamentRec JouiTournament;
-  // The 【トーナメント】 blocks of the knock-outs printed while the option word
-  // "Dumpトーナメント" is set, for the print run to write into its dump file.
-  QStringList DumpLines;
-  // Prints the page phrases of a chart's further pages (layout page, page number); the
-  // print run over the layout pages sets it. Empty: nothing is printed.
-  std::function<void(int layoutPage, int pageNumber)> PrintPageItems;
 };
 
 // Rows, row pitch and the columns of both sides for a knock-out of this size, from the

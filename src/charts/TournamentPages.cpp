@@ -71,17 +71,19 @@ std::vector<TournamentPageRec> TournamentPageCuts(const TournamentRec& t, bool t
   return pages;
 }
 
-void PrintTournamentPages(ChartEnv& env, TournamentChartState& state,
-                          const TournamentRec& tournament, int teamStage) {
-  Model& model = env.model;
+ChartResult PrintTournamentPages(ChartEnv& env, TournamentChartState& state,
+                                 const TournamentRec& tournament, int teamStage,
+                                 const SheetStarted& sheetStarted) {
+  const Model& model = env.model;
   TournamentInsatsuRec& ti = state.TournamentInsatsu;
   const AreaRect& area = ti.Area;
   const int pageCount = ReduceTournamentPageCount(ti.PageCount, tournament.SankaCount);
   ti.PageCount = pageCount;
+  ChartResult printed;
 
   SetTournamentHaichi(state, tournament.SankaCount, tournament.LevelCount, tournament.KetteiJuni,
                       1.0f, model.taikai.sw.FinalCaption);
-  model.spreadsheet->ExcelBeginSheet(tournament.Meishou, area.X1, area.Y1, area.X2, area.Y2,
+  env.spreadsheet.ExcelBeginSheet(tournament.Meishou, area.X1, area.Y1, area.X2, area.Y2,
                                      model.taikai.Taikai.KaisaiBi);
 
   const ShumokuRec* event = nullptr;
@@ -104,18 +106,20 @@ void PrintTournamentPages(ChartEnv& env, TournamentChartState& state,
     if (pageCount > 1) pageText += QStringLiteral("－") + platform::toFullWidth(QString::number(p));
     env.device.PrintStrCenter((area.X1 + area.X2) / 2.f, area.Y1 - 0.5f * ts, ts, ts, ts, pageText);
     if (event && event->YosenLeagueAri > 0)
-      model.spreadsheet->ExcelWriteEntry(event->YosenLeague.SentouBlockName,
+      env.spreadsheet.ExcelWriteEntry(event->YosenLeague.SentouBlockName,
                                          event->YosenLeague.BlockCount, 0, 0);
-    if (p > 1 && env.device.OutputOn && state.PrintPageItems) {
-      state.PrintPageItems(env.run.CurrentInsatsuPage, env.run.InsatsuPageCount + 1);
-      ++env.run.InsatsuPageCount;
-    }
+    if (p > 1 && env.device.OutputOn && sheetStarted) sheetStarted();
     const TournamentPageRec& page = pages.at(p - 1);
     DrawTournamentPage(env, state, tournament, page.LeftFrom, page.LeftTo, page.RightFrom,
                        page.RightTo, page.Caption, teamStage);
-    if (p < pageCount) env.device.NewPage();
+    if (p < pageCount) {
+      env.device.NewPage();
+      ++printed.SheetsStarted;
+    }
   }
-  model.spreadsheet->ExcelClose();
+  env.spreadsheet.ExcelClose();
+  printed.Pages = pageCount;
+  return printed;
 }
 
 }  // namespace qv

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "charts/ChartEnv.h"
+#include "charts/ChartResult.h"
 #include "charts/TournamentInsatsu.h"
 
 namespace qv {
@@ -34,10 +35,13 @@ std::vector<TournamentPageRec> TournamentPageCuts(const TournamentRec& t, bool t
                                                   int pageCount, const QString& finalCaption);
 
 // Prints the knock-out with the settings of state.TournamentInsatsu (filled by the caller)
-// on PageCount pages, reduced so that every page side holds at least two entrants; leaves
-// the pages printed in PageCount. teamStage is handed to the page drawer.
-void PrintTournamentPages(ChartEnv& env, TournamentChartState& state,
-                          const TournamentRec& tournament, int teamStage);
+// on PageCount pages, reduced so that every page side holds at least two entrants, and
+// returns the pages printed; PageCount is left at that count for the page drawer.
+// Each page after the first goes on a sheet of its own: sheetStarted is called as it
+// begins while the device outputs. teamStage is handed to the page drawer.
+ChartResult PrintTournamentPages(ChartEnv& env, TournamentChartState& state,
+                                 const TournamentRec& tournament, int teamStage,
+                                 const SheetStarted& sheetStarted = {});
 
 // One page of the bracket: the rows leftFrom … leftTo on the left side and rightFrom …
 // rightTo on the right side (kNoSide: none), with caption over the playoff block under it

@@ -42,9 +42,11 @@ void ReadCyusenFile(Model& model) {
   }
 }
 
-int FindCyusen(Model& model, const QString& name, int no) {
+void ReadCyusenFileIfEmpty(Model& model) {
   if (model.cyusen.CyusenCount == 0) ReadCyusenFile(model);
-  const CyusenState& state = model.cyusen;
+}
+
+int FindCyusen(const CyusenState& state, const QString& name, int no) {
   for (size_t i = 0; i < state.Cyusen.size(); ++i) {
     const CyusenRec& rec = state.Cyusen[i];
     if (rec.Name == name && rec.No == no) return static_cast<int>(i);

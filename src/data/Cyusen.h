@@ -31,8 +31,11 @@ struct CyusenState {
 // Loads the draw-lots file of the open data file. A missing file loads nothing.
 void ReadCyusenFile(Model& model);
 
-// Index of the first record with exactly this key text and number, or -1. Loads the file
-// when the table is empty.
-int FindCyusen(Model& model, const QString& name, int no);
+// Loads the file while the table is empty: a missing or empty file is read again on the
+// next call, a loaded table is kept until the tournament is reset.
+void ReadCyusenFileIfEmpty(Model& model);
+
+// Index of the first record with exactly this key text and number, or -1.
+int FindCyusen(const CyusenState& state, const QString& name, int no);
 
 }  // namespace qv

@@ -122,8 +122,7 @@ struct TeamShogenRec {
 struct TeamState {
   int TeamShumokuCount = 0;
   std::vector<TeamShumokuRec> TeamShumokus;
-  int TeamShumokuCurrent = 0;  // set by the callers' loops before each print call
-  bool TeamFileRead = false;   // kept for the team file reader; nothing reads it
+  bool TeamFileRead = false;  // kept for the team file reader; nothing reads it
 };
 
 }  // namespace qv

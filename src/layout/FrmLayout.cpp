@@ -1,4 +1,4 @@
-// The layout editor's controls, how they are laid out and wired, and its closing.
+// The layout editor's controls, how they are laid out and wired, its load and its closing.
 
 #include "layout/FrmLayout.h"
 
@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "layout/EditModes.h"
 #include "layout/PagePicture.h"
 #include "platform/widgets/ConfirmFormClose.h"
 #include "platform/widgets/WindowControls.h"
@@ -28,6 +29,8 @@ namespace {
 // colours of a box just marked and of a marked or placed item.
 const QColor kMarkedDesign(192, 192, 255);
 const QColor kUsedDesign(0xE0, 0xE0, 0xE0);
+
+QColor baseColour(const QLineEdit* box) { return box->palette().color(QPalette::Base); }
 
 QLineEdit* numberBox(QWidget* parent, const QString& name, const QString& text, int chars) {
   auto* box = named(new QLineEdit(text, parent), name);
@@ -317,6 +320,31 @@ void FrmLayout::TxtYohakuL_Click() { TxtYohakuL->selectAll(); }
 void FrmLayout::TxtYohakuR_Click() { TxtYohakuR->selectAll(); }
 void FrmLayout::TxtYohakuT_Click() { TxtYohakuT->selectAll(); }
 void FrmLayout::TxtYohakuB_Click() { TxtYohakuB->selectAll(); }
+
+void FrmLayout::Form_Load() {
+  GridReady = false;
+  if (layout()) layout()->activate();
+  PreviewArea = QRectF(PicArea->rect());
+  HaichiLabelMax = 0;
+  HaichiLabelCount = 0;
+  MarkedColour = baseColour(TxtShumoku[0]);
+  UsedColour = baseColour(TxtShumoku[1]);
+  NormalColour = baseColour(TxtShumoku[2]);
+  SetUpShumokuGrid();
+  LblHaichi[0]->setVisible(false);
+  EditMode = editmode::kEdit;
+  DragHandle.clear();
+  program_.insatsu.CurrentPage = 0;
+  // A selection left from an earlier opening may name a region of another page or of
+  // another tournament: every opening starts with none.
+  program_.insatsu.CurrentRyouiki = -1;
+  showPaperOptions();
+  ShowRegionProperties(program_.insatsu.CurrentRyouiki);
+  ShowPage();
+  GridReady = true;
+  if (layoutResizeEnabled_) platform::SaveFormLayout(*this, layout_);
+  PicArea->installEventFilter(this);
+}
 
 void FrmLayout::Unload() {
   unloading_ = true;

@@ -4,10 +4,12 @@
 // and the page marks of the events in place; nothing is written to a file.
 //
 // The window is built in parts, one file each, in the order of the declarations below:
-//   FrmLayout.cpp            the controls, how they are laid out and wired, closing
-//   FrmLayoutPageDrawing.cpp load, the page preview and its regions, paper and paging
+//   FrmLayout.cpp            the controls, how they are laid out and wired, load and closing
+//   FrmLayoutPageDrawing.cpp the page preview and its regions, the region's settings, paging
+//   FrmLayoutPaper.cpp       the paper size and orientation
 //   FrmLayoutGrid.cpp        the event grid and its marks
-//   FrmLayoutMouse.cpp       drawing, selecting and changing regions with the mouse
+//   FrmLayoutMouse.cpp       drawing and changing regions with the mouse
+//   FrmLayoutRegions.cpp     adding, selecting and deleting regions
 //   FrmLayoutCommands.cpp    the placement and page commands of the buttons
 // The commands close the window with Unload().
 
@@ -94,21 +96,8 @@ class FrmLayout : public QDialog {
   int HaichiLabelMax = 0;
   int HaichiLabelCount = 0;
 
-  // The window and its page (FrmLayoutPageDrawing.cpp).
+  // The window: its load and closing (FrmLayout.cpp).
   void Form_Load();
-  void ShowPage();
-  void DrawPage();
-  void DrawRegion(const RegionRect& rect, int splitH, int splitV);
-  void DrawCurrentRegion(const RegionRect& rect, int splitH, int splitV);
-  void AddHaichiLabel(const RyouikiRec& region, int k, const QString& caption);
-  void ShowRegionProperties(int r);
-  void ShowPageCaption();
-  void SetPaperSize();
-  void OptSize_Click(int index);
-  void OptHoukou_Click(int index);
-  void HScPage_Change();
-
-  // Controls and closing (FrmLayout.cpp).
   // Closes the window from the program's own code (the close box is refused).
   void Unload();
   // Each selects its box's whole text, ready to be typed over.
@@ -119,6 +108,25 @@ class FrmLayout : public QDialog {
   void TxtYohakuT_Click();
   void TxtYohakuB_Click();
 
+  // The page preview (FrmLayoutPageDrawing.cpp).
+  void ShowPage();
+  void DrawPage();
+  void DrawRegion(const RegionRect& rect, int splitH, int splitV);
+  void DrawCurrentRegion(const RegionRect& rect, int splitH, int splitV);
+  void EraseRegionBox(const RegionRect& rect);
+  void AddHaichiLabel(const RyouikiRec& region, int k, const QString& caption);
+  void ShowRegionProperties(int r);
+  void ShowPageCaption();
+  void HScPage_Change();
+  // The page shown and its selected region; nullptr when there is none.
+  PageRec* currentPage();
+  RyouikiRec* currentRegion();
+
+  // The paper (FrmLayoutPaper.cpp).
+  void SetPaperSize();
+  void OptSize_Click(int index);
+  void OptHoukou_Click(int index);
+
   // The event grid (FrmLayoutGrid.cpp).
   void ShowShumokuGrid();
   void TxtShumoku_Click(int index);
@@ -128,18 +136,19 @@ class FrmLayout : public QDialog {
   void TxtTop_LostFocus(int index);
   void VScShumoku_Change();
 
-  // Regions with the mouse; x and y in mm of the paper (FrmLayoutMouse.cpp).
+  // The mouse on the page; x and y in mm of the paper (FrmLayoutMouse.cpp).
   void PicPage_MouseDown(double x, double y);
   void PicPage_MouseMove(double x, double y);
   void PicPage_MouseUp(double x, double y);
   void DrawXorBox(const RegionRect& rect);
-  void EraseRegionBox(const RegionRect& rect);
+  void SetDragHandle(int x, int y);
+  void DragRegion(int x, int y);
+
+  // The regions of the page shown; x and y in mm of the paper (FrmLayoutRegions.cpp).
   void AddRegion();
   void DeselectRegion();
   void DeleteRegion();
   void SelectRegionAt(int x, int y);
-  void SetDragHandle(int x, int y);
-  void DragRegion(int x, int y);
 
   // The placement commands (FrmLayoutCommands.cpp).
   void CmdRyouiki_Click();
@@ -157,11 +166,6 @@ class FrmLayout : public QDialog {
   // empty page after the last one makes it a page of its own).
   void TakePage();
 
-  // The page shown and its selected region; nullptr when there is none
-  // (FrmLayoutPageDrawing.cpp).
-  PageRec* currentPage();
-  RyouikiRec* currentRegion();
-
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -169,6 +173,7 @@ class FrmLayout : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // FrmLayout.cpp
   void buildControls();
   QLayout* buildEventGrid();
   QLayout* buildPlaceCommands();
@@ -180,14 +185,18 @@ class FrmLayout : public QDialog {
   QWidget* buildRegionSplit();
   QWidget* buildMargins();
   void connectControls();
+  // FrmLayoutPageDrawing.cpp
+  int splitBoxCount(const QLineEdit* box) const;
+  // FrmLayoutPaper.cpp
+  void showPaperOptions();
+  // FrmLayoutGrid.cpp
+  void SetUpShumokuGrid();
+  void toggleMark(int& mark, QLineEdit* box);
+  void setBoxColour(QLineEdit* box, const QColor& colour);
+  // FrmLayoutCommands.cpp
   void connectCommands();
   // The selected region when it is one that still exists.
   RyouikiRec* selectedRegion();
-  void SetUpShumokuGrid();
-  void showPaperOptions();
-  int splitBoxCount(const QLineEdit* box) const;
-  void toggleMark(int& mark, QLineEdit* box);
-  void setBoxColour(QLineEdit* box, const QColor& colour);
 
   Program& program_;
   bool layoutResizeEnabled_ = false;

@@ -1,18 +1,15 @@
-// The layout editor's load, its page preview fitted to the paper, the redraw of a page with
-// its regions and placement labels, the paper and paging.
+// The layout editor's page preview fitted to the paper, the redraw of a page with its
+// regions and placement labels, the selected region's settings, and paging.
 
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
 #include <algorithm>
-#include <array>
 
 #include "layout/FrmLayout.h"
-#include "layout/EditModes.h"
 #include "layout/LayoutAccess.h"
 #include "layout/LayoutTexts.h"
 #include "layout/PagePicture.h"
@@ -27,20 +24,11 @@ const QColor kPaperWhite(255, 255, 255);
 const QColor kRegionCyan(0, 255, 255);
 const QColor kSplitBlue(0, 0, 255);
 const QColor kSelectedRed(255, 0, 0);
+const QColor kEraseWhite(255, 255, 255);
 
 // More split lines than this would only fill the region with blue; a count read from a
 // file is not otherwise limited.
 constexpr int kMaxSplitLines = 1000;
-
-struct PaperSize {
-  const char* name;
-  float width;
-  float height;
-};
-constexpr std::array<PaperSize, 4> kPapers{{{"A3", 297, 420}, {"B4", 257, 364},
-                                            {"A4", 210, 297}, {"B5", 182, 257}}};
-
-QColor baseColour(const QLineEdit* box) { return box->palette().color(QPalette::Base); }
 
 // The first region of the page that still exists, -1 when there is none.
 int firstLiveRegion(const PageRec* page) {
@@ -64,42 +52,6 @@ RyouikiRec* FrmLayout::currentRegion() {
 // The same bounds as placement gives the counts: a count typed at region creation reaches
 // the print run as it stands.
 int FrmLayout::splitBoxCount(const QLineEdit* box) const { return SplitCount(box->text(), 0); }
-
-void FrmLayout::Form_Load() {
-  GridReady = false;
-  if (layout()) layout()->activate();
-  PreviewArea = QRectF(PicArea->rect());
-  HaichiLabelMax = 0;
-  HaichiLabelCount = 0;
-  MarkedColour = baseColour(TxtShumoku[0]);
-  UsedColour = baseColour(TxtShumoku[1]);
-  NormalColour = baseColour(TxtShumoku[2]);
-  SetUpShumokuGrid();
-  LblHaichi[0]->setVisible(false);
-  EditMode = editmode::kEdit;
-  DragHandle.clear();
-  program_.insatsu.CurrentPage = 0;
-  // A selection left from an earlier opening may name a region of another page or of
-  // another tournament: every opening starts with none.
-  program_.insatsu.CurrentRyouiki = -1;
-  showPaperOptions();
-  ShowRegionProperties(program_.insatsu.CurrentRyouiki);
-  ShowPage();
-  GridReady = true;
-  if (layoutResizeEnabled_) platform::SaveFormLayout(*this, layout_);
-  PicArea->installEventFilter(this);
-}
-
-// The paper buttons show the paper of the layout, so that a click on one of them changes
-// only what it says.
-void FrmLayout::showPaperOptions() {
-  const InsatsuSeigyoRec& rec = program_.insatsu.InsatsuSeigyo;
-  for (std::size_t i = 0; i < kPapers.size(); ++i)
-    if (rec.PaperName == QLatin1String(kPapers[i].name)) OptSize[i]->setChecked(true);
-  const bool landscape = rec.PaperOrientation == QStringLiteral("横") ||
-                         (rec.PaperOrientation.isEmpty() && rec.PaperWidth > rec.PaperHeight);
-  OptHoukou[landscape ? 1 : 0]->setChecked(true);
-}
 
 void FrmLayout::ShowPage() {
   GridReady = false;
@@ -170,6 +122,8 @@ void FrmLayout::DrawCurrentRegion(const RegionRect& rect, int splitH, int splitV
   PicPage->OutlineBox(rect, kSelectedRed);
 }
 
+void FrmLayout::EraseRegionBox(const RegionRect& rect) { PicPage->OutlineBox(rect, kEraseWhite); }
+
 void FrmLayout::AddHaichiLabel(const RyouikiRec& region, int k, const QString& caption) {
   const int n = HaichiLabelCount;
   if (HaichiLabelMax < n) {
@@ -206,29 +160,6 @@ void FrmLayout::ShowRegionProperties(int r) {
   if (region->TournamentKeishiki >= 0 && region->TournamentKeishiki < static_cast<int>(OptTournament.size()))
     OptTournament.at(region->TournamentKeishiki)->setChecked(true);
 }
-
-void FrmLayout::SetPaperSize() {
-  program_.insatsu.LayoutChanged = true;
-  InsatsuSeigyoRec& rec = program_.insatsu.InsatsuSeigyo;
-  for (std::size_t i = 0; i < kPapers.size(); ++i) {
-    if (!OptSize[i]->isChecked()) continue;
-    rec.PaperName = QLatin1String(kPapers[i].name);
-    rec.PaperWidth = kPapers[i].width;
-    rec.PaperHeight = kPapers[i].height;
-  }
-  if (OptHoukou[0]->isChecked()) {
-    rec.PaperOrientation = QStringLiteral("縦");
-  } else {
-    rec.PaperOrientation = QStringLiteral("横");
-    std::swap(rec.PaperWidth, rec.PaperHeight);
-  }
-  PicPage->setPaper(rec.PaperWidth, rec.PaperHeight);
-  ShowPage();
-}
-
-void FrmLayout::OptSize_Click(int) { SetPaperSize(); }
-
-void FrmLayout::OptHoukou_Click(int) { SetPaperSize(); }
 
 void FrmLayout::HScPage_Change() {
   program_.insatsu.CurrentPage = HScPage->value();

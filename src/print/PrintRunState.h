@@ -21,10 +21,8 @@ struct PrintRunState {
   // The device draws on the system printer under this name; set at start-up, never changed.
   QString OutputDeviceName = QStringLiteral("Printer");
   QString InsatsuTitle;         // the title of the run
-  AreaRect InsatsuArea;         // the box of the next chart, set for each placement
   int InsatsuPageCount = 0;     // pages printed so far in the run
   int PageItemCount = 0;        // placements handled since the last sheet start
-  int CurrentInsatsuPage = 0;   // the layout page being printed
   bool KanaKanji = false;       // names replaced by their dictionary reading lookup
   bool KanaKanjiPrint = false;  // the kana reading printed above names
   bool SeedInsatsu = false;     // seed marks printed; no playoff block under a bracket

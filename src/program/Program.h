@@ -32,7 +32,7 @@ struct Program : Model {
   TeamMeisaiLayout teamMeisaiLayout;  // tie-sheet box and grid set in their layout window
   TournamentChartState bracket;  // knock-out print settings, geometry and upper-round copy
 
-  ChartEnv chartEnv() { return ChartEnv{*this, device, run, teamOutput}; }
+  ChartEnv chartEnv() { return ChartEnv{*this, device, run, teamOutput, *spreadsheet}; }
 };
 
 }  // namespace qv

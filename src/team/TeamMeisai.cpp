@@ -10,13 +10,16 @@
 
 namespace qv {
 
-bool PrintTeamMeisai(ChartEnv& env, const TeamMeisaiLayout& layout, int& pageCount) {
-  Model& model = env.model;
+bool PrintTeamMeisai(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layout,
+                     int& pageCount) {
+  const Model& model = env.model;
   TeamOutputState& out = env.teamOutput;
   TeamSheetRun run;
-  if (!PrepareTeamSheetRun(env, layout, run)) return false;
+  if (!PrepareTeamSheetRun(env, layout, teamEvent, run)) return false;
   if (!run.ev) return true;
-  const auto& [ev, g, heading] = run;
+  const TeamShumokuRec* ev = run.ev;
+  const TeamSheetGrid& g = run.g;
+  const QString& heading = run.heading;
 
   int k = 0;
   out.TeamMeisaiSlot = 0;
@@ -69,21 +72,19 @@ bool PrintTeamMeisai(ChartEnv& env, const TeamMeisaiLayout& layout, int& pageCou
       const double x0 = stageLeft + g.w * static_cast<double>(k % n);
       const double y0 = g.top + g.h * static_cast<double>((k % capacity) / n) + (isLeague ? g.h : 0);
       if (isLeague && !tablePrinted) {
-        env.run.InsatsuArea = AreaRect{static_cast<float>(x0),
-                                       static_cast<float>(x0 + g.w * static_cast<double>(n)),
-                                       static_cast<float>(y0 - g.h), static_cast<float>(y0)};
-        const int current = model.team.TeamShumokuCurrent;
-        PrintLeague(env, ev->ShumokuIndex, s);
+        const AreaRect box{static_cast<float>(x0),
+                           static_cast<float>(x0 + g.w * static_cast<double>(n)),
+                           static_cast<float>(y0 - g.h), static_cast<float>(y0)};
+        PrintLeague(env, box, ev->ShumokuIndex, s);
         tablePrinted = true;
         // The table totals the ties of the team event paired with its event: come back to
         // this event's line-up rows.
-        model.team.TeamShumokuCurrent = current;
-        SetTeamSubMatchRows(model.team, out);
+        SetTeamSubMatchRows(model.team, teamEvent, out);
       }
       // The league table sets the label while it prints a team league's cells.
       out.TaisenLabel = QString::number(t + 1);
       const QString number = isLeague ? LeagueTieNumber(*block, t) : KnockoutTieNumber(rec, t);
-      PrintTeamMeisaiSheet(env, g, x0, y0, s, tie, number, model.taikai.sw);
+      PrintTeamMeisaiSheet(env, run, x0, y0, s, tie, number, model.taikai.sw);
       ++k;
       if (!isLeague && k % capacity == 0) used = 999;
     }

@@ -1,8 +1,8 @@
 #pragma once
 // Tie sheets of one team event, laid out as a grid of framed sheets over the sheet box of
-// the tie-sheet layout window. Both printers print the team event that
-// env.model.team.TeamShumokuCurrent names, once per event of a run, with the same layout
-// for every event of the run.
+// the tie-sheet layout window. Both printers print team event teamEvent (index into
+// env.model.team.TeamShumokus; no event there prints nothing), once per event of a run,
+// with the same layout for every event of the run.
 //
 // pageCount counts the pages begun in the run: the caller sets it to 0 before the first
 // event and, after the last, ends the job with ClosePrint when it is above 0. The page that
@@ -23,7 +23,8 @@ struct TeamMeisaiLayout;
 // whole pages of cells. An event without a qualifying league prints nothing. A league
 // block needing more columns than the page has is left out after a message. Leaves
 // teamOutput.TeamMeisaiSlot at the sheets of the last stage.
-bool PrintTeamMeisai(ChartEnv& env, const TeamMeisaiLayout& layout, int& pageCount);
+bool PrintTeamMeisai(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layout,
+                     int& pageCount);
 
 // The "種目連記" arrangement: the sheets of all events run through one grid of cells across
 // pages and across runs, from teamOutput.TeamMeisaiSlot. startMode says where the event
@@ -33,7 +34,7 @@ bool PrintTeamMeisai(ChartEnv& env, const TeamMeisaiLayout& layout, int& pageCou
 // begins a page. No league tables; team names are printed cut before their first "（"
 // (the tournament's own DELBLA switch is not changed). The first sheet of a run always
 // begins a fresh page.
-bool PrintTeamMeisaiRenki(ChartEnv& env, const TeamMeisaiLayout& layout, int& pageCount,
-                          int startMode);
+bool PrintTeamMeisaiRenki(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layout,
+                          int& pageCount, int startMode);
 
 }  // namespace qv

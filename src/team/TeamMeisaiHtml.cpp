@@ -102,23 +102,26 @@ QStringList pageHead(const QString& title) {
 
 // The tie and its event, or nullptrs when there is none to write.
 struct TieRef {
+  int teamEvent = -1;
   const TeamShumokuRec* ev = nullptr;
   const TeamTaisenRec* tie = nullptr;
 };
 
 // Also sets the line-up rows up for the event, whichever event the caller set them for.
-TieRef findTie(const Model& model, TeamOutputState& out, int stage, int tie) {
-  const TeamShumokuRec* ev = CurrentTeamShumoku(model.team);
+TieRef findTie(const Model& model, int teamEvent, TeamOutputState& out, int stage, int tie) {
+  const TeamShumokuRec* ev = teamEventAt(model.team, teamEvent);
   if (!ev || stage < 0) return {};
   const TeamTaisenRec* t = FindTeamTaisen(*ev, stage, tie + 1);
   if (!t) return {};
-  SetTeamSubMatchRows(model.team, out);
-  return {ev, t};
+  SetTeamSubMatchRows(model.team, teamEvent, out);
+  return {teamEvent, ev, t};
 }
 
 // Sub-match s with the sides in print order, or an empty record when it cannot be read.
-SubMatchKekkaRec subMatch(Model& model, TeamOutputState& out, int stage, int s, const HtmlTie& h) {
-  if (GetTeamSubMatch(model.team, model.kankyou.KikenMark, out, stage, s, h.left, h.right))
+SubMatchKekkaRec subMatch(const Model& model, const TieRef& r, TeamOutputState& out, int stage,
+                          int s, const HtmlTie& h) {
+  if (GetTeamSubMatch(model.team, r.teamEvent, model.kankyou.KikenMark, out, stage, s, h.left,
+                      h.right))
     return out.SubMatchKekka;
   return SubMatchKekkaRec{};
 }
@@ -131,13 +134,14 @@ bool writePage(const TeamOutputState& out, const QString& fileName, const QStrin
 
 }  // namespace
 
-bool WriteTeamMeisaiHtml(Model& model, TeamOutputState& out, int stage, int tie,
+bool WriteTeamMeisaiHtml(Model& model, int teamEvent, TeamOutputState& out, int stage, int tie,
                          const QString& label, const QString& fileName,
                          const QString& indexFileName) {
   if (!out.HtmTeam.Enabled || stage < 0) return false;
   if (out.HtmKeitai)
-    return WriteTeamMeisaiHtmlKeitai(model, out, stage, tie, label, fileName, indexFileName);
-  const TieRef r = findTie(model, out, stage, tie);
+    return WriteTeamMeisaiHtmlKeitai(model, teamEvent, out, stage, tie, label, fileName,
+                                     indexFileName);
+  const TieRef r = findTie(model, teamEvent, out, stage, tie);
   if (!r.tie) return false;
   out.TaisenLabel = label;
   const HtmlTie h = htmlTie(model, *r.ev, *r.tie);
@@ -154,7 +158,7 @@ bool WriteTeamMeisaiHtml(Model& model, TeamOutputState& out, int stage, int tie,
   for (int s = 0; s < rowCount(*r.ev); ++s) {
     // The label may differ from the tie's number; the sub-matches are read by the number.
     out.TaisenLabel = QString::number(tie + 1);
-    const SubMatchKekkaRec k = subMatch(model, out, stage, s, h);
+    const SubMatchKekkaRec k = subMatch(model, r, out, stage, s, h);
     const QString scores = scoresOf(k).join(QStringLiteral("<br>"));
     lines << QStringLiteral("<TR><TH>") + r.ev->Kousei.at(s).Hyouji +
                  QStringLiteral("</TH><TH>") + playersOf(k, true) + QStringLiteral("</TH><TH>") +
@@ -169,12 +173,12 @@ bool WriteTeamMeisaiHtml(Model& model, TeamOutputState& out, int stage, int tie,
   return writePage(out, fileName, lines);
 }
 
-bool WriteTeamMeisaiHtmlKeitai(Model& model, TeamOutputState& out, int stage, int tie,
-                               const QString& label, const QString& fileName,
+bool WriteTeamMeisaiHtmlKeitai(Model& model, int teamEvent, TeamOutputState& out, int stage,
+                               int tie, const QString& label, const QString& fileName,
                                const QString& indexFileName) {
   Q_UNUSED(indexFileName);
   if (!out.HtmTeam.Enabled || stage < 0) return false;
-  const TieRef r = findTie(model, out, stage, tie);
+  const TieRef r = findTie(model, teamEvent, out, stage, tie);
   if (!r.tie) return false;
   const HtmlTie h = htmlTie(model, *r.ev, *r.tie);
   const QString title = r.ev->Meishou + QStringLiteral("　") + label;
@@ -185,7 +189,7 @@ bool WriteTeamMeisaiHtmlKeitai(Model& model, TeamOutputState& out, int stage, in
         << QStringLiteral("<BR>") + h.rightName;
   for (int s = 0; s < rowCount(*r.ev); ++s) {
     out.TaisenLabel = QString::number(tie + 1);
-    const SubMatchKekkaRec k = subMatch(model, out, stage, s, h);
+    const SubMatchKekkaRec k = subMatch(model, r, out, stage, s, h);
     lines << QStringLiteral("<HR>") + r.ev->Kousei.at(s).Hyouji
           << QStringLiteral("<HR>") + playersOf(k, true)
           << QStringLiteral("<BR>［") + platform::trimBlanks(k.GamesWon[0]) + QStringLiteral("－") +

@@ -10,20 +10,21 @@ namespace qv {
 struct Model;
 struct TeamOutputState;
 
-// Writes tie `tie` (0-based) of stage `stage` of the current team event as a table page to
-// out.HtmlFolder + fileName (CP932, CR LF; an existing page is replaced), with label as the
-// tie's label (left in out.TaisenLabel). Under out.HtmKeitai the line format is written
-// instead. Returns true when a page was written; false when switched off, for a stage
-// below 0, a tie that does not exist, or a page that cannot be written (the caller goes on).
+// Writes tie `tie` (0-based) of stage `stage` of team event teamEvent (index into
+// model.team.TeamShumokus) as a table page to out.HtmlFolder + fileName (CP932, CR LF; an
+// existing page is replaced), with label as the tie's label (left in out.TaisenLabel).
+// Under out.HtmKeitai the line format is written instead. Returns true when a page was
+// written; false when switched off, for no team event at that index, a stage below 0, a
+// tie that does not exist, or a page that cannot be written (the caller goes on).
 // indexFileName is not read by the page writer.
-bool WriteTeamMeisaiHtml(Model& model, TeamOutputState& out, int stage, int tie,
+bool WriteTeamMeisaiHtml(Model& model, int teamEvent, TeamOutputState& out, int stage, int tie,
                          const QString& label, const QString& fileName,
                          const QString& indexFileName);
 
 // The line format of the same page, and a link line to it in the open index file
 // out.HtmTeam.IndexFile when there is one.
-bool WriteTeamMeisaiHtmlKeitai(Model& model, TeamOutputState& out, int stage, int tie,
-                               const QString& label, const QString& fileName,
+bool WriteTeamMeisaiHtmlKeitai(Model& model, int teamEvent, TeamOutputState& out, int stage,
+                               int tie, const QString& label, const QString& fileName,
                                const QString& indexFileName);
 
 }  // namespace qv

@@ -28,13 +28,15 @@ QString abbreviationTieNumber(const ShumokuRec* rec, const TeamShumokuRec& ev, i
 
 }  // namespace
 
-bool PrintTeamMeisaiRenki(ChartEnv& env, const TeamMeisaiLayout& layout, int& pageCount,
-                          int startMode) {
+bool PrintTeamMeisaiRenki(ChartEnv& env, int teamEvent, const TeamMeisaiLayout& layout,
+                          int& pageCount, int startMode) {
   TeamOutputState& out = env.teamOutput;
   TeamSheetRun run;
-  if (!PrepareTeamSheetRun(env, layout, run)) return false;
+  if (!PrepareTeamSheetRun(env, layout, teamEvent, run)) return false;
   if (!run.ev) return true;
-  const auto& [ev, g, heading] = run;
+  const TeamShumokuRec* ev = run.ev;
+  const TeamSheetGrid& g = run.g;
+  const QString& heading = run.heading;
   const long long cells = static_cast<long long>(g.cols) * g.rows;
 
   long long slot = std::max(out.TeamMeisaiSlot, 0);
@@ -80,7 +82,7 @@ bool PrintTeamMeisaiRenki(ChartEnv& env, const TeamMeisaiLayout& layout, int& pa
       } else {
         number = KnockoutTieNumber(rec, t);
       }
-      PrintTeamMeisaiSheet(env, g, x0, y0, s, tie, number, sw);
+      PrintTeamMeisaiSheet(env, run, x0, y0, s, tie, number, sw);
       ++slot;
     }
   }

@@ -57,17 +57,19 @@ QString TeamSheetLayoutProblem(const TeamMeisaiLayout& layout, const TeamShumoku
   return QString();
 }
 
-bool PrepareTeamSheetRun(ChartEnv& env, const TeamMeisaiLayout& layout, TeamSheetRun& run) {
-  Model& model = env.model;
-  run.ev = CurrentTeamShumoku(model.team);
+bool PrepareTeamSheetRun(ChartEnv& env, const TeamMeisaiLayout& layout, int teamEvent,
+                         TeamSheetRun& run) {
+  const Model& model = env.model;
+  run.teamEvent = teamEvent;
+  run.ev = teamEventAt(model.team, teamEvent);
   if (!run.ev) return true;
   if (const QString problem = TeamSheetLayoutProblem(layout, *run.ev); !problem.isEmpty()) {
     model.messages.warn(TeamSheetMessageTitle(), problem);
     return false;
   }
   run.g = MakeTeamSheetGrid(layout, kouseiCount(*run.ev));
-  SetTeamSubMatchRows(model.team, env.teamOutput);
-  SetTeamSheetMetrics(model.team, env.teamOutput, static_cast<float>(run.g.u));
+  SetTeamSubMatchRows(model.team, teamEvent, env.teamOutput);
+  SetTeamSheetMetrics(model.team, teamEvent, env.teamOutput, static_cast<float>(run.g.u));
   run.heading = TeamMeisaiHeading(model, *run.ev);
   return true;
 }
@@ -152,14 +154,15 @@ QString KnockoutTieNumber(const ShumokuRec* event, int t) {
   return platform::toFullWidth(number);
 }
 
-void PrintTeamMeisaiSheet(ChartEnv& env, const TeamSheetGrid& g, double x0, double y0,
+void PrintTeamMeisaiSheet(ChartEnv& env, const TeamSheetRun& run, double x0, double y0,
                           int stage, const TeamTaisenRec& tie, const QString& number,
                           const TaikaiSwitches& sw) {
   Model& model = env.model;
   PrintDevice& d = env.device;
   TeamOutputState& out = env.teamOutput;
-  const TeamShumokuRec* ev = CurrentTeamShumoku(model.team);
+  const TeamShumokuRec* ev = run.ev;
   if (!ev) return;
+  const TeamSheetGrid& g = run.g;
   const double x1 = x0 + g.w;
   const double y1 = y0 + g.h;
   FrameTeamSheetCell(d, x0, y0, x1, y1);
@@ -188,7 +191,7 @@ void PrintTeamMeisaiSheet(ChartEnv& env, const TeamSheetGrid& g, double x0, doub
   d.PrintStr(X, Y + 0.5 * u, 0.84 * u, 0.84 * u, 0, 0, kakko[left]);
   d.PrintStr(X + 16 * u - 0.5 * u * static_cast<double>(kakko[right].size() + 2), Y + 0.5 * u,
              0.84 * u, 0.84 * u, 0, 0, kakko[right]);
-  PrintTieRows(model, d, out, stage, left, right, u);
+  PrintTieRows(model, run.teamEvent, d, out, stage, left, right, u);
 }
 
 void FrameTeamSheetCell(PrintDevice& device, double x0, double y0, double x1, double y1) {
@@ -208,15 +211,16 @@ void PrintTieHead(PrintDevice& device, double X, double Y, double u, const TieHe
   device.PrintStr(X + 8.9 * u, Y + 1.5 * u, 1.2 * u, 1.2 * u, 1.2 * u, 0, head.rightResult);
 }
 
-void PrintTieRows(Model& model, PrintDevice& device, TeamOutputState& out, int stage,
-                  int leftSide, int rightSide, double u) {
-  const TeamShumokuRec* ev = CurrentTeamShumoku(model.team);
+void PrintTieRows(const Model& model, int teamEvent, PrintDevice& device, TeamOutputState& out,
+                  int stage, int leftSide, int rightSide, double u) {
+  const TeamShumokuRec* ev = teamEventAt(model.team, teamEvent);
   if (!ev) return;
   out.TeamSheetY += 3.3 * u;
   const int rows = std::min(kouseiCount(*ev), kMaxSheetSubMatches);
   for (int j = 0; j < rows; ++j) {
     // Blank rather than repeating the row before it.
-    if (GetTeamSubMatch(model.team, model.kankyou.KikenMark, out, stage, j, leftSide, rightSide))
+    if (GetTeamSubMatch(model.team, teamEvent, model.kankyou.KikenMark, out, stage, j, leftSide,
+                        rightSide))
       PrintTeamSubMatch(device, out, model.kankyou.KikenMark);
     out.TeamSheetY += 3 * u * 1.2;
   }

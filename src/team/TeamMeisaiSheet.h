@@ -36,17 +36,19 @@ TeamSheetGrid MakeTeamSheetGrid(const TeamMeisaiLayout& layout, int subMatches);
 // without width or height, more sub-matches than a sheet holds), or empty when they can.
 QString TeamSheetLayoutProblem(const TeamMeisaiLayout& layout, const TeamShumokuRec& ev);
 
-// The current team event set up for its sheets: grid, sub-match rows, sheet metrics and
-// page heading.
+// One team event set up for its sheets: grid, sub-match rows, sheet metrics and page
+// heading.
 struct TeamSheetRun {
-  const TeamShumokuRec* ev = nullptr;  // nullptr: no team event at TeamShumokuCurrent
+  int teamEvent = -1;                  // index into team.TeamShumokus
+  const TeamShumokuRec* ev = nullptr;  // nullptr: no team event at that index
   TeamSheetGrid g;
   QString heading;
 };
 
-// Sets up the current team event's sheets. False, after a message, when the layout cannot
-// hold them (TeamSheetLayoutProblem).
-bool PrepareTeamSheetRun(ChartEnv& env, const TeamMeisaiLayout& layout, TeamSheetRun& run);
+// Sets up the sheets of team event teamEvent. False, after a message, when the layout
+// cannot hold them (TeamSheetLayoutProblem).
+bool PrepareTeamSheetRun(ChartEnv& env, const TeamMeisaiLayout& layout, int teamEvent,
+                         TeamSheetRun& run);
 
 // Title of the messages of the tie-sheet printers.
 QString TeamSheetMessageTitle();
@@ -95,16 +97,17 @@ struct TieHead {
 };
 void PrintTieHead(PrintDevice& device, double X, double Y, double u, const TieHead& head);
 
-// Moves TeamSheetY below the head and prints a row per sub-match of the current team event
+// Moves TeamSheetY below the head and prints a row per sub-match of team event teamEvent
 // (sides in print order), advancing 3.6u per row. A sub-match that cannot be read (line-up
-// too short, no result) leaves its row blank.
-void PrintTieRows(Model& model, PrintDevice& device, TeamOutputState& out, int stage,
-                  int leftSide, int rightSide, double u);
+// too short, no result) leaves its row blank. No event at that index prints nothing.
+void PrintTieRows(const Model& model, int teamEvent, PrintDevice& device, TeamOutputState& out,
+                  int stage, int leftSide, int rightSide, double u);
 
-// Frames the cell at (x0, y0) and prints the tie's sheet centred in it: the tie number,
-// the bracketed texts and short names of both teams (names shortened under sw), the result
-// and a row per sub-match. out.TaisenLabel must name the tie within stage.
-void PrintTeamMeisaiSheet(ChartEnv& env, const TeamSheetGrid& g, double x0, double y0,
+// Frames the cell at (x0, y0) of the run's grid and prints the tie's sheet centred in it:
+// the tie number, the bracketed texts and short names of both teams (names shortened under
+// sw), the result and a row per sub-match. out.TaisenLabel must name the tie within stage
+// of the run's event. A run without an event prints nothing.
+void PrintTeamMeisaiSheet(ChartEnv& env, const TeamSheetRun& run, double x0, double y0,
                           int stage, const TeamTaisenRec& tie, const QString& number,
                           const TaikaiSwitches& sw);
 

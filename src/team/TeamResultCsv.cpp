@@ -59,10 +59,11 @@ QString playersCell(const QString& kind, const QString& first, const QString& se
 // scores and the right players. A sub-match that cannot be read whole (no line-up or
 // result stored for it yet) is written without players or results rather than with the
 // previous sub-match's.
-QStringList subMatchFields(Model& model, TeamOutputState& out, const TeamShumokuRec& ev, int stage,
-                           int s, int swap) {
+QStringList subMatchFields(const Model& model, TeamOutputState& out, int teamEvent,
+                           const TeamShumokuRec& ev, int stage, int s, int swap) {
   const QString& name = ev.Kousei.at(s).Meishou;
-  if (!GetTeamSubMatch(model.team, model.kankyou.KikenMark, out, stage, s, swap, 1 - swap))
+  if (!GetTeamSubMatch(model.team, teamEvent, model.kankyou.KikenMark, out, stage, s, swap,
+                       1 - swap))
     return {name, QString(), scoreCell(QString(), QString()), QString(), QString()};
   const SubMatchKekkaRec& k = out.SubMatchKekka;
   return {name, playersCell(k.Kind, k.LeftPlayer1, k.LeftPlayer2),
@@ -100,7 +101,7 @@ struct Exporter {
     const int subMatches = kouseiCount(ev);
     for (int s = 0; s < subMatches; ++s) {
       const QStringList head = s == 0 ? summary : QStringList(5, QString());
-      lines.detail << csvRow(head + subMatchFields(model, out, ev, b, s, swap));
+      lines.detail << csvRow(head + subMatchFields(model, out, i, ev, b, s, swap));
     }
   }
 
@@ -115,8 +116,7 @@ struct Exporter {
 
     const int events = teamEventCount(model.team);
     for (int i = 0; i < events; ++i) {
-      model.team.TeamShumokuCurrent = i;
-      SetTeamSubMatchRows(model.team, out);
+      SetTeamSubMatchRows(model.team, i, out);
       const TeamShumokuRec& ev = model.team.TeamShumokus.at(i);
       const int stages = teamBlockCount(ev);
       for (int b = 0; b < stages; ++b) {

@@ -23,8 +23,8 @@ QString TeamResultDetailFileName(const QString& taikaiFileName);
 QString TeamResultSummaryFileName(const QString& taikaiFileName);
 
 // Both files' lines for every team event, stage and tie of the model. Goes through the
-// sub-match extraction, so it leaves TeamShumokuCurrent, TaisenLabel and SubMatchKekka at
-// the last event, tie and sub-match handled.
+// sub-match extraction, so it leaves out.TaisenLabel and out.SubMatchKekka at the last tie
+// and sub-match handled.
 TeamResultCsvLines MakeTeamResultCsv(Model& model, TeamOutputState& out);
 
 // Which side of a tie is written on the left: 0 side A, 1 side B. The side that won more

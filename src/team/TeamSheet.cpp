@@ -5,14 +5,13 @@
 #include "platform/Numbers.h"
 #include "print/PrintDevice.h"
 #include "teamlogic/TeamOutputState.h"
-#include "teamlogic/TeamSubMatch.h"
 
 namespace qv {
 
 namespace {
 
-bool fiveScoreLayout(const TeamState& team) {
-  const TeamShumokuRec* ev = CurrentTeamShumoku(team);
+bool fiveScoreLayout(const TeamState& team, int teamEvent) {
+  const TeamShumokuRec* ev = teamEventAt(team, teamEvent);
   if (!ev || kouseiCount(*ev) < 1) return false;
   const auto v = platform::numericValue(ev->Kousei.front().Rule);
   return v && *v == 75;
@@ -20,7 +19,7 @@ bool fiveScoreLayout(const TeamState& team) {
 
 }  // namespace
 
-void SetTeamSheetMetrics(const TeamState& team, TeamOutputState& out, float u) {
+void SetTeamSheetMetrics(const TeamState& team, int teamEvent, TeamOutputState& out, float u) {
   TeamSheetMetrics& m = out.Sheet;
   out.TeamSheetX = 0;
   out.TeamSheetY = 0;
@@ -41,7 +40,7 @@ void SetTeamSheetMetrics(const TeamState& team, TeamOutputState& out, float u) {
   m.TeamSheetM15 = m.TeamSheetM11 - m.TeamSheetM17;
   m.TeamSheetM16 = 0;
   m.TeamSheetM18 = 3 * u;
-  if (fiveScoreLayout(team)) {
+  if (fiveScoreLayout(team, teamEvent)) {
     // Up to five short games in a narrow column.
     m.TeamSheetScoreX0 = m.TeamSheetM14 + m.TeamSheetM17 + 0.2f * u;
     m.TeamSheetScoreX1 = 0;

@@ -13,10 +13,11 @@ struct TeamState;
 struct TeamOutputState;
 
 // Sets out.Sheet from the sheet unit u (mm) and resets TeamSheetX and TeamSheetY to 0.
-// The scores take the five-score layout when the rule of the current team event's first
-// sub-match definition is the number 75 ("075" and "75.0" too), else the three-score
-// layout (also for a rule that is no number and for an event without definitions).
-void SetTeamSheetMetrics(const TeamState& team, TeamOutputState& out, float u);
+// The scores take the five-score layout when the rule of the first sub-match definition of
+// team event teamEvent is the number 75 ("075" and "75.0" too), else the three-score
+// layout (also for a rule that is no number, an event without definitions and no event at
+// that index).
+void SetTeamSheetMetrics(const TeamState& team, int teamEvent, TeamOutputState& out, float u);
 
 // Prints out.SubMatchKekka as one row with its top-left at TeamSheetX, TeamSheetY, with
 // the metrics of the last SetTeamSheetMetrics. Moves neither; leaves the line width at

@@ -72,12 +72,11 @@ bool PrintTeamSheetsByTeam(ChartEnv& env, const TeamMeisaiLayout& layout, int& p
   long long k = 0;
   const int events = teamEventCount(model.team);
   for (int e = 0; e < events; ++e) {
-    model.team.TeamShumokuCurrent = e;
     const TeamShumokuRec& ev = model.team.TeamShumokus.at(e);
     const int subMatches = kouseiCount(ev);
     if (subMatches > kMaxSheetSubMatches) continue;  // no sheet holds its rows
-    SetTeamSubMatchRows(model.team, out);
-    SetTeamSheetMetrics(model.team, out, static_cast<float>(u));
+    SetTeamSubMatchRows(model.team, e, out);
+    SetTeamSheetMetrics(model.team, e, out, static_cast<float>(u));
     const double H = 3 * u * 1.2 * subMatches + 3 * u;
     const ShumokuRec* rec = TeamEventRecord(model, ev);
 
@@ -114,7 +113,7 @@ bool PrintTeamSheetsByTeam(ChartEnv& env, const TeamMeisaiLayout& layout, int& p
                      {tieNumber(rec, b, t), teamNameOf(model, ev, teams[leftSide]),
                       teamNameOf(model, ev, teams[rightSide]), results[leftSide],
                       results[rightSide]});
-        PrintTieRows(model, d, out, b, leftSide, rightSide, u);
+        PrintTieRows(model, e, d, out, b, leftSide, rightSide, u);
       }
     }
   }

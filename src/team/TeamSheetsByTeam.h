@@ -15,8 +15,8 @@ struct TeamMeisaiLayout;
 // name, era date and venue. Placeholder ties (a team against itself) are left out, and so
 // are the ties of an event with more than 25 sub-matches. pageCount and the job work as
 // for PrintTeamMeisai: the caller sets it to 0 before its first team and ends the job when
-// it is above 0. Leaves env.model.team.TeamShumokuCurrent at the last team event. Returns
-// false, after a message, when the box or grid cannot be used (nothing printed).
+// it is above 0. Returns false, after a message, when the box or grid cannot be used
+// (nothing printed).
 bool PrintTeamSheetsByTeam(ChartEnv& env, const TeamMeisaiLayout& layout, int& pageCount,
                            const QString& teamName);
 

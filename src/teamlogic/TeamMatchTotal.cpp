@@ -54,13 +54,13 @@ void addScore(Sums& s, const QString& score, int pts) {
 
 }  // namespace
 
-TeamMatchTotal GetTeamMatchTotal(const TeamState& team, const QString& kikenMark,
+TeamMatchTotal GetTeamMatchTotal(const TeamState& team, int teamEvent, const QString& kikenMark,
                                  TeamOutputState& out, int stage, int match,
                                  const QString& label) {
   TeamMatchTotal total;
   if (stage < 0) return total;
   out.TaisenLabel = label;
-  const TeamShumokuRec* ev = CurrentTeamShumoku(team);
+  const TeamShumokuRec* ev = teamEventAt(team, teamEvent);
   if (!ev) return total;
   // A league match may show another label than its number ("4" for tie 1 of the second
   // block); the sub-matches are read from the tie the number names, like the counts.
@@ -75,7 +75,7 @@ TeamMatchTotal GetTeamMatchTotal(const TeamState& team, const QString& kikenMark
   total.SubMatchesA = tie->KekkaA;
   total.SubMatchesB = tie->KekkaB;
   // The line-up rows must be this event's, whichever event the caller set them up for.
-  SetTeamSubMatchRows(team, out);
+  SetTeamSubMatchRows(team, teamEvent, out);
 
   Sums s;
   const int defs = kouseiCount(*ev);
@@ -86,7 +86,7 @@ TeamMatchTotal GetTeamMatchTotal(const TeamState& team, const QString& kikenMark
     const int need = (rule.RuleGames + 1) / 2;
     // A sub-match that cannot be read adds nothing; the record then still holds another
     // sub-match, which must not be counted again.
-    if (!GetTeamSubMatch(team, kikenMark, out, stage, k, 0, 1)) continue;
+    if (!GetTeamSubMatch(team, teamEvent, kikenMark, out, stage, k, 0, 1)) continue;
     const SubMatchKekkaRec& sub = out.SubMatchKekka;
     const QString gA = platform::trimBlanks(narrowUpper(sub.GamesWon[0]));
     const QString gB = platform::trimBlanks(narrowUpper(sub.GamesWon[1]));

@@ -40,10 +40,6 @@ QString lowerCount(const QString& count, int marks) {
 
 }  // namespace
 
-const TeamShumokuRec* CurrentTeamShumoku(const TeamState& team) {
-  return teamEventAt(team, team.TeamShumokuCurrent);
-}
-
 const TeamTaisenRec* FindTeamTaisen(const TeamShumokuRec& ev, int stage, int n) {
   const TeamBlockRec* b = teamBlockAt(ev, stage);
   if (!b) return nullptr;
@@ -54,8 +50,8 @@ bool IsTeamTaisenFilled(const TeamTaisenRec& tie) {
   return !(tie.TeamA == tie.TeamB && tie.OrderA == tie.OrderB);
 }
 
-void SetTeamSubMatchRows(const TeamState& team, TeamOutputState& out) {
-  const TeamShumokuRec* ev = CurrentTeamShumoku(team);
+void SetTeamSubMatchRows(const TeamState& team, int teamEvent, TeamOutputState& out) {
+  const TeamShumokuRec* ev = teamEventAt(team, teamEvent);
   if (!ev) return;
   const int n = std::min(kouseiCount(*ev), kMaxSubMatches);
   int row = 0;
@@ -67,9 +63,9 @@ void SetTeamSubMatchRows(const TeamState& team, TeamOutputState& out) {
   }
 }
 
-bool GetTeamSubMatch(const TeamState& team, const QString& kikenMark, TeamOutputState& out,
-                     int stage, int subMatch, int leftSide, int rightSide) {
-  const TeamShumokuRec* ev = CurrentTeamShumoku(team);
+bool GetTeamSubMatch(const TeamState& team, int teamEvent, const QString& kikenMark,
+                     TeamOutputState& out, int stage, int subMatch, int leftSide, int rightSide) {
+  const TeamShumokuRec* ev = teamEventAt(team, teamEvent);
   if (!ev) return false;
   const int n = labelNumber(out.TaisenLabel);
   const TeamTaisenRec* tie = FindTeamTaisen(*ev, stage, n);

@@ -13,10 +13,10 @@
 
 #include "StartupFixture.h"
 #include "app/CurrentPrinter.h"
-#include "layout/FrmTeamMeisaiLayout.h"
 #include "print/RecordingSurface.h"
 #include "platform/Width.h"
 #include "support/LayoutRegions.h"
+#include "support/SampleStartup.h"
 #include "support/ScriptedPrinterSetup.h"
 
 namespace qv::test {
@@ -25,16 +25,7 @@ namespace {
 class PrintCommandTest : public ::testing::Test, public StartupFixture {
  protected:
   void SetUp() override {
-    env.arguments = {sampleTai()};
-    env.execTeamLayout = [](QDialog& dialog) {
-      auto& form = static_cast<FrmTeamMeisaiLayout&>(dialog);
-      form.CmdCancel_Click();
-      return form.result();
-    };
-    start();
-    auto owned = std::make_unique<ScriptedPrinterSetup>();
-    setup = owned.get();
-    window->printer().setSetup(std::move(owned));
+    setup = &StartSampleForPrinting(*this);
     window->printer().drawOn(&surface);
   }
 

@@ -42,35 +42,44 @@ class PrintRunFixture : public ::testing::Test {
     p.bunshou.BunshouItemOn[13] = true;
     p.taikai.TaikaiFileName = QStringLiteral("test.tai");
 
-    charts.league = [this](ChartEnv& env, int e, int b) { record("league", e, b, env); };
-    charts.tournament = [this](ChartEnv& env, TournamentChartState& st, int e, int number,
-                               const RyouikiRec&) {
-      record("draw", e, number, env);
-      // A draw of several pages starts and counts its further sheets itself.
-      const int pages = drawPages.count(e) ? drawPages[e] : 1;
-      for (int s = 2; s <= pages; ++s) {
-        env.device.NewPage();
-        st.PrintPageItems(env.run.CurrentInsatsuPage, env.run.InsatsuPageCount + 1);
-        ++env.run.InsatsuPageCount;
-      }
-      st.TournamentInsatsu.PageCount = pages;
+    charts.league = [this](ChartEnv& env, const AreaRect& box, int e, int b) {
+      record("league", e, b, env, box);
+      ChartResult printed;
+      printed.Pages = 1;
+      return printed;
     };
-    charts.tournamentPages = [this](ChartEnv& env, TournamentChartState& st,
-                                    const TournamentRec& t, int) {
-      ChartCall& c = record("draw", -1, t.SankaCount, env);
-      c.area = st.TournamentInsatsu.Area;
-      c.keishiki = st.TournamentInsatsu.Keishiki;
-      c.drawSize = st.TournamentInsatsu.DrawSize;
-    };
-    charts.roster = [this](ChartEnv env, float l, float t, float r, float b,
-                           std::function<void()> sheetStarted) {
-      ChartCall& c = record("roster", -1, 0, env);
-      c.area = AreaRect{l, r, t, b};
-      for (int s = 0; s < rosterSheets; ++s) {
+    charts.tournament = [this](ChartEnv& env, TournamentChartState&, const AreaRect& box, int e,
+                               int number, const RyouikiRec&, const SheetStarted& sheetStarted) {
+      record("draw", e, number, env, box);
+      // A draw of several pages starts its further sheets itself.
+      ChartResult printed;
+      printed.Pages = drawPages.count(e) ? drawPages[e] : 1;
+      for (int s = 2; s <= printed.Pages; ++s) {
         env.device.NewPage();
+        ++printed.SheetsStarted;
         if (sheetStarted) sheetStarted();
       }
-      return rosterSheets;
+      return printed;
+    };
+    charts.tournamentPages = [this](ChartEnv& env, TournamentChartState& st,
+                                    const TournamentRec& t, int, const SheetStarted&) {
+      ChartCall& c = record("draw", -1, t.SankaCount, env, st.TournamentInsatsu.Area);
+      c.keishiki = st.TournamentInsatsu.Keishiki;
+      c.drawSize = st.TournamentInsatsu.DrawSize;
+      ChartResult printed;
+      printed.Pages = 1;
+      return printed;
+    };
+    charts.roster = [this](ChartEnv env, const AreaRect& box, const SheetStarted& sheetStarted) {
+      record("roster", -1, 0, env, box);
+      ChartResult printed;
+      for (int s = 0; s < rosterSheets; ++s) {
+        env.device.NewPage();
+        ++printed.SheetsStarted;
+        if (sheetStarted) sheetStarted();
+      }
+      printed.Pages = 1 + printed.SheetsStarted;
+      return printed;
     };
   }
 
@@ -145,12 +154,13 @@ class PrintRunFixture : public ::testing::Test {
   int rosterSheets = 0;
 
  private:
-  ChartCall& record(const char* chart, int e, int number, ChartEnv& env) {
+  ChartCall& record(const char* chart, int e, int number, const ChartEnv& env,
+                    const AreaRect& box) {
     ChartCall c;
     c.chart = QString::fromLatin1(chart);
     c.event = e;
     c.number = number;
-    c.area = env.run.InsatsuArea;
+    c.area = box;
     c.sheet = env.run.InsatsuPageCount;
     c.nameRatio = tp.program.bracket.NameColumnRatio;
     c.shozokuRatio = tp.program.bracket.ShozokuColumnRatio;

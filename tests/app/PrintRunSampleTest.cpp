@@ -128,6 +128,27 @@ TEST_F(PrintRunSampleTest, AutomaticLayoutOfOddDraws) {
   EXPECT_EQ(tp.program.run.InsatsuPageCount, surface.count(SurfaceCall::Kind::NewPage) + 1);
 }
 
+TEST_F(PrintRunSampleTest, TheRunWritesTheRosterFilesOfItsRosterPlacement) {
+  ASSERT_TRUE(LoadSampleTournament(tp.program, tp.folder() + "data"));
+  const QString folder = tp.program.taikai.DataFolder;
+  const QStringList files{"所属団体別参加数.csv", "参加者一覧.csv", "参加者名簿.csv"};
+  for (const QString& f : files) QFile::remove(folder + f);
+  // Only the pages that place the roster.
+  bool any = false;
+  for (PageRec& page : layout().Pages) {
+    page.Selected = false;
+    for (const RyouikiRec& r : page.Ryouiki)
+      for (const HaichiRec& h : r.Haichi)
+        if (h.Kind == QStringLiteral("参加者名簿")) page.Selected = any = true;
+  }
+  ASSERT_TRUE(any);
+  PrintSelected(tp.program);
+  for (const QString& f : files) EXPECT_TRUE(QFile::exists(folder + f)) << f.toStdString();
+  const auto roster = platform::readTextLines(folder + "参加者名簿.csv");
+  ASSERT_TRUE(roster && !roster->isEmpty());
+  EXPECT_EQ(roster->front(), QStringLiteral("大会参加者名簿"));
+}
+
 TEST_F(PrintRunSampleTest, TheWomensSinglesFinalNamesItsQualifiers) {
   // The sample's page 3 holds 一般女子シングルス: its league blocks are all played, so
   // every qualifier of the final is a player, none a league place still to be decided.

@@ -3,12 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QPushButton>
-
 #include "StartupFixture.h"
-#include "app/CurrentPrinter.h"
-#include "layout/FrmTeamMeisaiLayout.h"
 #include "support/PdfStreams.h"
+#include "support/SampleStartup.h"
 #include "support/ScriptedPrinterSetup.h"
 
 namespace qv::test {
@@ -17,37 +14,18 @@ namespace {
 // The main window on the sample, printing each command to the PDF file it is given.
 class SampleProgram : public StartupFixture {
  public:
-  SampleProgram() {
-    env.arguments = {sampleTai()};
-    // The tie-sheet layout window is left with キャンセル, keeping its settings.
-    env.execTeamLayout = [](QDialog& dialog) {
-      auto& form = static_cast<FrmTeamMeisaiLayout&>(dialog);
-      form.CmdCancel_Click();
-      return form.result();
-    };
-    start();
-    auto owned = std::make_unique<ScriptedPrinterSetup>();
-    setup_ = owned.get();
-    window->printer().setSetup(std::move(owned));
-  }
+  SampleProgram() : setup_(StartSampleForPrinting(*this)) {}
 
-  // "layout" (印刷実行 over every page), "auto" (自動印刷) or "team" (団体戦明細印刷).
+  // Prints a command ClickPrintCommand knows; the file it printed to.
   QString print(const QString& command) {
     const QString pdf = programFolder() + QStringLiteral("%1-%2.pdf").arg(++jobs_).arg(command);
-    setup_->accept(pdf);
-    if (command == QStringLiteral("layout")) {
-      for (PageRec& page : tp.program.insatsu.InsatsuSeigyo.Pages) page.Selected = true;
-      window->CmdInsatsu->click();
-    } else if (command == QStringLiteral("auto")) {
-      window->CmdAuto->click();
-    } else {
-      window->CmdTeam->click();
-    }
+    setup_.accept(pdf);
+    EXPECT_TRUE(ClickPrintCommand(*this, command)) << command.toStdString();
     return pdf;
   }
 
  private:
-  ScriptedPrinterSetup* setup_ = nullptr;
+  ScriptedPrinterSetup& setup_;
   int jobs_ = 0;
 };
 

@@ -12,7 +12,7 @@ namespace {
 
 struct Call {
   QString printer;  // "block", "renki" or "team"
-  int event;        // TeamShumokuCurrent at the call
+  int event;        // the team event passed; -1 for a team call
   int shumokuIndex;
   int startMode;    // -1 for a team call
   QString team;
@@ -49,17 +49,15 @@ class TeamSheetCommandsTest : public ::testing::Test {
 
   TeamSheetPrinters printers() {
     auto byEvent = [this](const char* name) {
-      return [this, name](TieSheetRun& run, int mode) {
-        calls.push_back({name, tp.program.team.TeamShumokuCurrent, tp.program.kekka.ShumokuIndex,
-                         mode, {}});
+      return [this, name](TieSheetRun& run, int teamEvent, int mode) {
+        calls.push_back({name, teamEvent, tp.program.kekka.ShumokuIndex, mode, {}});
         ++run.pageCount;
         run.layout.TeamMeisaiLeft = -1;  // a printer's change stays in the run
         return mode != refuseMode;
       };
     };
     return {byEvent("block"), byEvent("renki"), [this](TieSheetRun& run, const QString& team) {
-              calls.push_back({"team", tp.program.team.TeamShumokuCurrent,
-                               tp.program.kekka.ShumokuIndex, -1, team});
+              calls.push_back({"team", -1, tp.program.kekka.ShumokuIndex, -1, team});
               ++run.pageCount;
               return team != refuseTeam;
             }};
@@ -155,10 +153,10 @@ TEST_F(TeamSheetCommandsTest, EachTeamNamePrintsOnceWhereItFirstOccurs) {
   tp.program.kekka.ShumokuIndex = 7;
   TieSheetRun run;
   EXPECT_TRUE(PrintTeamSheetsByTeamName(tp.program, printers(), run));
-  EXPECT_EQ(calls, (std::vector<Call>{{"team", 0, 7, -1, "青葉"},
-                                      {"team", 0, 7, -1, "若草"},
-                                      {"team", 1, 7, -1, "桜台"},
-                                      {"team", 1, 7, -1, "青葉 "}}));
+  EXPECT_EQ(calls, (std::vector<Call>{{"team", -1, 7, -1, "青葉"},
+                                      {"team", -1, 7, -1, "若草"},
+                                      {"team", -1, 7, -1, "桜台"},
+                                      {"team", -1, 7, -1, "青葉 "}}));
   EXPECT_EQ(run.pageCount, 4);
 }
 
@@ -167,7 +165,7 @@ TEST_F(TeamSheetCommandsTest, ATeamFilterSelectsTheNames) {
   tp.program.printFilters.TeamFilter = QStringLiteral("青葉ジ");
   TieSheetRun run;
   PrintTeamSheetsByTeamName(tp.program, printers(), run);
-  EXPECT_EQ(calls, (std::vector<Call>{{"team", 0, -1, -1, "青葉 ジュニア"}}));
+  EXPECT_EQ(calls, (std::vector<Call>{{"team", -1, -1, -1, "青葉 ジュニア"}}));
 }
 
 TEST_F(TeamSheetCommandsTest, ARefusingPrinterEndsTheRun) {

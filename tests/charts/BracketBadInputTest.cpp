@@ -27,9 +27,10 @@ TEST(BracketBadInputTest, EveryDrawSizeInEveryLayout) {
         f.decideAll(e);
         f.open();
         ChartEnv env = f.env();
-        PrintTournament(env, f.state, e, upper, region(code));
-        EXPECT_GE(f.state.TournamentInsatsu.PageCount, 1);
-        EXPECT_EQ(f.surface.count(SurfaceCall::Kind::NewPage), f.state.TournamentInsatsu.PageCount - 1)
+        const ChartResult printed = PrintTournament(env, f.state, f.box, e, upper, region(code));
+        EXPECT_GE(printed.Pages, 1);
+        EXPECT_EQ(printed.SheetsStarted, printed.Pages - 1);
+        EXPECT_EQ(f.surface.count(SurfaceCall::Kind::NewPage), printed.Pages - 1)
             << n << " " << code << " " << upper;
         if (n >= 2) {
           EXPECT_TRUE(f.find(QStringLiteral("選手1"))) << n << " " << code << " " << upper;

@@ -6,9 +6,7 @@
 
 namespace qv::test {
 
-BracketFixture::BracketFixture() {
-  program().run.InsatsuArea = AreaRect{20, 190, 20, 280};
-}
+BracketFixture::BracketFixture() = default;
 
 int BracketFixture::addEvent(int n, const QString& name, const QString& ryakugou,
                              const QString& shubetsu) {
@@ -73,7 +71,7 @@ void BracketFixture::setUp(const QString& keishiki, int pageCount) {
   ti.Keishiki = keishiki;
   ti.PairMode = QStringLiteral("並列");
   ti.PageCount = pageCount;
-  ti.Area = program().run.InsatsuArea;
+  ti.Area = box;
   ti.TitleSize = 4.0f;
   ti.ScoreShow = true;
   ti.ShiaiBangouKeep = false;

@@ -62,6 +62,7 @@ class BracketFixture {
   TestProgram tp;
   RecordingSurface surface{kPixelsPerMm};
   TournamentChartState state;
+  AreaRect box{20, 190, 20, 280};  // the chart's box, millimetres
 };
 
 }  // namespace qv::test

@@ -42,10 +42,9 @@ TEST(BracketPdfTest, SampleMensSinglesReadsBackInDrawOrder) {
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     platform::QtPrintSurface surface(writer);
     program.device.OpenPrint(surface, program.kankyou.InsatsuFont, program.programFolder);
-    program.run.InsatsuArea = AreaRect{15, 195, 20, 285};
     RyouikiRec region;  // one side
     ChartEnv env = program.chartEnv();
-    PrintTournament(env, program.bracket, e, 0, region);
+    PrintTournament(env, program.bracket, AreaRect{15, 195, 20, 285}, e, 0, region);
     program.device.ClosePrint();
   }
   QProcess p;

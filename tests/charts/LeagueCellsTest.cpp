@@ -15,7 +15,7 @@ class LeagueCells : public test::LeagueFixture {
   // Three slots; rule 21 (three games): V2 = R / 4.2.
   int threeSlots() {
     const int e = addLeague("単", kThree);
-    g = MakeLeagueGeometry(model().run.InsatsuArea, "単", 3, true, false, false);
+    g = MakeLeagueGeometry(box, "単", 3, true, false, false);
     V2 = g.R / 4.2;
     H2 = std::min(g.C / 3, V2);
     return e;
@@ -196,16 +196,15 @@ TEST_F(LeagueCells, TeamTiesShowTheirTotals) {
   model().team = te.team;
   test::event(model(), e).TeamShumokuIndex = 0;
   model().taikai.sw.LeagueMeisaiMode = 2;
-  g = MakeLeagueGeometry(model().run.InsatsuArea, "団体", 2, false, false, true);
+  g = MakeLeagueGeometry(box, "団体", 2, false, false, true);
   print(e);
   EXPECT_EQ(cell(0, 1), (QStringList{"2-1", "G4-3", "P134-120"}));
   EXPECT_EQ(cell(1, 0), (QStringList{"1-2", "G3-4", "P120-134"}));
-  EXPECT_EQ(model().team.TeamShumokuCurrent, 0);
   EXPECT_EQ(t.program.teamOutput.TaisenLabel, "4");
 
   model().taikai.sw.LeagueMeisaiMode = 1;
   print(e);
-  g = MakeLeagueGeometry(model().run.InsatsuArea, "団体", 2, false, false, true);
+  g = MakeLeagueGeometry(box, "団体", 2, false, false, true);
   EXPECT_EQ(cell(0, 1), (QStringList{"○", "2-1"}));
   const double h2 = std::min(g.C / 3, g.R / 4.2);
   EXPECT_NEAR(cellText(0, 1, "○")->size, 2 * h2, 0.02);

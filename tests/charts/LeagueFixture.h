@@ -22,10 +22,11 @@ class LeagueFixture : public ::testing::Test {
 
   void SetUp() override {
     t.program.device.OpenPrint(surface, QStringLiteral("ＭＳ 明朝"), t.folder());
-    t.program.run.InsatsuArea = {0, 170, 0, 120};
   }
 
   Program& model() { return t.program; }
+  // The table's box, millimetres.
+  AreaRect box{0, 170, 0, 120};
 
   // An event whose entries have the given entry texts, with one block holding them in order.
   int addLeague(const QString& shubetsu, const QStringList& entries, const QString& name = "女子単") {
@@ -44,7 +45,7 @@ class LeagueFixture : public ::testing::Test {
     surface.calls.clear();
     MakePrintRunStandings(t.program);
     auto env = t.program.chartEnv();
-    PrintLeague(env, e, b);
+    PrintLeague(env, box, e, b);
   }
 
   std::vector<PrintedText> texts() const { return PrintedTexts(surface, kPxPerMm); }

@@ -9,7 +9,7 @@ using test::PrintedText;
 class LeagueTable : public test::LeagueFixture {
  protected:
   LeagueGeometry geometry(const QString& shubetsu, int n, bool shozoku = true) {
-    return MakeLeagueGeometry(model().run.InsatsuArea, shubetsu, n, shozoku, false,
+    return MakeLeagueGeometry(box, shubetsu, n, shozoku, false,
                               model().taikai.sw.LeagueMeisaiMode > 0);
   }
   // The texts of the header row in opponent column c.
@@ -93,7 +93,7 @@ TEST_F(LeagueTable, PairsAndTriosStackTheirNames) {
   test::TestProgram fresh;
   std::swap(t.program.taikai, fresh.program.taikai);
   model().taikai.sw.ShozokuHyouji = false;
-  model().run.InsatsuArea = {0, 190, 0, 96};
+  box = {0, 190, 0, 96};
   const int trio = addLeague("３人", {"甲 一,乙 二,丙 三,青,青,青", "a,b,c,d,e,f", "g,h,i,j,k,l"});
   print(trio);  // R = 24
   EXPECT_NEAR(find("甲一")->y, 24 + 1.263158, 0.02);
@@ -219,7 +219,7 @@ TEST_F(LeagueTable, TeamNamesWithTheirBrackets) {
   const auto aff = find("（東京）");
   ASSERT_TRUE(aff);
   const LeagueGeometry g =
-      MakeLeagueGeometry(model().run.InsatsuArea, "団体", 2, true, true, false);
+      MakeLeagueGeometry(box, "団体", 2, true, true, false);
   EXPECT_NEAR(aff->y, g.rowTop(0) + g.LeftFirst + 1.2 * g.H, 0.02);
   EXPECT_NEAR(aff->x, g.X1 + g.W - g.H * 4, 0.05);
   EXPECT_TRUE(model().taikai.sw.ShozokuHyouji);  // the switch is left as it was
@@ -263,9 +263,9 @@ TEST_F(LeagueTable, BadBlocksPrintWithoutReadingOutOfRange) {
 
   surface.calls.clear();
   auto env = t.program.chartEnv();
-  PrintLeague(env, e, 5);
-  PrintLeague(env, 99, 0);
-  PrintLeague(env, -1, 0);
+  PrintLeague(env, box, e, 5);
+  PrintLeague(env, box, 99, 0);
+  PrintLeague(env, box, -1, 0);
   EXPECT_TRUE(surface.calls.empty());
 }
 

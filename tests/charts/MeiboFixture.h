@@ -8,8 +8,10 @@
 
 #include <initializer_list>
 
+#include "charts/SankashaMeibo.h"
 #include "platform/Cp932.h"
 #include "print/RecordingSurface.h"
+#include "program/ChartFiles.h"
 #include "support/TestProgram.h"
 
 namespace qv::test {
@@ -57,6 +59,15 @@ class MeiboFixture : public ::testing::Test {
     QStringList lines = platform::decodeCp932(bytes).split(QStringLiteral("\r\n"));
     lines.removeLast();
     return lines;
+  }
+
+  // Prints the roster into the box and writes its files as the print run does; returns the
+  // further sheets it started.
+  int printRoster(float left, float top, float right, float bottom) {
+    const ChartResult printed =
+        PrintSankashaMeibo(t.program.chartEnv(), AreaRect{left, right, top, bottom});
+    WriteChartFiles(t.program, printed.Files);
+    return printed.SheetsStarted;
   }
 
   static int px(double mm) { return static_cast<int>(std::lround(mm * kPxPerMm)); }

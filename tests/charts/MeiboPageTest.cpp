@@ -21,7 +21,7 @@ constexpr double kU = 4, kH = 5.2;
 class MeiboPageTest : public test::MeiboFixture {
  protected:
   int print(float bottom = kBottom) {
-    return PrintSankashaMeibo(t.program.chartEnv(), kLeft, kTop, kRight, bottom);
+    return printRoster(kLeft, kTop, kRight, bottom);
   }
   // n singles entries "選手k,所属k" of one event.
   ShumokuRec& addSingles(const QString& abbreviation, const QString& seibetsu, int n) {

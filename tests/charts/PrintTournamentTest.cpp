@@ -47,9 +47,9 @@ TEST(PrintTournamentTest, SidesAndPagesFromTheRegion) {
     const int e = f.addEvent(c.entrants);
     f.open();
     ChartEnv env = f.env();
-    PrintTournament(env, f.state, e, 0, region(c.code));
+    const ChartResult printed = PrintTournament(env, f.state, f.box, e, 0, region(c.code));
     EXPECT_EQ(f.state.TournamentInsatsu.Keishiki, QString::fromUtf8(c.keishiki)) << c.entrants << " " << c.code;
-    EXPECT_EQ(f.state.TournamentInsatsu.PageCount, c.pages) << c.entrants << " " << c.code;
+    EXPECT_EQ(printed.Pages, c.pages) << c.entrants << " " << c.code;
     EXPECT_EQ(f.state.TournamentInsatsu.PairMode, QStringLiteral("並列"));
   }
 }
@@ -81,7 +81,7 @@ TEST(PrintTournamentTest, ColumnFractionsFromTheLongestTexts) {
     if (c.team) f.program().taikai.sw.TaikaiOptions << QStringLiteral("(TEAM)");
     f.open();
     ChartEnv env = f.env();
-    PrintTournament(env, f.state, e, 0, region(0));
+    PrintTournament(env, f.state, f.box, e, 0, region(0));
     const auto [name, shozoku] = ratiosUsed(f.state);
     EXPECT_NEAR(name, c.name, 1e-4) << c.len1 << " " << c.len2 << " " << c.len3 << " " << c.team;
     EXPECT_NEAR(shozoku, c.shozoku, 1e-4) << c.len1 << " " << c.len2 << " " << c.len3 << " " << c.team;
@@ -97,7 +97,7 @@ TEST(PrintTournamentTest, ColumnFractionsFromTheLongestTexts) {
     else f.program().run.KanaKanji = true;
     f.open();
     ChartEnv env = f.env();
-    PrintTournament(env, f.state, e, 0, region(0));
+    PrintTournament(env, f.state, f.box, e, 0, region(0));
     const auto [name, shozoku] = ratiosUsed(f.state);
     EXPECT_NEAR(name, 0.4f, 1e-4) << variant;
     EXPECT_NEAR(shozoku, 0.1f, 1e-4) << variant;
@@ -117,7 +117,7 @@ TEST(PrintTournamentTest, MatchCellsAndDrawSize) {
     f.state.TournamentInsatsu.ShiaiBangouKeep = true;
     f.open();
     ChartEnv env = f.env();
-    PrintTournament(env, f.state, e, 0, region(0));
+    PrintTournament(env, f.state, f.box, e, 0, region(0));
     EXPECT_EQ(f.state.TournamentInsatsu.ScoreShow, c.scoreShow) << c.pointHyouji;
     EXPECT_EQ(f.state.TournamentInsatsu.ShiaiBangouKeep, c.keep) << c.pointHyouji;
   }
@@ -130,7 +130,7 @@ TEST(PrintTournamentTest, MatchCellsAndDrawSize) {
     const int e = f.addEvent(c.entrants);
     f.open();
     ChartEnv env = f.env();
-    PrintTournament(env, f.state, e, c.count, region(0));
+    PrintTournament(env, f.state, f.box, e, c.count, region(0));
     EXPECT_EQ(f.state.TournamentInsatsu.DrawSize, c.drawSize) << c.entrants << " " << c.count;
     const auto texts = f.texts();
     const bool blocks = std::any_of(texts.begin(), texts.end(), [](const PrintedText& t) {
@@ -151,7 +151,7 @@ TEST(PrintTournamentTest, UpperDrawShowsBlocksAndDecidedWinners) {
   ASSERT_GE(winner, 0);
   f.open();
   ChartEnv env = f.env();
-  PrintTournament(env, f.state, e, 7, region(1));
+  PrintTournament(env, f.state, f.box, e, 7, region(1));
   for (int b : {1, 3, 4, 5, 6, 7, 8})
     EXPECT_TRUE(f.find(QStringLiteral("%1ブロック").arg(b))) << b;
   EXPECT_FALSE(f.find(QStringLiteral("2ブロック")));
@@ -172,7 +172,7 @@ TEST(PrintTournamentTest, UpperDrawOfTwoInATwoSidedRegionPrintsOnOneSide) {
   f.tournament(e).KetteiJuni = 0;
   f.open();
   ChartEnv env = f.env();
-  PrintTournament(env, f.state, e, 1, region(1));
+  PrintTournament(env, f.state, f.box, e, 1, region(1));
   EXPECT_EQ(f.state.TournamentInsatsu.Keishiki, QStringLiteral("左"));
   EXPECT_TRUE(f.find(QStringLiteral("1ブロック")));
   EXPECT_TRUE(f.find(QStringLiteral("2ブロック")));
@@ -183,13 +183,12 @@ TEST(PrintTournamentTest, DumpOfTheFullDrawWhenAsked) {
   const int e = f.addEvent(20);
   f.open();
   ChartEnv env = f.env();
-  PrintTournament(env, f.state, e, 7, region(0));
-  EXPECT_TRUE(f.state.DumpLines.isEmpty());
+  EXPECT_TRUE(PrintTournament(env, f.state, f.box, e, 7, region(0)).DumpLines.isEmpty());
   f.program().taikai.sw.TaikaiOptions << QStringLiteral("Dumpトーナメント");
-  PrintTournament(env, f.state, e, 7, region(0));
-  ASSERT_FALSE(f.state.DumpLines.isEmpty());
-  EXPECT_EQ(f.state.DumpLines.front(), QStringLiteral("【トーナメント】"));
-  EXPECT_TRUE(f.state.DumpLines.join('\n').contains(QStringLiteral(",20,")));
+  const QStringList dump = PrintTournament(env, f.state, f.box, e, 7, region(0)).DumpLines;
+  ASSERT_FALSE(dump.isEmpty());
+  EXPECT_EQ(dump.front(), QStringLiteral("【トーナメント】"));
+  EXPECT_TRUE(dump.join('\n').contains(QStringLiteral(",20,")));
 }
 
 }  // namespace

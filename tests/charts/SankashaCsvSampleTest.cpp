@@ -15,7 +15,7 @@ class SankashaCsvSampleTest : public test::MeiboFixture {
     test::MeiboFixture::SetUp();
     t.messages.shown.clear();
     // The whole printable area of an A4 sheet: the sample's roster fits on it.
-    EXPECT_EQ(PrintSankashaMeibo(t.program.chartEnv(), 20, 15, 190, 282), 0);
+    EXPECT_EQ(printRoster(20, 15, 190, 282), 0);
     EXPECT_TRUE(t.messages.shown.empty());
   }
 };

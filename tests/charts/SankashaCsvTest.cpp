@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "charts/SankashaCsv.h"
+#include "program/ChartFiles.h"
 #include "charts/MeiboFixture.h"
 
 namespace qv {
@@ -26,7 +27,7 @@ class SankashaCsvTest : public test::MeiboFixture {
 
 TEST_F(SankashaCsvTest, ParticipantsAreCountedOncePerNameAndAffiliation) {
   addPlayers();
-  WriteSankashaCsv(t.program);
+  WriteChartFiles(t.program, SankashaCsvFiles(t.program));
   EXPECT_EQ(fileLines(kIchiran), QStringList({
                                      "男女,氏名,所属,グループ,MS,MD,XD,WS",
                                      "1,山田　太郎,東高,,○,○,,,MD:MS,",
@@ -54,7 +55,7 @@ TEST_F(SankashaCsvTest, KindColumnsShowWhatTheAbbreviationsHoldBesidesTheSexLett
   t.program.kankyou.SankashaShumokuShubetsu = "単複混合別";
   t.program.taikai.sw.SeibetsuPosStart = 1;
   t.program.taikai.sw.SeibetsuPosEnd = 2;
-  WriteSankashaCsv(t.program);
+  WriteChartFiles(t.program, SankashaCsvFiles(t.program));
   const QStringList lines = fileLines(kIchiran);
   ASSERT_EQ(lines.size(), 5);
   EXPECT_EQ(lines[0], "男女,氏名,所属,グループ,複,単,混合,出場");
@@ -84,7 +85,7 @@ TEST_F(SankashaCsvTest, ThreePlayerEntryListsAllThreePlayers) {
   ShumokuRec& e = addEvent("MT", "男子", "３人", {"甲,乙,丙,東高,西高,南高", "丁,北高"});
   e.Sankasha[0].GroupName = "G1／G2";  // only a pair's group text is cut
   e.Sankasha[0].SubText = "こう,おつ,へい";
-  WriteSankashaCsv(t.program);
+  WriteChartFiles(t.program, SankashaCsvFiles(t.program));
   EXPECT_EQ(fileLines(kIchiran), QStringList({
                                      "男女,氏名,所属,グループ,MT",
                                      "1,甲,東高,G1／G2,○,MT,こう",
@@ -103,7 +104,7 @@ TEST_F(SankashaCsvTest, OnlyAPairCutsItsGroupTextAtTheFirstSlash) {
   ShumokuRec& md = addEvent("MD", "男子", "複", {"丁,戊,南高,南高", "己,庚,南高,南高"});
   md.Sankasha[0].GroupName = "A／B／C";       // the second player takes all after the first
   md.Sankasha[1].GroupName = "D";             // no "／": both players in D
-  WriteSankashaCsv(t.program);
+  WriteChartFiles(t.program, SankashaCsvFiles(t.program));
   EXPECT_EQ(fileLines(kIchiran), QStringList({
                                      "男女,氏名,所属,グループ,MS,MD",
                                      "1,甲,東高,東京／神奈川,○,,MS,",
@@ -131,7 +132,7 @@ TEST_F(SankashaCsvTest, UnwritableFileIsReportedAndTheOtherStillWritten) {
   addPlayers();
   // A folder in the file's place: the temporary file cannot replace it.
   ASSERT_TRUE(QDir(t.folder()).mkdir(kTally));
-  WriteSankashaCsv(t.program);
+  WriteChartFiles(t.program, SankashaCsvFiles(t.program));
   ASSERT_EQ(t.messages.shown.size(), 1u);
   EXPECT_EQ(t.messages.shown[0].title, "CSVファイルを書き込めません");
   EXPECT_TRUE(t.messages.shown[0].text.startsWith(t.folder() + kTally));

@@ -118,8 +118,10 @@ TEST(TournamentPagesTest, TitlesPageNumbersAndShrinking) {
   f.open();
   int phrases = 0;
   ChartEnv env = f.env();
-  f.state.PrintPageItems = [&](int, int) { ++phrases; };
-  PrintTournamentPages(env, f.state, f.tournament(e), -1);
+  const ChartResult printed =
+      PrintTournamentPages(env, f.state, f.tournament(e), -1, [&] { ++phrases; });
+  EXPECT_EQ(printed.Pages, 2);
+  EXPECT_EQ(printed.SheetsStarted, 1);
   EXPECT_EQ(f.state.TournamentInsatsu.PageCount, 2);
   const auto p1 = f.find(QStringLiteral("一般男子シングルス（ＭＳ）－１"));
   const auto p2 = f.find(QStringLiteral("一般男子シングルス（ＭＳ）－２"));
@@ -128,12 +130,11 @@ TEST(TournamentPagesTest, TitlesPageNumbersAndShrinking) {
   EXPECT_NEAR(p1->y, 20 - 2.0, 0.01);
   EXPECT_EQ(f.surface.count(SurfaceCall::Kind::NewPage), 1);
   EXPECT_EQ(phrases, 1);
-  EXPECT_EQ(f.program().run.InsatsuPageCount, 1);
 
   // A title wider than 95 % of the box shrinks to fit it; the names keep their size.
   BracketFixture g;
   const int e2 = g.addEvent(8, QStringLiteral("長い種目名").repeated(6));
-  g.program().run.InsatsuArea = AreaRect{20, 100, 20, 280};
+  g.box = AreaRect{20, 100, 20, 280};
   g.setUp(QStringLiteral("左"));
   g.open();
   ChartEnv genv = g.env();

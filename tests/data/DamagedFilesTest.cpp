@@ -66,7 +66,8 @@ void openAndUse(const QString& dataFolder) {
                                  ev.Ryakugou + ":L2"})
         ResolveSankashaRef(p, refs, ref);
       FindNitteiIndex(p.nittei, ev.Ryakugou, 1);
-      FindCyusen(p, ev.Ryakugou, 3);
+      ReadCyusenFileIfEmpty(p);
+      FindCyusen(p.cyusen, ev.Ryakugou, 3);
     }
   } catch (const platform::ProgramEnd&) {
     // A fatal data message: the program would end here, after the message.

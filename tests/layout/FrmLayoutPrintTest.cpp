@@ -54,9 +54,11 @@ TEST_F(FrmLayoutPrintTest, RegionsDrawnInTheEditorPrintWhereTheyWereDrawn) {
   printer.drawOn(&surface);
   LayoutCharts charts;
   std::vector<RegionRect> rosterBoxes;
-  charts.roster = [&](ChartEnv, float left, float top, float right, float bottom, std::function<void()>) {
-    rosterBoxes.push_back(RegionRect{left, right, top, bottom});
-    return 0;
+  charts.roster = [&](ChartEnv, const AreaRect& box, const SheetStarted&) {
+    rosterBoxes.push_back(RegionRect{box.X1, box.X2, box.Y1, box.Y2});
+    ChartResult printed;
+    printed.Pages = 1;
+    return printed;
   };
   {
     PrintJob job(printer, tp.program.device);

@@ -22,8 +22,8 @@ class TeamMeisaiHtmlTest : public TieSheetFixture {
     p().teamOutput.HtmlFolder = tp.folder();
   }
   bool write(int tie, const QString& label = QStringLiteral("7")) {
-    return WriteTeamMeisaiHtml(p(), p().teamOutput, stage, tie, label, QStringLiteral("t.htm"),
-                               QString());
+    return WriteTeamMeisaiHtml(p(), teamEvent, p().teamOutput, stage, tie, label,
+                               QStringLiteral("t.htm"), QString());
   }
   QStringList page() const {
     return platform::readTextLines(tp.folder() + QStringLiteral("t.htm")).value_or(QStringList{});
@@ -36,7 +36,10 @@ TEST_F(TeamMeisaiHtmlTest, NothingIsWrittenWhileSwitchedOff) {
   EXPECT_FALSE(write(0));
   EXPECT_FALSE(QFile::exists(tp.folder() + QStringLiteral("t.htm")));
   p().teamOutput.HtmTeam.Enabled = true;
-  EXPECT_FALSE(WriteTeamMeisaiHtml(p(), p().teamOutput, -1, 0, "1", "t.htm", QString()));
+  EXPECT_FALSE(
+      WriteTeamMeisaiHtml(p(), teamEvent, p().teamOutput, -1, 0, "1", "t.htm", QString()));
+  // No such team event.
+  EXPECT_FALSE(WriteTeamMeisaiHtml(p(), 1, p().teamOutput, stage, 0, "1", "t.htm", QString()));
   EXPECT_FALSE(write(5));  // no such tie
   EXPECT_FALSE(QFile::exists(tp.folder() + QStringLiteral("t.htm")));
 }

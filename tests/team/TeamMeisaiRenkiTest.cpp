@@ -14,9 +14,8 @@ constexpr double kU = 3.375;
 class TeamMeisaiRenkiTest : public TieSheetFixture {
  protected:
   bool print(int e, int startMode) {
-    p().team.TeamShumokuCurrent = e;
     auto env = p().chartEnv();
-    return PrintTeamMeisaiRenki(env, layout, pages, startMode);
+    return PrintTeamMeisaiRenki(env, e, layout, pages, startMode);
   }
   // Page and cell of every sheet printed since the last clear.
   struct Place {

@@ -17,7 +17,7 @@ class TeamMeisaiTest : public TieSheetFixture {
   bool print() {
     MakePrintRunStandings(p());
     auto env = p().chartEnv();
-    return PrintTeamMeisai(env, layout, pages);
+    return PrintTeamMeisai(env, teamEvent, layout, pages);
   }
   std::vector<std::pair<int, int>> cells() const {
     std::vector<std::pair<int, int>> out;
@@ -244,9 +244,9 @@ TEST_F(TeamMeisaiTest, EventsOfARunEachBeginAPageAndCountPages) {
   addTies(a, 0, 3);
   const int b = addEvent(QStringLiteral("WT"), 3, {3});
   addTies(b, 0, 1);
-  p().team.TeamShumokuCurrent = a;
+  teamEvent = a;
   EXPECT_TRUE(print());
-  p().team.TeamShumokuCurrent = b;
+  teamEvent = b;
   EXPECT_TRUE(print());
   EXPECT_EQ(pages, 2);
   EXPECT_EQ(surface.count(SurfaceCall::Kind::BeginDocument), 1);

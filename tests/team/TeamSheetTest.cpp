@@ -28,7 +28,7 @@ class TeamSheetRowTest : public TieSheetFixture {
   void printRow(const SubMatchKekkaRec& k, const QString& rule = QStringLiteral("21")) {
     ev(0).Kousei[0].Rule = rule;
     TeamOutputState& out = p().teamOutput;
-    SetTeamSheetMetrics(p().team, out, static_cast<float>(kU));
+    SetTeamSheetMetrics(p().team, 0, out, static_cast<float>(kU));
     out.SubMatchKekka = k;
     out.TeamSheetX = kX;
     out.TeamSheetY = kY;
@@ -47,7 +47,7 @@ TEST_F(TeamSheetRowTest, ScoreLayoutFollowsTheFirstRuleAsANumber) {
   for (const Case& c : cases) {
     ev(0).Kousei[0].Rule = c.rule;
     ev(0).Kousei[1].Rule = QStringLiteral("75");  // only the first definition counts
-    SetTeamSheetMetrics(p().team, p().teamOutput, static_cast<float>(kU));
+    SetTeamSheetMetrics(p().team, 0, p().teamOutput, static_cast<float>(kU));
     const TeamSheetMetrics& m = p().teamOutput.Sheet;
     EXPECT_EQ(m.TeamSheetScoreX1 == 0, c.five) << qPrintable(c.rule);
     EXPECT_NEAR(m.TeamSheetScoreX0, c.five ? 21.6 : 21, 1e-4) << qPrintable(c.rule);
@@ -60,7 +60,7 @@ TEST_F(TeamSheetRowTest, ScoreLayoutFollowsTheFirstRuleAsANumber) {
   // An event without definitions takes the three-score layout.
   ev(0).Kousei.clear();
   ev(0).KouseiCount = 0;
-  SetTeamSheetMetrics(p().team, p().teamOutput, static_cast<float>(kU));
+  SetTeamSheetMetrics(p().team, 0, p().teamOutput, static_cast<float>(kU));
   EXPECT_NE(p().teamOutput.Sheet.TeamSheetScoreX1, 0);
   EXPECT_EQ(p().teamOutput.TeamSheetX, 0);
 }

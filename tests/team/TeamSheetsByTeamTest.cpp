@@ -88,7 +88,6 @@ TEST_F(TeamSheetsByTeamTest, TiesOfTwoEventsFollowOnTheSamePages) {
   for (const Sheet& x : sheets()) numbers << x.number;
   EXPECT_EQ(numbers, (QStringList{"Ａ－７", "Ａ－１２", "Ａ－４", "１", "２"}));
   EXPECT_EQ(cell(sheets()[4]), std::make_pair(1, 1));
-  EXPECT_EQ(p().team.TeamShumokuCurrent, b);
 }
 
 TEST_F(TeamSheetsByTeamTest, SchoolSuffixIsDroppedUnderTheSwitch) {
@@ -145,9 +144,8 @@ TEST_F(TeamSheetsByTeamTest, EventsWithoutStagesTiesOrSheetRoomPrintNothing) {
   EXPECT_TRUE(tp.messages.shown.empty());
 
   for (int e = 0; e < 3; ++e) {
-    p().team.TeamShumokuCurrent = e;
     auto env = p().chartEnv();
-    EXPECT_EQ(PrintTeamMeisaiRenki(env, layout, pages, 0), e != 2);
+    EXPECT_EQ(PrintTeamMeisaiRenki(env, e, layout, pages, 0), e != 2);
   }
   EXPECT_EQ(pages, 0);
 }

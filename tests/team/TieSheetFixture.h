@@ -41,6 +41,7 @@ class TieSheetFixture : public ::testing::Test {
     surface.calls.clear();
     tp.messages.shown.clear();
     pages = 0;
+    teamEvent = 0;
   }
 
   // A team event paired with a tournament event of the given abbreviation; sub-matches of
@@ -109,8 +110,8 @@ class TieSheetFixture : public ::testing::Test {
     ev.BlockCount = static_cast<int>(leagueTies.size());
     p().team.TeamShumokus.push_back(ev);
     p().team.TeamShumokuCount = static_cast<int>(p().team.TeamShumokus.size());
-    p().team.TeamShumokuCurrent = p().team.TeamShumokuCount - 1;
-    return p().team.TeamShumokuCount - 1;
+    teamEvent = p().team.TeamShumokuCount - 1;
+    return teamEvent;
   }
 
   static void addTeam(TeamShumokuRec& ev, const QString& name, int rows) {
@@ -207,6 +208,7 @@ class TieSheetFixture : public ::testing::Test {
   RecordingSurface surface{kPxPerMm};
   TeamMeisaiLayout layout;
   int pages = 0;
+  int teamEvent = 0;  // the event the by-event printers print: the last one added
 };
 
 }  // namespace qv::test

@@ -62,12 +62,11 @@ TEST(TieSheetPdfTest, SampleTeamEventPrintsByEventContinuedAndPerTeam) {
     p.device.attachSurface(&surface);
     auto env = p.chartEnv();
     const TeamMeisaiLayout byEvent{15, 15, 195, 275, 3, 4, QStringLiteral("ブロック")};
-    p.team.TeamShumokuCurrent = 0;
     MakePrintRunStandings(p);
-    EXPECT_TRUE(PrintTeamMeisai(env, byEvent, pages));
+    EXPECT_TRUE(PrintTeamMeisai(env, 0, byEvent, pages));
     EXPECT_EQ(pages, 2);  // the league blocks, then the final stage
     const TeamMeisaiLayout continued{15, 20, 195, 280, 2, 3, QStringLiteral("種目連記")};
-    EXPECT_TRUE(PrintTeamMeisaiRenki(env, continued, pages, 0));
+    EXPECT_TRUE(PrintTeamMeisaiRenki(env, 0, continued, pages, 0));
     EXPECT_EQ(pages, 4);  // 6 league ties on one page, the final on a page of its own
     QStringList done;
     for (const TeamSankashaRec& team : ev.Teams) {

@@ -24,7 +24,7 @@ struct Totals : test::TeamEvent {
     b = addTeam("B", players);
   }
   TeamMatchTotal total(int match = 1, const QString& label = "1") {
-    return GetTeamMatchTotal(team, kKiken, out, 0, match, label);
+    return GetTeamMatchTotal(team, 0, kKiken, out, 0, match, label);
   }
   int a = 0, b = 0;
 };
@@ -72,7 +72,7 @@ TEST(TeamMatchTotal, MarksLeftInTheScoresCountAsWithdrawals) {
     Totals t({"21"});
     t.addTie(t.a, t.b, "1", "0", {{"1", "0", {c.score}}});
     // Without a withdrawal mark the extraction leaves the marks in the scores.
-    const TeamMatchTotal r = GetTeamMatchTotal(t.team, QString(), t.out, 0, 1, "1");
+    const TeamMatchTotal r = GetTeamMatchTotal(t.team, 0, QString(), t.out, 0, 1, "1");
     EXPECT_EQ(r.PointsA, c.pointsA.isEmpty() ? "21" : c.pointsA) << c.score.toStdString();
     EXPECT_EQ(r.PointsB, c.pointsB.isEmpty() ? "0" : c.pointsB) << c.score.toStdString();
   }
@@ -82,10 +82,14 @@ TEST(TeamMatchTotal, NoStageOrTieGivesEmptyTexts) {
   Totals t({"21"});
   t.addTie(t.a, t.b, "1", "0", {{"2", "0", {"21-1", "21-2"}}});
   t.out.TaisenLabel = "keep";
-  EXPECT_EQ(GetTeamMatchTotal(t.team, kKiken, t.out, -1, 1, "1"), TeamMatchTotal{});
+  EXPECT_EQ(GetTeamMatchTotal(t.team, 0, kKiken, t.out, -1, 1, "1"), TeamMatchTotal{});
   EXPECT_EQ(t.out.TaisenLabel, "keep");
   EXPECT_EQ(t.total(2, "2"), TeamMatchTotal{});
-  EXPECT_EQ(GetTeamMatchTotal(t.team, kKiken, t.out, 3, 1, "1"), TeamMatchTotal{});
+  EXPECT_EQ(GetTeamMatchTotal(t.team, 0, kKiken, t.out, 3, 1, "1"), TeamMatchTotal{});
+  ASSERT_NE(t.total(), TeamMatchTotal{});
+  for (const int missing : {1, -1})  // no such team event
+    EXPECT_EQ(GetTeamMatchTotal(t.team, missing, kKiken, t.out, 0, 1, "1"), TeamMatchTotal{})
+        << missing;
 }
 
 // The tie is the one the match number names, whatever label it prints under.

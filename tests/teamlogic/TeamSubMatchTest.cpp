@@ -18,24 +18,38 @@ struct Tie : test::TeamEvent {
             {"1", "2", {"21-19", "5-21", "19-21"}},
             {"2", "1", {"21-10", "10-21", "21-0"}},
             {"0", "2", {"11-21", "9-21"}}});
-    SetTeamSubMatchRows(team, out);
+    SetTeamSubMatchRows(team, 0, out);
     out.TaisenLabel = "1";
   }
-  bool get(int sub, int left) { return GetTeamSubMatch(team, kKiken, out, 0, sub, left, 1 - left); }
+  bool get(int sub, int left, int teamEvent = 0) {
+    return GetTeamSubMatch(team, teamEvent, kKiken, out, 0, sub, left, 1 - left);
+  }
   const SubMatchKekkaRec& k() const { return out.SubMatchKekka; }
   int a = 0, b = 0;
 };
 
 TEST(TeamSubMatch, RowsFollowTheKindsOfTheSubMatches) {
   test::TeamEvent ev({"単", "単", "複", "３", "単"});
-  SetTeamSubMatchRows(ev.team, ev.out);
+  SetTeamSubMatchRows(ev.team, 0, ev.out);
   EXPECT_EQ(std::vector<int>(ev.out.TeamShiaiRows.begin(), ev.out.TeamShiaiRows.begin() + 5),
             (std::vector<int>{0, 1, 2, 4, 7}));
+
+  // The rows are the given event's; no event at the index leaves them as they were.
+  test::TeamEvent other({"複", "単"});
+  ev.team.TeamShumokus.push_back(other.event());
+  ev.team.TeamShumokuCount = 2;
+  SetTeamSubMatchRows(ev.team, 1, ev.out);
+  EXPECT_EQ(std::vector<int>(ev.out.TeamShiaiRows.begin(), ev.out.TeamShiaiRows.begin() + 5),
+            (std::vector<int>{0, 2, 2, 4, 7}));
+  for (const int missing : {2, -1}) {
+    SetTeamSubMatchRows(ev.team, missing, ev.out);
+    EXPECT_EQ(ev.out.TeamShiaiRows[1], 2) << missing;
+  }
 
   QStringList many;
   for (int i = 0; i < 30; ++i) many << "単";
   test::TeamEvent big(many);
-  SetTeamSubMatchRows(big.team, big.out);  // only 25 are kept
+  SetTeamSubMatchRows(big.team, 0, big.out);  // only 25 are kept
   EXPECT_EQ(big.out.TeamShiaiRows[24], 24);
 }
 
@@ -95,10 +109,12 @@ TEST(TeamSubMatch, UnreadableSubMatchesWriteNothing) {
   Tie t;
   ASSERT_TRUE(t.get(0, 0));
   const SubMatchKekkaRec before = t.k();
-  EXPECT_FALSE(t.get(4, 0));                                       // no such definition
-  EXPECT_FALSE(GetTeamSubMatch(t.team, kKiken, t.out, 1, 0, 0, 1));  // no such stage
-  EXPECT_FALSE(GetTeamSubMatch(t.team, kKiken, t.out, 0, 0, 2, 1));  // bad side
-  EXPECT_FALSE(GetTeamSubMatch(t.team, kKiken, t.out, 0, -1, 0, 1));
+  EXPECT_FALSE(t.get(4, 0));                                          // no such definition
+  EXPECT_FALSE(GetTeamSubMatch(t.team, 0, kKiken, t.out, 1, 0, 0, 1));  // no such stage
+  EXPECT_FALSE(GetTeamSubMatch(t.team, 0, kKiken, t.out, 0, 0, 2, 1));  // bad side
+  EXPECT_FALSE(GetTeamSubMatch(t.team, 0, kKiken, t.out, 0, -1, 0, 1));
+  EXPECT_FALSE(t.get(0, 0, 1));  // no such team event
+  EXPECT_FALSE(t.get(0, 0, -1));
   t.stage().Taisens[0].Shiais.resize(2);  // results shorter than the definitions
   EXPECT_FALSE(t.get(3, 0));
   t.event().Teams[static_cast<size_t>(t.b)].Orders[0].Players = QStringList{"b0", "b1"};
@@ -116,8 +132,7 @@ TEST(TeamSubMatch, UnreadableSubMatchesWriteNothing) {
   Tie p;
   p.stage().Taisens[0].TeamB = p.a;
   EXPECT_FALSE(p.get(0, 0));
-  p.team.TeamShumokuCurrent = 3;  // no such team event
-  EXPECT_FALSE(p.get(0, 0));
+  EXPECT_FALSE(p.get(0, 0, 3));  // no such team event
 }
 
 TEST(TeamSubMatch, WithdrawalMarks) {
@@ -142,7 +157,7 @@ TEST(TeamSubMatch, WithdrawalMarks) {
     const int b = ev.addTeam("B", {"b"});
     ev.addTie(a, b, "1", "0", {{c.gamesA, c.gamesB, c.stored}});
     ev.out.TaisenLabel = "1";
-    ASSERT_TRUE(GetTeamSubMatch(ev.team, kKiken, ev.out, 0, 0, c.left, 1 - c.left));
+    ASSERT_TRUE(GetTeamSubMatch(ev.team, 0, kKiken, ev.out, 0, 0, c.left, 1 - c.left));
     const SubMatchKekkaRec& k = ev.out.SubMatchKekka;
     EXPECT_EQ(QStringList({k.Scores[0], k.Scores[1], k.Scores[2]}), c.scores) << c.stored.join(",").toStdString();
     EXPECT_EQ(k.GamesWon[0], c.gamesLeft) << c.stored.join(",").toStdString();
@@ -155,7 +170,7 @@ TEST(TeamSubMatch, WithdrawalMarks) {
   test::TeamEvent ev({"単"});
   ev.addTie(ev.addTeam("A", {"a"}), ev.addTeam("B", {"b"}), "1", "0", {{"1", "0", {"5-3X"}}});
   ev.out.TaisenLabel = "1";
-  ASSERT_TRUE(GetTeamSubMatch(ev.team, QString(), ev.out, 0, 0, 0, 1));
+  ASSERT_TRUE(GetTeamSubMatch(ev.team, 0, QString(), ev.out, 0, 0, 0, 1));
   EXPECT_EQ(ev.out.SubMatchKekka.Scores[0], " 5-3X");
   EXPECT_EQ(ev.out.SubMatchKekka.KikenSide, "");
 }

@@ -1,0 +1,16 @@
+#include "program/PrintRunStart.h"
+
+#include "data/Cyusen.h"
+#include "data/LeagueResults.h"
+#include "data/Model.h"
+#include "data/Taikai.h"
+
+namespace qv {
+
+void PreparePrintRun(Model& model) {
+  MakePrintRunStandings(model);
+  // The draws print the ballot texts of their leaves from the draw-lots file.
+  if (IsTaikaiOption(model.taikai.sw, QStringLiteral("抽選"))) ReadCyusenFileIfEmpty(model);
+}
+
+}  // namespace qv
