@@ -168,9 +168,10 @@ class EntrantPrinter {
     if (playoff_ || !pg_.MultiEventMarks) return;
     const Model& model = pg_.env.model;
     SankashaRefContext& refs = pg_.RefContext;
-    const QString mark = GetTashumokuMark(model, BracketChart(pg_), name, [&model, &refs](const QString& text) {
+    const auto resolve = [&model, &refs](const QString& text) {
       return ResolveSankashaRef(model, refs, text);
-    });
+    };
+    const QString mark = GetTashumokuMark(model, BracketChart(pg_), name, resolve);
     if (mark == QStringLiteral("S")) dev().SetColor(255, 0, 0);
     else if (mark == QStringLiteral("D")) dev().SetColor(0, 0, 128);
     else if (mark == QStringLiteral("X")) dev().SetColor(0, 128, 0);

@@ -52,9 +52,10 @@ void MarkColour(LeagueTable& t, const QString& name) {
   }
   const Model& model = t.env.model;
   SankashaRefContext& refs = t.refs;
-  const QString mark = GetTashumokuMark(model, LeagueChart(t), name, [&model, &refs](const QString& text) {
+  const auto resolve = [&model, &refs](const QString& text) {
     return ResolveSankashaRef(model, refs, text);
-  });
+  };
+  const QString mark = GetTashumokuMark(model, LeagueChart(t), name, resolve);
   if (mark == QStringLiteral("S"))
     d.SetColor(255, 0, 0);
   else if (mark == QStringLiteral("D"))
@@ -104,7 +105,7 @@ void KachiagariTexts(SlotText& s) {
 }
 
 SlotText ReadSlotText(LeagueTable& t, int m) {
-  Model& model = t.env.model;
+  const Model& model = t.env.model;
   t.refs.ShumokuIndex = t.shumokuIndex;
   t.refs.SankashaIndex = m;
   t.refs.SankashaRefText.clear();
