@@ -502,15 +502,15 @@ long long resolveAll(qv::Program& program) {
   auto& events = program.taikai.Taikai.Shumoku;
   QString sub;
   for (int e = 0; e < static_cast<int>(events.size()); ++e) {
-    program.kekka.ShumokuIndex = e;
+    qv::SankashaRefContext refs{e, -1, QString()};
     const auto& entries = events[static_cast<size_t>(e)].Sankasha;
     for (int j = 0; j < static_cast<int>(entries.size()); ++j) {
-      program.kekka.SankashaIndex = j;
-      benchmark::DoNotOptimize(qv::ResolveSankashaRef(program, entries[static_cast<size_t>(j)].Name, sub));
+      refs.SankashaIndex = j;
+      benchmark::DoNotOptimize(qv::ResolveSankashaRef(program, refs, entries[static_cast<size_t>(j)].Name, sub));
       ++n;
     }
     for (const auto& q : events[static_cast<size_t>(e)].KesshouShinshutsu) {
-      benchmark::DoNotOptimize(qv::ResolveSankashaRef(program, q.Hyouji, sub));
+      benchmark::DoNotOptimize(qv::ResolveSankashaRef(program, refs, q.Hyouji, sub));
       ++n;
     }
   }

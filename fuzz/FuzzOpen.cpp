@@ -130,14 +130,14 @@ void openAndUse(const Sandbox& box) {
     qv::MakeAllLeagueResults(p);
     for (int e = 0; e < static_cast<int>(p.taikai.Taikai.Shumoku.size()); ++e) {
       const qv::ShumokuRec& ev = p.taikai.Taikai.Shumoku[static_cast<size_t>(e)];
-      p.kekka.ShumokuIndex = e;
+      qv::SankashaRefContext refs{e, -1, QString()};
       for (int s = 0; s < static_cast<int>(ev.Sankasha.size()); ++s) {
-        p.kekka.SankashaIndex = s;
-        qv::ResolveSankashaRef(p, ev.Sankasha[static_cast<size_t>(s)].Name);
+        refs.SankashaIndex = s;
+        qv::ResolveSankashaRef(p, refs, ev.Sankasha[static_cast<size_t>(s)].Name);
       }
       for (const QString& ref : {ev.Ryakugou + ":A-1", ev.Ryakugou + ":1", ev.Ryakugou + ":3W",
                                  ev.Ryakugou + ":2L"})
-        qv::ResolveSankashaRef(p, ref);
+        qv::ResolveSankashaRef(p, refs, ref);
       qv::FindNitteiIndex(p.nittei, ev.Ryakugou, 1);
       qv::ReadCyusenFileIfEmpty(p);
       qv::FindCyusen(p.cyusen, ev.Ryakugou, 3);

@@ -7,6 +7,7 @@
 #include "app/PrintRun.h"
 #include "program/PrintRunStart.h"
 #include "data/ModelAccess.h"
+#include "data/SenshuJisho.h"
 #include "program/Program.h"
 
 namespace qv {
@@ -108,11 +109,12 @@ void AutoRun::run() {
   y_ = kTop;
 
   PreparePrintRun(p_);
+  // The bracket pages look their names up in the player dictionary: read once per run.
+  if (p_.taikai.sw.Nikokugo || run_.KanaKanji) ReadSenshuJisho(p_);
   TaikaiRec& taikai = p_.taikai.Taikai;
   ChartEnv env = p_.chartEnv();
   for (int e = 0; e < eventCount(taikai); ++e) {
     const ShumokuRec& event = *eventAt(taikai, e);
-    p_.printFilters.CurrentShumoku = e;
     run_.PageItemCount = 0;
     if (event.KumiawaseSuu2 <= 0) continue;
     if (event.YosenLeagueAri > 0) {

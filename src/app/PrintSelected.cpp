@@ -9,6 +9,7 @@
 #include "app/PrintRun.h"
 #include "program/PrintRunStart.h"
 #include "data/ModelAccess.h"
+#include "data/SenshuJisho.h"
 #include "data/Taikai.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
@@ -74,6 +75,8 @@ void SelectedRun::setUp() {
   }
   PreparePrintRun(p_);
   p_.spreadsheet->ExcelClose();
+  // The bracket pages look their names up in the player dictionary: read once per run.
+  if (p_.taikai.sw.Nikokugo || run_.KanaKanji) ReadSenshuJisho(p_);
   run_.InsatsuPageCount = 0;
 }
 

@@ -10,7 +10,6 @@
 #include "data/Fields.h"
 #include "data/ModelAccess.h"
 #include "data/Nittei.h"
-#include "data/SenshuJisho.h"
 #include "data/Taikai.h"
 #include "platform/Numbers.h"
 
@@ -96,7 +95,7 @@ int scanReferencePrefixes(const ShumokuRec& e) {
 }
 
 void setUp(BracketPage& pg) {
-  Model& model = pg.env.model;
+  const Model& model = pg.env.model;
   const PrintRunState& run = pg.env.run;
   const TournamentInsatsuRec& ti = pg.st.TournamentInsatsu;
   const TournamentHaichiRec& h = pg.st.Haichi;
@@ -106,7 +105,6 @@ void setUp(BracketPage& pg) {
 
   const bool nikokugo = model.taikai.sw.Nikokugo;
   if (model.taikai.sw.NumberSeedJun && run.SeedInsatsu) pg.SeedRanks = StandardSeedOrder(pg.t.SeedCount);
-  if (nikokugo || run.KanaKanji) ReadSenshuJisho(model);
 
   const bool doubles = pg.shumoku && pg.shumoku->Shubetsu == QStringLiteral("複");
   const float pitch = h.TournamentRowPitch;
@@ -126,7 +124,7 @@ void setUp(BracketPage& pg) {
   pg.ScoreSize = std::min(pg.LabelSize * 0.75f, colW / 3.f);
   pg.GameScoreSize = pg.ScoreSize;
 
-  model.kekka.ShumokuIndex = pg.t.ShumokuCode;
+  pg.RefContext.ShumokuIndex = pg.t.ShumokuCode;
   pg.LeftStart = pg.LeftFrom;
   pg.RightStart = pg.RightFrom;
   if (pg.RightFrom < 9999) {

@@ -10,6 +10,7 @@
 #include "charts/ChartEnv.h"
 #include "charts/ChartUtil.h"
 #include "charts/TournamentInsatsu.h"
+#include "data/SankashaRef.h"
 #include "data/TaikaiModel.h"
 
 namespace qv {
@@ -48,6 +49,8 @@ struct BracketPage {
   float CentreX = -1, SavedY = 0, MaxRowY = 0;
   bool RightCentreDone = false;
   QString NumberText;     // kept from one leaf to the next
+  // The entry references of this page resolve for its own event and entrants only.
+  SankashaRefContext RefContext;
 
   // Per node.
   QString MatchText;

@@ -21,6 +21,9 @@ namespace {
 
 const QString kZenSlash = QStringLiteral("／");
 
+// The page's event, printed as no league table.
+CurrentChart BracketChart(const BracketPage& pg) { return {QString(), pg.t.ShumokuCode}; }
+
 QString bracketed(const QString& s) { return QStringLiteral("（") + s + QStringLiteral("）"); }
 
 struct Entrant {
@@ -34,7 +37,8 @@ struct Entrant {
 // names no entry of the event.
 bool loadEntrant(BracketPage& pg, int e, bool playoff, Entrant& en) {
   Model& model = pg.env.model;
-  model.kekka.SankashaRefText.clear();
+  SankashaRefContext& refs = pg.RefContext;
+  refs.SankashaRefText.clear();
   if (!pg.shumoku) return false;
   const ShumokuRec& ev = *pg.shumoku;
   auto entry = [&](int i) -> const SankashaRec* {
@@ -46,10 +50,10 @@ bool loadEntrant(BracketPage& pg, int e, bool playoff, Entrant& en) {
     if (e == kShoushaUndecided) return true;  // undecided: every text stays empty
     const SankashaRec* s = entry(e);
     if (!s) return false;
-    model.kekka.SankashaIndex = e;
+    refs.SankashaIndex = e;
     en.kanaText = s->SubText;
-    en.entryText = ResolveSankashaRef(model, s->Name, en.kanaText);
-    groupSource = model.kekka.SankashaRefText.isEmpty() ? s->GroupName : model.kekka.SankashaRefText;
+    en.entryText = ResolveSankashaRef(model, refs, s->Name, en.kanaText);
+    groupSource = refs.SankashaRefText.isEmpty() ? s->GroupName : refs.SankashaRefText;
     en.shozokuJun = s->ShozokuNaiJun;
   } else {
     if (!hasIndex(ev.KesshouShinshutsu, e)) return false;
@@ -74,8 +78,9 @@ bool loadEntrant(BracketPage& pg, int e, bool playoff, Entrant& en) {
   }
   if (playoff) en.group3.clear();
 
-  model.kekka.SankashaRefText.clear();
-  const SankashaTrio trio = SplitSankasha3(model, en.entryText, pg.st.TournamentInsatsu.PairMode);
+  refs.SankashaRefText.clear();
+  const SankashaTrio trio =
+      SplitSankasha3(model, BracketChart(pg), en.entryText, pg.st.TournamentInsatsu.PairMode);
   en.name1 = trio.name1;
   en.name2 = trio.name2;
   en.name3 = trio.name3;
@@ -161,9 +166,12 @@ class EntrantPrinter {
   // Colour of a player entered in another event: singles red, doubles navy, mixed green.
   void markColour(const QString& name) const {
     if (playoff_ || !pg_.MultiEventMarks) return;
-    Model& model = pg_.env.model;
-    const QString mark = GetTashumokuMark(
-        model, name, [&model](const QString& text) { return ResolveSankashaRef(model, text); });
+    const Model& model = pg_.env.model;
+    SankashaRefContext& refs = pg_.RefContext;
+    const auto resolve = [&model, &refs](const QString& text) {
+      return ResolveSankashaRef(model, refs, text);
+    };
+    const QString mark = GetTashumokuMark(model, BracketChart(pg_), name, resolve);
     if (mark == QStringLiteral("S")) dev().SetColor(255, 0, 0);
     else if (mark == QStringLiteral("D")) dev().SetColor(0, 0, 128);
     else if (mark == QStringLiteral("X")) dev().SetColor(0, 128, 0);

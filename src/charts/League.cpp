@@ -39,15 +39,6 @@ bool TeamShozoku(const ShumokuRec& ev, const LeagueOptions& o) {
          o.shozokuKaigyou;
 }
 
-// Leaves CurrentPrintKind empty however the table ends.
-struct PrintKindScope {
-  explicit PrintKindScope(PrintFilterState& f) : filters(f) { filters.CurrentPrintKind = "L"; }
-  ~PrintKindScope() { filters.CurrentPrintKind.clear(); }
-  PrintKindScope(const PrintKindScope&) = delete;
-  PrintKindScope& operator=(const PrintKindScope&) = delete;
-  PrintFilterState& filters;
-};
-
 }  // namespace
 
 int LeagueTable::member(int i) const {
@@ -74,8 +65,6 @@ ChartResult PrintLeague(ChartEnv& env, const AreaRect& box, int shumokuIndex, in
   const TaikaiSwitches& sw = model.taikai.sw;
   LeagueTable t{env, ev, block, shumokuIndex, blockIndex};
   t.opt = ReadLeagueOptions(sw);
-  PrintKindScope kind(model.printFilters);
-  model.printFilters.CurrentShumoku = shumokuIndex;
   t.team = ev.Shubetsu == QStringLiteral("団体");
   // The switch itself is left alone: a team event decides for this table only.
   t.shozoku = t.team ? TeamShozoku(ev, t.opt) : sw.ShozokuHyouji;

@@ -36,6 +36,9 @@ void Plain(LeagueTable& t) {
   t.env.device.FontBold = 0;
 }
 
+// A league table splits a one-field entry text as an affiliation.
+CurrentChart LeagueChart(const LeagueTable& t) { return {QStringLiteral("L"), t.shumokuIndex}; }
+
 bool Selected(const LeagueTable& t, const QString& text) {
   return IsSelected(t.env.model.printFilters, text);
 }
@@ -47,9 +50,12 @@ void MarkColour(LeagueTable& t, const QString& name) {
     d.SetColor(0, 0, 0);
     return;
   }
-  Model& model = t.env.model;
-  const QString mark = GetTashumokuMark(
-      model, name, [&model](const QString& text) { return ResolveSankashaRef(model, text); });
+  const Model& model = t.env.model;
+  SankashaRefContext& refs = t.refs;
+  const auto resolve = [&model, &refs](const QString& text) {
+    return ResolveSankashaRef(model, refs, text);
+  };
+  const QString mark = GetTashumokuMark(model, LeagueChart(t), name, resolve);
   if (mark == QStringLiteral("S"))
     d.SetColor(255, 0, 0);
   else if (mark == QStringLiteral("D"))
@@ -99,13 +105,13 @@ void KachiagariTexts(SlotText& s) {
 }
 
 SlotText ReadSlotText(LeagueTable& t, int m) {
-  Model& model = t.env.model;
-  model.kekka.ShumokuIndex = t.shumokuIndex;
-  model.kekka.SankashaIndex = m;
-  model.kekka.SankashaRefText.clear();
+  const Model& model = t.env.model;
+  t.refs.ShumokuIndex = t.shumokuIndex;
+  t.refs.SankashaIndex = m;
+  t.refs.SankashaRefText.clear();
   const SankashaRec& entry = t.ev.Sankasha.at(m);
-  const QString text = ResolveSankashaRef(model, entry.Name);
-  const SankashaTrio trio = SplitSankasha3(model, text, QStringLiteral("並列"));
+  const QString text = ResolveSankashaRef(model, t.refs, entry.Name);
+  const SankashaTrio trio = SplitSankasha3(model, LeagueChart(t), text, QStringLiteral("並列"));
   SlotText s;
   s.name[0] = trio.name1;
   s.name[1] = trio.name2;
@@ -113,7 +119,7 @@ SlotText ReadSlotText(LeagueTable& t, int m) {
   s.aff[0] = trio.aff1;
   s.aff[1] = trio.aff2;
   s.aff[2] = trio.aff3;
-  s.refText = model.kekka.SankashaRefText;
+  s.refText = t.refs.SankashaRefText;
   if (s.refText.isEmpty()) s.refText = entry.GroupName;
 
   if (t.team) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "charts/LeagueGeometry.h"
+#include "data/SankashaRef.h"
 
 namespace qv {
 
@@ -39,6 +40,8 @@ struct LeagueTable {
   int schedule = kNoSchedule;
   // Matches each slot plays: one against every other slot that holds an entry.
   int matchesToPlay = 0;
+  // The entry references of this table resolve for its own event and slots only.
+  SankashaRefContext refs{shumokuIndex, -1, QString()};
 
   // The entry of slot i, or -1 for a vacant slot (also one past the block's lists or the
   // event's entries).

@@ -66,7 +66,6 @@ ChartResult PrintTournament(ChartEnv& env, TournamentChartState& state, const Ar
   TournamentInsatsuRec& ti = state.TournamentInsatsu;
 
   const int drawSize = drawSizeOf(jouiMatchCount);
-  model.printFilters.CurrentShumoku = shumokuIdx;
   const bool reduced = drawSize > 0 && drawSize < full.SankaCount;
   // The one-side rule looks at the draw that prints: an upper draw of 2 has two entrants.
   const int printedEntries = reduced ? drawSize : full.SankaCount;

@@ -15,8 +15,6 @@ struct KekkaState {
   int CourtCount = 0;      // "コート数" of the results file; nothing prints it
   int ShumokuIndex = -1;   // event the match-data reader is on
   int TournamentIndex = -1;
-  int SankashaIndex = -1;      // entry being printed, with ShumokuIndex; set by the charts
-  QString SankashaRefText;     // group text of the entry a reference resolved to
   ReadLimits limits;           // what the results file being read has laid out so far
 };
 

@@ -31,7 +31,7 @@ bool IsSelected(const PrintFilterState& filters, const QString& name) {
   return false;
 }
 
-QString GetTashumokuMark(const Model& model, const QString& name,
+QString GetTashumokuMark(const Model& model, const CurrentChart& chart, const QString& name,
                          const SankashaRefResolver& resolve) {
   // An empty name is no player: it would match the empty second name of every singles
   // entry and colour a team or organisation as a singles player.
@@ -39,12 +39,12 @@ QString GetTashumokuMark(const Model& model, const QString& name,
   const TaikaiRec& taikai = model.taikai.Taikai;
   const int events = eventCount(taikai);
   for (int i = 0; i < events; ++i) {
-    if (i == model.printFilters.CurrentShumoku) continue;
+    if (i == chart.CurrentShumoku) continue;
     const ShumokuRec& ev = taikai.Shumoku[i];
     const int entries = entryCount(ev);
     for (int k = 0; k < entries; ++k) {
       const QString text = resolve ? resolve(ev.Sankasha[k].Name) : ev.Sankasha[k].Name;
-      const SankashaPair p = SplitSankasha(model, text, QStringLiteral("並列"));
+      const SankashaPair p = SplitSankasha(model, chart, text, QStringLiteral("並列"));
       if (p.name1 != name && p.name2 != name) continue;
       // The first entry with the name decides, whatever the kind of its event.
       if (ev.Shubetsu == QStringLiteral("単")) return QStringLiteral("S");

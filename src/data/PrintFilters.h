@@ -1,7 +1,7 @@
 #pragma once
-// What the entry splitters and the print filters read: the kind of chart being printed,
-// the event being printed and the selection string of bold names. The tests themselves
-// (IsSelected, GetTashumokuMark, GetArrayItem, IsSameName) are declared here too.
+// What the entry splitters and the print filters read: the kind of chart being printed and
+// its event, which the chart passes, and the selection string of bold names. The tests
+// themselves (IsSelected, GetTashumokuMark, GetArrayItem, IsSameName) are declared here too.
 
 #include <QString>
 #include <QStringList>
@@ -12,12 +12,15 @@ namespace qv {
 
 struct Model;
 
-struct PrintFilterState {
-  // "L" while a league table prints (a one-field entry text is then an affiliation),
-  // empty otherwise.
+// The chart being printed, as the chart itself knows it.
+struct CurrentChart {
+  // "L" for a league table (a one-field entry text is then an affiliation), empty otherwise.
   QString CurrentPrintKind;
-  // Index of the event being printed; the other-event mark skips it.
-  int CurrentShumoku = 0;
+  // Index of the chart's event; the other-event mark skips it. -1: no event.
+  int CurrentShumoku = -1;
+};
+
+struct PrintFilterState {
   // Selection string of bold names and per-team sheets: fragments separated by "," or
   // "、". The configuration reader sets "-----" at start-up.
   QString TeamFilter = QStringLiteral("-----");
@@ -31,10 +34,10 @@ bool IsSelected(const PrintFilterState& filters, const QString& name);
 // winner of a match) into the text of the entry it denotes.
 using SankashaRefResolver = std::function<QString(const QString& entryText)>;
 
-// "S", "D" or "X": the kind of the first event other than CurrentShumoku in which a
+// "S", "D" or "X": the kind of the first event other than chart.CurrentShumoku in which a
 // player of that name also plays (singles, doubles, mixed doubles); empty when none, or
-// when that first event is of another kind.
-QString GetTashumokuMark(const Model& model, const QString& name,
+// when that first event is of another kind. The entries are split as the chart splits them.
+QString GetTashumokuMark(const Model& model, const CurrentChart& chart, const QString& name,
                          const SankashaRefResolver& resolve);
 
 // items[index], or the empty text when the index is out of range.

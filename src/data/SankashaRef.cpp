@@ -154,8 +154,8 @@ namespace {
 
 class Resolver {
  public:
-  Resolver(Model& model, SankashaRefIndex& index)
-      : taikai_(model.taikai.Taikai), kekka_(model.kekka), index_(index) {}
+  Resolver(const Model& model, SankashaRefIndex& index, SankashaRefContext& context)
+      : taikai_(model.taikai.Taikai), context_(context), index_(index) {}
 
   QString resolve(const QString& text, QString& subText);
   void juni(int shumokuIndex, int count, JuniEntries& entries, JuniNames& names);
@@ -179,7 +179,7 @@ class Resolver {
   }
 
   const TaikaiRec& taikai_;
-  KekkaState& kekka_;
+  SankashaRefContext& context_;
   SankashaRefIndex& index_;
   QStringList active_;  // references being resolved, outermost first
   int steps_ = 0;
@@ -189,9 +189,9 @@ QString Resolver::resolve(const QString& text, QString& subText) {
   const QString field = referenceField(text);
   const qsizetype colon = field.indexOf(QChar(':'));
   if (colon < 0) {
-    const ShumokuRec* e = event(kekka_.ShumokuIndex);
-    const SankashaRec* printed = e ? entryAt(*e, kekka_.SankashaIndex) : nullptr;
-    kekka_.SankashaRefText = printed ? printed->GroupName : QString();
+    const ShumokuRec* e = event(context_.ShumokuIndex);
+    const SankashaRec* printed = e ? entryAt(*e, context_.SankashaIndex) : nullptr;
+    context_.SankashaRefText = printed ? printed->GroupName : QString();
     return text;
   }
   if (active_.size() >= kMaxRefDepth || active_.contains(field) || ++steps_ > kMaxRefSteps)
@@ -247,7 +247,7 @@ QString Resolver::resolveLeague(const QString& text, const QString& abbr,
         if (!entry) continue;
         if (isReference(entry->Name)) return resolve(platform::toHalfWidth(entry->Name), subText);
         subText = entry->SubText;
-        kekka_.SankashaRefText = entry->GroupName;
+        context_.SankashaRefText = entry->GroupName;
         return entry->Name;
       }
     }
@@ -307,7 +307,7 @@ QString Resolver::shouhai(const QString& text, int shumokuIndex, int matchNumber
     entry = entryAt(*e, q->SankashaIdx);
   }
   subText = entry ? entry->SubText : QString();
-  kekka_.SankashaRefText = entry ? entry->GroupName : QString();
+  context_.SankashaRefText = entry ? entry->GroupName : QString();
   return resolve(name, subText);
 }
 
@@ -383,8 +383,8 @@ void Resolver::juni(int shumokuIndex, int count, JuniEntries& entries, JuniNames
       const SankashaRec* entry = entryAt(*e, s[slot]);
       if (!entry) continue;
       QString text = resolve(entry->Name, scratch);
-      if (!kekka_.SankashaRefText.isEmpty())
-        text += QStringLiteral("[") + kekka_.SankashaRefText + QStringLiteral("]");
+      if (!context_.SankashaRefText.isEmpty())
+        text += QStringLiteral("[") + context_.SankashaRefText + QStringLiteral("]");
       names[slot] = text;
     } else {
       const KesshouShinshutsuRec* q = qualifierAt(*e, s[slot]);
@@ -400,41 +400,60 @@ void Resolver::juni(int shumokuIndex, int count, JuniEntries& entries, JuniNames
 
 }  // namespace
 
-QString ResolveSankashaRef(Model& model, SankashaRefIndex& index, const QString& text,
+QString ResolveSankashaRef(const Model& model, SankashaRefIndex& index,
+                           SankashaRefContext& context, const QString& text, QString& subText) {
+  return Resolver(model, index, context).resolve(text, subText);
+}
+
+QString ResolveSankashaRef(const Model& model, SankashaRefContext& context, const QString& text,
                            QString& subText) {
-  return Resolver(model, index).resolve(text, subText);
-}
-
-QString ResolveSankashaRef(Model& model, const QString& text, QString& subText) {
   SankashaRefIndex index(model.taikai.Taikai);
-  return ResolveSankashaRef(model, index, text, subText);
+  return ResolveSankashaRef(model, index, context, text, subText);
 }
 
-QString ResolveSankashaRef(Model& model, const QString& text) {
+QString ResolveSankashaRef(const Model& model, SankashaRefContext& context, const QString& text) {
   QString scratch;
-  return ResolveSankashaRef(model, text, scratch);
+  return ResolveSankashaRef(model, context, text, scratch);
 }
 
-void GetTournamentJuni(Model& model, SankashaRefIndex& index, int shumokuIndex, int count,
-                       JuniEntries& entries, JuniNames& names) {
-  Resolver(model, index).juni(shumokuIndex, count, entries, names);
+QString ResolveSankashaRef(const Model& model, SankashaRefIndex& index, const QString& text,
+                           QString& subText) {
+  SankashaRefContext scratch;
+  return ResolveSankashaRef(model, index, scratch, text, subText);
 }
 
-void GetTournamentJuni(Model& model, int shumokuIndex, int count, JuniEntries& entries,
-                       JuniNames& names) {
+QString ResolveSankashaRef(const Model& model, const QString& text, QString& subText) {
+  SankashaRefContext scratch;
+  return ResolveSankashaRef(model, scratch, text, subText);
+}
+
+QString ResolveSankashaRef(const Model& model, const QString& text) {
+  SankashaRefContext scratch;
+  return ResolveSankashaRef(model, scratch, text);
+}
+
+void GetTournamentJuni(const Model& model, SankashaRefIndex& index, SankashaRefContext& context,
+                       int shumokuIndex, int count, JuniEntries& entries, JuniNames& names) {
+  Resolver(model, index, context).juni(shumokuIndex, count, entries, names);
+}
+
+void GetTournamentJuni(const Model& model, SankashaRefContext& context, int shumokuIndex,
+                       int count, JuniEntries& entries, JuniNames& names) {
   SankashaRefIndex index(model.taikai.Taikai);
-  GetTournamentJuni(model, index, shumokuIndex, count, entries, names);
+  GetTournamentJuni(model, index, context, shumokuIndex, count, entries, names);
 }
 
-QString GetShiaiShouhai(Model& model, SankashaRefIndex& index, const QString& text,
+QString GetShiaiShouhai(const Model& model, SankashaRefIndex& index, SankashaRefContext& context,
+                        const QString& text, int shumokuIndex, int matchNumber, QChar side,
+                        QString& subText) {
+  return Resolver(model, index, context)
+      .shouhai(text, shumokuIndex, matchNumber, side.toUpper(), subText);
+}
+
+QString GetShiaiShouhai(const Model& model, SankashaRefContext& context, const QString& text,
                         int shumokuIndex, int matchNumber, QChar side, QString& subText) {
-  return Resolver(model, index).shouhai(text, shumokuIndex, matchNumber, side.toUpper(), subText);
-}
-
-QString GetShiaiShouhai(Model& model, const QString& text, int shumokuIndex, int matchNumber,
-                        QChar side, QString& subText) {
   SankashaRefIndex index(model.taikai.Taikai);
-  return GetShiaiShouhai(model, index, text, shumokuIndex, matchNumber, side, subText);
+  return GetShiaiShouhai(model, index, context, text, shumokuIndex, matchNumber, side, subText);
 }
 
 }  // namespace qv

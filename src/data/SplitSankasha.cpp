@@ -21,8 +21,8 @@ const QString kNakaguro = QStringLiteral("・");
 
 // Under "(TEAM)" a one-field text outside the league table is a player followed by the
 // affiliation in full-width parentheses.
-bool usesTeamRule(const PrintFilterState& filters, const TaikaiSwitches& sw) {
-  return filters.CurrentPrintKind != QStringLiteral("L") &&
+bool usesTeamRule(const CurrentChart& chart, const TaikaiSwitches& sw) {
+  return chart.CurrentPrintKind != QStringLiteral("L") &&
          IsTaikaiOption(sw, QStringLiteral("(TEAM)"));
 }
 
@@ -116,23 +116,25 @@ SankashaTrio splitEntry(const QString& text, const QString& mode, bool teamRule,
 
 }  // namespace
 
-SankashaTrio SplitSankasha3(const PrintFilterState& filters, const TaikaiSwitches& sw,
+SankashaTrio SplitSankasha3(const CurrentChart& chart, const TaikaiSwitches& sw,
                             const QString& text, const QString& mode) {
-  return splitEntry(text, mode, usesTeamRule(filters, sw), 3);
+  return splitEntry(text, mode, usesTeamRule(chart, sw), 3);
 }
 
-SankashaTrio SplitSankasha3(const Model& model, const QString& text, const QString& mode) {
-  return SplitSankasha3(model.printFilters, model.taikai.sw, text, mode);
+SankashaTrio SplitSankasha3(const Model& model, const CurrentChart& chart, const QString& text,
+                            const QString& mode) {
+  return SplitSankasha3(chart, model.taikai.sw, text, mode);
 }
 
-SankashaPair SplitSankasha(const PrintFilterState& filters, const TaikaiSwitches& sw,
+SankashaPair SplitSankasha(const CurrentChart& chart, const TaikaiSwitches& sw,
                            const QString& text, const QString& mode) {
-  const SankashaTrio t = splitEntry(text, mode, usesTeamRule(filters, sw), 2);
+  const SankashaTrio t = splitEntry(text, mode, usesTeamRule(chart, sw), 2);
   return {t.name1, t.name2, t.aff1, t.aff2};
 }
 
-SankashaPair SplitSankasha(const Model& model, const QString& text, const QString& mode) {
-  return SplitSankasha(model.printFilters, model.taikai.sw, text, mode);
+SankashaPair SplitSankasha(const Model& model, const CurrentChart& chart, const QString& text,
+                           const QString& mode) {
+  return SplitSankasha(chart, model.taikai.sw, text, mode);
 }
 
 }  // namespace qv

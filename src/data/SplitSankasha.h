@@ -11,8 +11,8 @@
 
 namespace qv {
 
+struct CurrentChart;
 struct Model;
-struct PrintFilterState;
 struct TaikaiSwitches;
 
 // Names and affiliations of up to two players; parts a case does not fill are empty.
@@ -29,15 +29,18 @@ struct SankashaTrio {
   friend bool operator==(const SankashaTrio&, const SankashaTrio&) = default;
 };
 
-// The three-player split of the bracket page and the league table.
-SankashaTrio SplitSankasha3(const PrintFilterState& filters, const TaikaiSwitches& sw,
+// The three-player split of the bracket page and the league table. The chart's print kind
+// decides how a one-field text reads.
+SankashaTrio SplitSankasha3(const CurrentChart& chart, const TaikaiSwitches& sw,
                             const QString& text, const QString& mode);
-SankashaTrio SplitSankasha3(const Model& model, const QString& text, const QString& mode);
+SankashaTrio SplitSankasha3(const Model& model, const CurrentChart& chart, const QString& text,
+                            const QString& mode);
 
 // The two-player split. A trio text gives its first two names and, in aff1 and aff2, its
 // third name and first affiliation: the callers only read the names of a trio.
-SankashaPair SplitSankasha(const PrintFilterState& filters, const TaikaiSwitches& sw,
+SankashaPair SplitSankasha(const CurrentChart& chart, const TaikaiSwitches& sw,
                            const QString& text, const QString& mode);
-SankashaPair SplitSankasha(const Model& model, const QString& text, const QString& mode);
+SankashaPair SplitSankasha(const Model& model, const CurrentChart& chart, const QString& text,
+                           const QString& mode);
 
 }  // namespace qv

@@ -6,6 +6,7 @@
 
 #include "data/Fields.h"
 #include "data/Model.h"
+#include "data/PrintFilters.h"
 #include "data/SplitSankasha.h"
 #include "data/Taikai.h"
 #include "platform/Files.h"
@@ -22,7 +23,8 @@ QString entryText(const Model& model, const ShumokuRec& event, const SankashaRec
   if (event.Shubetsu != QStringLiteral("複")) {
     return entry.Name + QStringLiteral("[") + entry.GroupName + QStringLiteral("]");
   }
-  const SankashaPair pair = SplitSankasha(model, entry.Name, QStringLiteral("並列"));
+  // Written outside any chart: no league rule for one-field texts.
+  const SankashaPair pair = SplitSankasha(model, CurrentChart{}, entry.Name, QStringLiteral("並列"));
   const qsizetype slash = entry.GroupName.indexOf(QStringLiteral("／"));
   const QString group1 = slash < 0 ? entry.GroupName : entry.GroupName.left(slash);
   const QString group2 = slash < 0 ? entry.GroupName : entry.GroupName.mid(slash + 1);

@@ -2,8 +2,8 @@
 // The print switches of the main window and the state of a print run, as the charts read
 // them. The other switches live with what they belong to: ShozokuHyouji, the numbering
 // switches (NumberJunban, NumberSeedJun, ShozokuNaiJunban) and ShumokuRyakugouHyouji in
-// TaikaiState, which the data file sets too; InsatsuFont in KankyouState; CurrentShumoku
-// and CurrentPrintKind in PrintFilterState; OutputOn in the print device.
+// TaikaiState, which the data file sets too; InsatsuFont in KankyouState; OutputOn in the
+// print device. The chart being printed and its kind are passed by the charts themselves.
 
 #include <QString>
 

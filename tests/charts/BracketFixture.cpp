@@ -85,7 +85,6 @@ void BracketFixture::open() {
 
 void BracketFixture::print(int e, const QString& keishiki, int pageCount) {
   setUp(keishiki, pageCount);
-  program().printFilters.CurrentShumoku = e;
   open();
   ChartEnv chartEnv = env();
   PrintTournamentPages(chartEnv, state, tournament(e), -1);

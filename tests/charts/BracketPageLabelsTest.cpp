@@ -107,7 +107,6 @@ TEST(BracketPageLabelsTest, DecidedMatchesKeepTheirNumberForTeamsOrWhenAsked) {
     f.setUp(QStringLiteral("左"));
     f.state.TournamentInsatsu.ShiaiBangouKeep = c.keep;
     f.state.TournamentInsatsu.ScoreShow = false;
-    f.program().printFilters.CurrentShumoku = e;
     f.open();
     ChartEnv env = f.env();
     PrintTournamentPages(env, f.state, f.tournament(e), -1);
@@ -128,7 +127,6 @@ TEST(BracketPageLabelsTest, DecidedCentreMatchKeepsItsNumberAboveItsScores) {
     f.decide(e, 1, false, QStringLiteral("1:2:21-19:18-21:19-21::"));
     f.setUp(QStringLiteral("左右"));
     f.state.TournamentInsatsu.ShiaiBangouKeep = keep;
-    f.program().printFilters.CurrentShumoku = e;
     f.open();
     ChartEnv env = f.env();
     PrintTournamentPages(env, f.state, f.tournament(e), -1);

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "charts/PrintTournament.h"
+#include "data/PrintFilters.h"
 #include "data/SplitSankasha.h"
 #include "platform/QtPrintSurface.h"
 #include "support/SampleTournament.h"
@@ -58,7 +59,7 @@ TEST(BracketPdfTest, SampleMensSinglesReadsBackInDrawOrder) {
   for (int k = t.SeedCount; k <= t.TaisenCount; ++k) {
     const TaisenRec& leaf = t.Taisens[static_cast<size_t>(k)];
     if (leaf.HyoujiLevel != 0 || leaf.Shousha < 0 || leaf.Shousha >= it->SankashaCount) continue;
-    QString name = SplitSankasha3(program, it->Sankasha[static_cast<size_t>(leaf.Shousha)].Name,
+    QString name = SplitSankasha3(program, CurrentChart{}, it->Sankasha[static_cast<size_t>(leaf.Shousha)].Name,
                                   QStringLiteral("並列")).name1;
     // A family name may begin with an external character, drawn from other characters:
     // the rest of the name identifies the player.

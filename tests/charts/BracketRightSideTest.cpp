@@ -78,7 +78,6 @@ TEST(BracketRightSideTest, EntrantsNumbersAndMatchTextsMirrorTheLeftSide) {
   g.program().insatsu.InsatsuSeigyo.PointHyouji = 3;
   g.setUp(QStringLiteral("左右"));
   g.state.TournamentInsatsu.ShiaiBangouKeep = true;
-  g.program().printFilters.CurrentShumoku = e2;
   g.open();
   ChartEnv env = g.env();
   PrintTournamentPages(env, g.state, g.tournament(e2), -1);

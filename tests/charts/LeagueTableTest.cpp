@@ -223,7 +223,6 @@ TEST_F(LeagueTable, TeamNamesWithTheirBrackets) {
   EXPECT_NEAR(aff->y, g.rowTop(0) + g.LeftFirst + 1.2 * g.H, 0.02);
   EXPECT_NEAR(aff->x, g.X1 + g.W - g.H * 4, 0.05);
   EXPECT_TRUE(model().taikai.sw.ShozokuHyouji);  // the switch is left as it was
-  EXPECT_EQ(model().printFilters.CurrentPrintKind, "");
 
   model().taikai.sw.TaikaiOptions.clear();
   print(e);
@@ -253,7 +252,6 @@ TEST_F(LeagueTable, BadBlocksPrintWithoutReadingOutOfRange) {
   test::addMatch(b, 0, 1, "2:0");
   print(e);
   EXPECT_TRUE(find("山田花子"));
-  EXPECT_EQ(model().printFilters.CurrentPrintKind, "");
   b.SankashaSuu = 0;
   print(e);
   EXPECT_TRUE(find("順"));

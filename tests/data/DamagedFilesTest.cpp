@@ -57,14 +57,14 @@ void openAndUse(const QString& dataFolder) {
     MakeAllLeagueResults(p);
     for (int e = 0; e < static_cast<int>(p.taikai.Taikai.Shumoku.size()); ++e) {
       const ShumokuRec& ev = p.taikai.Taikai.Shumoku[static_cast<std::size_t>(e)];
-      p.kekka.ShumokuIndex = e;
+      SankashaRefContext refs{e, -1, QString()};
       for (int s = 0; s < static_cast<int>(ev.Sankasha.size()); ++s) {
-        p.kekka.SankashaIndex = s;
-        ResolveSankashaRef(p, ev.Sankasha[static_cast<std::size_t>(s)].Name);
+        refs.SankashaIndex = s;
+        ResolveSankashaRef(p, refs, ev.Sankasha[static_cast<std::size_t>(s)].Name);
       }
       for (const QString& ref : {ev.Ryakugou + ":A-1", ev.Ryakugou + ":1", ev.Ryakugou + ":W3",
                                  ev.Ryakugou + ":L2"})
-        ResolveSankashaRef(p, ref);
+        ResolveSankashaRef(p, refs, ref);
       FindNitteiIndex(p.nittei, ev.Ryakugou, 1);
       ReadCyusenFileIfEmpty(p);
       FindCyusen(p.cyusen, ev.Ryakugou, 3);

@@ -67,11 +67,11 @@ class GetTashumokuMarkTest : public ::testing::Test {
   }
 
   QString mark(int current, const QString& name) {
-    t.program.printFilters.CurrentShumoku = current;
-    return GetTashumokuMark(t.program, name, resolve);
+    return GetTashumokuMark(t.program, CurrentChart{kind, current}, name, resolve);
   }
 
   test::TestProgram t;
+  QString kind;  // the print kind of the chart asking
   QStringList resolved;
   SankashaRefResolver resolve = [this](const QString& text) {
     resolved << text;
@@ -112,7 +112,7 @@ TEST_F(GetTashumokuMarkTest, KindOfTheFirstOtherEvent) {
 TEST_F(GetTashumokuMarkTest, OneFieldEntriesFollowThePrintKind) {
   t.program.taikai.sw.TaikaiOptions = {"(TEAM)"};
   EXPECT_EQ(mark(0, "高橋"), "S");
-  t.program.printFilters.CurrentPrintKind = "L";
+  kind = "L";
   EXPECT_EQ(mark(0, "高橋"), "");
   EXPECT_EQ(mark(0, "高橋（南高）"), "");  // an affiliation is no name
 }
@@ -131,8 +131,7 @@ TEST_F(GetTashumokuMarkTest, CountsBeyondTheStoredRecordsAreNotRead) {
   EXPECT_EQ(mark(9, "山田"), "");
   // Without a resolver the entry texts are split as they stand.
   taikai.ShumokuCount = int(taikai.Shumoku.size());
-  t.program.printFilters.CurrentShumoku = 0;
-  EXPECT_EQ(GetTashumokuMark(t.program, "木村", nullptr), "");
+  EXPECT_EQ(GetTashumokuMark(t.program, CurrentChart{QString(), 0}, "木村", nullptr), "");
 }
 
 TEST(GetArrayItem, OutOfRangeGivesEmpty) {

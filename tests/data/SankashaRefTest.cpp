@@ -75,12 +75,13 @@ struct Refs : test::TestProgram {
     ev(e).YosenLeague.BlockCount = static_cast<int>(ev(e).YosenLeague.Blocks.size());
   }
   void printing(int e, int entry) {
-    program.kekka.ShumokuIndex = e;
-    program.kekka.SankashaIndex = entry;
+    refs.ShumokuIndex = e;
+    refs.SankashaIndex = entry;
   }
-  QString resolve(const QString& text) { return ResolveSankashaRef(program, text, sub); }
-  const QString& refText() const { return program.kekka.SankashaRefText; }
+  QString resolve(const QString& text) { return ResolveSankashaRef(program, refs, text, sub); }
+  const QString& refText() const { return refs.SankashaRefText; }
 
+  SankashaRefContext refs;
   QString sub = "呼出側";
 };
 
@@ -172,6 +173,35 @@ TEST(ResolveSankashaRef, KnockOutPlaces) {
   }
 }
 
+TEST(ResolveSankashaRef, PlaceTextsCarryTheGroupOfTheCallersEntryOnly) {
+  Refs p;
+  const int ms = p.addEvent("MS", kEight);
+  p.playEight(ms, 1);
+  const int pl = p.addEvent("PL", {"甲", "乙"});
+  // The champion has a plain name: the place text takes the group of the entry the caller
+  // prints, whatever event that is.
+  const struct {
+    int event, entry;
+    const char* text;
+  } cases[] = {
+      {-1, -1, "E7"}, {pl, 0, "E7[甲組]"}, {pl, 1, "E7[乙組]"}, {ms, 3, "E7[E3組]"}, {pl, 5, "E7"},
+  };
+  for (const auto& c : cases) {
+    SankashaRefContext refs{c.event, c.entry, "前"};
+    EXPECT_EQ(ResolveSankashaRef(p.program, refs, "MS:1"), QString::fromUtf8(c.text))
+        << c.event << " " << c.entry;
+  }
+
+  // An entry printed by one chart is not seen by the next, nor by a caller without an entry.
+  SankashaRefContext chart{pl, 0, ""};
+  EXPECT_EQ(ResolveSankashaRef(p.program, chart, "MS:1"), "E7[甲組]");
+  SankashaRefContext next{pl, -1, ""};
+  EXPECT_EQ(ResolveSankashaRef(p.program, next, "MS:1"), "E7");
+  EXPECT_EQ(ResolveSankashaRef(p.program, "MS:1"), "E7");
+  EXPECT_EQ(chart.SankashaRefText, "甲組");
+  EXPECT_EQ(next.SankashaRefText, "");
+}
+
 TEST(ResolveSankashaRef, PlacesBeforeTheFinal) {
   Refs p;
   const int ms = p.addEvent("MS", kEight);
@@ -179,7 +209,7 @@ TEST(ResolveSankashaRef, PlacesBeforeTheFinal) {
   p.node(ms, 1).Shousha = kShoushaNone;
   JuniEntries entries;
   JuniNames names;
-  GetTournamentJuni(p.program, ms, 4, entries, names);
+  GetTournamentJuni(p.program, p.refs, ms, 4, entries, names);
   EXPECT_EQ(std::vector<int>(entries.begin(), entries.begin() + 4), (std::vector<int>{0, 7, 3, 4}));
   EXPECT_EQ(names[0], "E0");
   EXPECT_EQ(names[1], "E7");
@@ -189,7 +219,7 @@ TEST(ResolveSankashaRef, PlacesBeforeTheFinal) {
   Refs q;
   const int e = q.addEvent("MS", kEight);
   q.knockOut(e, 8);
-  GetTournamentJuni(q.program, e, 2, entries, names);
+  GetTournamentJuni(q.program, q.refs, e, 2, entries, names);
   EXPECT_EQ(entries[0], 0);
   EXPECT_EQ(names[1], "E4");
 }
@@ -216,7 +246,7 @@ TEST(ResolveSankashaRef, LeaguePlaces) {
   };
   for (const auto& c : cases) {
     p.sub = "x";
-    p.program.kekka.SankashaRefText = "前";
+    p.refs.SankashaRefText = "前";
     const QString ref = QString::fromUtf8(c.ref);
     if (c.name) {
       const QString name = QString::fromUtf8(c.name);
@@ -268,7 +298,7 @@ TEST(ResolveSankashaRef, QualifierDraw) {
   EXPECT_EQ(p.resolve("MS:2"), "佐藤[青葉]");
   JuniEntries entries;
   JuniNames names;
-  GetTournamentJuni(p.program, ms, 2, entries, names);
+  GetTournamentJuni(p.program, p.refs, ms, 2, entries, names);
   EXPECT_EQ(entries[0], 2);  // qualifier 1's entry, found by its name
   EXPECT_EQ(names[0], "高橋");
   EXPECT_EQ(entries[1], 0);
@@ -344,7 +374,6 @@ TEST(ResolveSankashaRef, SampleTournament) {
   if (!QFileInfo::exists(test::SampleDataFolder() + test::SampleTaikaiFileName()))
     GTEST_SKIP() << "no sample tournament";
   ASSERT_TRUE(test::LoadSampleTournament(p.program));
-  p.program.kekka.ShumokuIndex = -1;
   const QString kimura = "木村 翼,東町クラブ";
   const QString saito = "斎藤 勇気,緑川シャトル会";
   const QString yamada = "山田 優花,青葉クラブ";

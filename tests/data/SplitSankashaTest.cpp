@@ -51,21 +51,21 @@ struct Case {
   std::optional<SankashaPair> pair = std::nullopt;
 };
 
-void checkCases(const PrintFilterState& filters, const TaikaiSwitches& sw,
+void checkCases(const CurrentChart& chart, const TaikaiSwitches& sw,
                 const std::vector<Case>& cases) {
   for (const auto& c : cases) {
     SCOPED_TRACE((c.text + " " + c.mode).toStdString());
-    EXPECT_EQ(SplitSankasha3(filters, sw, c.text, c.mode), c.trio);
+    EXPECT_EQ(SplitSankasha3(chart, sw, c.text, c.mode), c.trio);
     const SankashaPair pair =
         c.pair.value_or(SankashaPair{c.trio.name1, c.trio.name2, c.trio.aff1, c.trio.aff2});
-    EXPECT_EQ(SplitSankasha(filters, sw, c.text, c.mode), pair);
+    EXPECT_EQ(SplitSankasha(chart, sw, c.text, c.mode), pair);
   }
 }
 
 }  // namespace
 
 TEST(SplitSankasha, FieldCountsAndModes) {
-  const PrintFilterState filters;
+  const CurrentChart chart;
   const TaikaiSwitches sw;
   // The two-player split reads a trio's first four fields as a pair.
   const SankashaPair keptTrio{"A", "B", "C", "X"};
@@ -104,24 +104,24 @@ TEST(SplitSankasha, FieldCountsAndModes) {
       {"A,B,C,X,X,X", kKumiawase, line("A・B・C", "X・X・X"), joinedTrio},
       {"A,B,C,X,Y", kKumiawase, line("A・B・C", "・X・Y"), joinedTrio},
   };
-  checkCases(filters, sw, cases);
+  checkCases(chart, sw, cases);
 }
 
 TEST(SplitSankasha, TrioCombinationSortsAffiliationsInEveryOrder) {
-  const PrintFilterState filters;
+  const CurrentChart chart;
   const TaikaiSwitches sw;
   std::array<QString, 3> affs{"東高", "西高", "南高"};  // 南 U+5357 < 東 < 西
   std::sort(affs.begin(), affs.end());
   do {
     const QString text = "A,B,C," + affs[0] + "," + affs[1] + "," + affs[2];
     SCOPED_TRACE(text.toStdString());
-    EXPECT_EQ(SplitSankasha3(filters, sw, text, kKumiawase).aff1, "南高・東高・西高");
+    EXPECT_EQ(SplitSankasha3(chart, sw, text, kKumiawase).aff1, "南高・東高・西高");
   } while (std::next_permutation(affs.begin(), affs.end()));
-  EXPECT_EQ(SplitSankasha3(filters, sw, "A,B,C,X,Y,X", kKumiawase).aff1, "X・X・Y");
+  EXPECT_EQ(SplitSankasha3(chart, sw, "A,B,C,X,Y,X", kKumiawase).aff1, "X・X・Y");
 }
 
 TEST(SplitSankasha, TeamOptionReadsOneFieldAsPlayerWithAffiliation) {
-  PrintFilterState filters;
+  CurrentChart chart;
   TaikaiSwitches sw;
   sw.TaikaiOptions = {"YOJ", "(TEAM)"};
   const std::vector<Case> cases = {
@@ -140,26 +140,26 @@ TEST(SplitSankasha, TeamOptionReadsOneFieldAsPlayerWithAffiliation) {
       // Only one-field texts take the rule.
       {"A（X）,Y", kHeiretsu, line("A（X）", "Y")},
   };
-  checkCases(filters, sw, cases);
+  checkCases(chart, sw, cases);
 
-  filters.CurrentPrintKind = "L";
-  checkCases(filters, sw,
+  chart.CurrentPrintKind = "L";
+  checkCases(chart, sw,
              {{"A（X）", kHeiretsu, line("", "A（X）")}, {"  A  ", kHeiretsu, line("", "A")}});
 
   // The option word must match exactly.
-  filters.CurrentPrintKind.clear();
+  chart.CurrentPrintKind.clear();
   sw.TaikaiOptions = {"(team)", "TEAM"};
-  checkCases(filters, sw, {{"A（X）", kHeiretsu, line("", "A（X）")}});
+  checkCases(chart, sw, {{"A（X）", kHeiretsu, line("", "A（X）")}});
 }
 
 TEST(SplitSankasha, ProgramOverloadsReadThePrintKindAndOptions) {
   test::TestProgram t;
   t.program.taikai.sw.TaikaiOptions = {"(TEAM)"};
-  EXPECT_EQ(SplitSankasha(t.program, "A（X）", kHeiretsu), (SankashaPair{"A", "", "X", ""}));
-  EXPECT_EQ(SplitSankasha3(t.program, "A（X）", kHeiretsu).name1, "A");
-  t.program.printFilters.CurrentPrintKind = "L";
-  EXPECT_EQ(SplitSankasha(t.program, "A（X）", kHeiretsu), (SankashaPair{"", "", "A（X）", ""}));
+  EXPECT_EQ(SplitSankasha(t.program, CurrentChart{}, "A（X）", kHeiretsu), (SankashaPair{"A", "", "X", ""}));
+  EXPECT_EQ(SplitSankasha3(t.program, CurrentChart{}, "A（X）", kHeiretsu).name1, "A");
+  const CurrentChart league{"L", 0};
+  EXPECT_EQ(SplitSankasha(t.program, league, "A（X）", kHeiretsu), (SankashaPair{"", "", "A（X）", ""}));
   // The data-file rewrite hands pair texts in "並列" and gets the four parts back.
-  EXPECT_EQ(SplitSankasha(t.program, "山田,鈴木,東高,西高", kHeiretsu),
+  EXPECT_EQ(SplitSankasha(t.program, CurrentChart{}, "山田,鈴木,東高,西高", kHeiretsu),
             (SankashaPair{"山田", "鈴木", "東高", "西高"}));
 }
