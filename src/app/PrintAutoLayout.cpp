@@ -7,7 +7,6 @@
 #include "app/PrintRun.h"
 #include "program/PrintRunStart.h"
 #include "data/ModelAccess.h"
-#include "data/SenshuJisho.h"
 #include "program/Program.h"
 
 namespace qv {
@@ -108,9 +107,7 @@ void AutoRun::run() {
   grid_ = CalcPageGrid(box_, 1, 4, p_.kankyou);
   y_ = kTop;
 
-  PreparePrintRun(p_);
-  // The bracket pages look their names up in the player dictionary: read once per run.
-  if (p_.taikai.sw.Nikokugo || run_.KanaKanji) ReadSenshuJisho(p_);
+  PreparePrintRun(p_, run_.KanaKanji);
   TaikaiRec& taikai = p_.taikai.Taikai;
   ChartEnv env = p_.chartEnv();
   for (int e = 0; e < eventCount(taikai); ++e) {

@@ -9,7 +9,6 @@
 #include "app/PrintRun.h"
 #include "program/PrintRunStart.h"
 #include "data/ModelAccess.h"
-#include "data/SenshuJisho.h"
 #include "data/Taikai.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
@@ -73,10 +72,8 @@ void SelectedRun::setUp() {
     p_.bracket.NameColumnRatio = 0.4f;
     p_.bracket.ShozokuColumnRatio = 0.f;
   }
-  PreparePrintRun(p_);
+  PreparePrintRun(p_, run_.KanaKanji);
   p_.spreadsheet->ExcelClose();
-  // The bracket pages look their names up in the player dictionary: read once per run.
-  if (p_.taikai.sw.Nikokugo || run_.KanaKanji) ReadSenshuJisho(p_);
   run_.InsatsuPageCount = 0;
 }
 

@@ -48,7 +48,8 @@ int TeamSheetStartMode(const TeamShumokuRec& event) {
 
 bool PrintTeamSheetsByEvent(Program& program, const TeamSheetPrinters& printers, TieSheetRun& run) {
   // The league tables over the ties read the standings; they are computed once here.
-  PreparePrintRun(program);
+  // Tie sheets look no name up in the player dictionary.
+  PreparePrintRun(program, false);
   const int events = teamEventCount(program.team);
   for (int i = 0; i < events; ++i) {
     const TeamShumokuRec& event = program.team.TeamShumokus.at(i);

@@ -36,7 +36,7 @@ struct Entrant {
 // Step by step: the entry text, kana and group texts of entrant e; false when the index
 // names no entry of the event.
 bool loadEntrant(BracketPage& pg, int e, bool playoff, Entrant& en) {
-  Model& model = pg.env.model;
+  const Model& model = pg.env.model;
   SankashaRefContext& refs = pg.RefContext;
   refs.SankashaRefText.clear();
   if (!pg.shumoku) return false;
@@ -88,11 +88,11 @@ bool loadEntrant(BracketPage& pg, int e, bool playoff, Entrant& en) {
   en.affil2 = trio.aff2;
   en.affil3 = trio.aff3;
   if (model.taikai.sw.Nikokugo) {
-    MakeBilingualNames(model, en.name1, en.name2, en.affil1, en.affil2);
+    MakeBilingualNames(model.senshuJisho, en.name1, en.name2, en.affil1, en.affil2);
   } else if (pg.env.run.KanaKanji) {
     // The dictionary holds few names, often none: a name it does not hold prints as it is.
     for (QString* name : {&en.name1, &en.name2, &en.name3}) {
-      const QString looked = LookupSenshuJisho(model, *name);
+      const QString looked = LookupSenshuJisho(model.senshuJisho, *name);
       if (!looked.isEmpty()) *name = looked;
     }
   }

@@ -13,7 +13,7 @@
 namespace qv {
 
 struct ChartEnv {
-  Model& model;
+  const Model& model;
   PrintDevice& device;
   const PrintRunState& run;
   TeamOutputState& teamOutput;

@@ -54,7 +54,7 @@ bool LeagueTable::complete(int i) const {
 }
 
 ChartResult PrintLeague(ChartEnv& env, const AreaRect& box, int shumokuIndex, int blockIndex) {
-  Model& model = env.model;
+  const Model& model = env.model;
   const ShumokuRec* evp = eventAt(std::as_const(model.taikai.Taikai), shumokuIndex);
   if (!evp) return {};
   const ShumokuRec& ev = *evp;

@@ -12,7 +12,7 @@
 
 namespace qv {
 
-std::vector<MeiboGroup> CollectMeiboGroups(Model& model) {
+std::vector<MeiboGroup> CollectMeiboGroups(const Model& model) {
   std::vector<MeiboGroup> groups;
   const TaikaiRec& taikai = model.taikai.Taikai;
   const auto events = static_cast<size_t>(eventCount(taikai));

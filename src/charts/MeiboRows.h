@@ -33,7 +33,7 @@ struct MeiboGroup {
 // The groups of the roster in event order: a new group at each change of category, so
 // events of one category that are not adjacent form separate groups. Entry references are
 // resolved; deleted entries are listed like the others.
-std::vector<MeiboGroup> CollectMeiboGroups(Model& model);
+std::vector<MeiboGroup> CollectMeiboGroups(const Model& model);
 
 // The printed rows of a group: each single player's event goes into the singles cell of
 // the first pair player of that exact name (the player's row then holds it); the singles

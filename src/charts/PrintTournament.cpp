@@ -56,7 +56,7 @@ void setColumnRatios(TournamentChartState& state, const Model& model, const Shum
 ChartResult PrintTournament(ChartEnv& env, TournamentChartState& state, const AreaRect& box,
                             int shumokuIdx, int jouiMatchCount, const RyouikiRec& ryouiki,
                             const SheetStarted& sheetStarted) {
-  Model& model = env.model;
+  const Model& model = env.model;
   const auto& events = model.taikai.Taikai.Shumoku;
   if (!hasIndex(events, shumokuIdx)) return {};
   const ShumokuRec& e = events.at(shumokuIdx);

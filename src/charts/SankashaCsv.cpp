@@ -109,7 +109,7 @@ QString CutMarkColumn(const TaikaiSwitches& sw, const QString& text) {
   return r;
 }
 
-std::vector<ChartFile> SankashaCsvFiles(Model& model) {
+std::vector<ChartFile> SankashaCsvFiles(const Model& model) {
   const SankashaCollection c = CollectSankasha(model);
   return {{QStringLiteral("所属団体別参加数.csv"), ShozokuSankaLines(model, c)},
           {QStringLiteral("参加者一覧.csv"), SankashaIchiranLines(model, c)}};

@@ -55,7 +55,7 @@ struct SankashaCollection {
 };
 
 // Every player of every entry of every event, entry references resolved.
-SankashaCollection CollectSankasha(Model& model);
+SankashaCollection CollectSankasha(const Model& model);
 
 // The lines of 所属団体別参加数.csv and of 参加者一覧.csv.
 QStringList ShozokuSankaLines(const Model& model, const SankashaCollection& c);
@@ -66,6 +66,6 @@ QStringList SankashaIchiranLines(const Model& model, const SankashaCollection& c
 QString CutMarkColumn(const TaikaiSwitches& sw, const QString& text);
 
 // 所属団体別参加数.csv and 参加者一覧.csv, for the print run to write into the data folder.
-std::vector<ChartFile> SankashaCsvFiles(Model& model);
+std::vector<ChartFile> SankashaCsvFiles(const Model& model);
 
 }  // namespace qv

@@ -55,7 +55,7 @@ std::vector<RosterPlayer> RosterPlayers(const ShumokuRec& event, const QStringLi
   return {{at(0), at(1)}};
 }
 
-SankashaCollection CollectSankasha(Model& model) {
+SankashaCollection CollectSankasha(const Model& model) {
   SankashaCollection c;
   const TaikaiRec& taikai = model.taikai.Taikai;
   const auto events = static_cast<size_t>(eventCount(taikai));

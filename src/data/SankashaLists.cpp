@@ -54,7 +54,7 @@ void appendEntry(ShumokuRec& event, SankashaRec entry) {
 // An empty dictionary text comes from the player-name dictionary when it holds entries.
 QString senshuJishoText(Model& model, const QString& name) {
   if (model.senshuJisho.SenshuJishoCount <= 0) return QString();
-  return LookupSenshuJisho(model, name);
+  return LookupSenshuJisho(model.senshuJisho, name);
 }
 
 // Name, affiliation and dictionary fields of the entry line of each kind.

@@ -52,19 +52,17 @@ void ReadSenshuJisho(Model& model) {
   sheet.ExcelClose();
 }
 
-QString LookupSenshuJisho(Model& model, const QString& name) {
+QString LookupSenshuJisho(const SenshuJishoState& jisho, const QString& name) {
   const QString key = NormalizeJishoKey(name);
   if (name.isEmpty() || key.startsWith(QStringLiteral("QUALIFIER"))) return QString();
-  ReadSenshuJisho(model);
-  const SenshuJishoState& jisho = model.senshuJisho;
   const qsizetype i = jisho.SenshuJishoKeys.indexOf(key);
   return i >= 0 && i < jisho.SenshuJishoNames.size() ? jisho.SenshuJishoNames[i] : QString();
 }
 
-void MakeBilingualNames(Model& model, QString& name1, QString& name2, QString& team1,
-                        QString& team2) {
-  const QString d1 = LookupSenshuJisho(model, name1);
-  const QString d2 = LookupSenshuJisho(model, name2);
+void MakeBilingualNames(const SenshuJishoState& jisho, QString& name1, QString& name2,
+                        QString& team1, QString& team2) {
+  const QString d1 = LookupSenshuJisho(jisho, name1);
+  const QString d2 = LookupSenshuJisho(jisho, name2);
   if (name2.isEmpty()) {
     name2 = d1;
     team2 = team1;

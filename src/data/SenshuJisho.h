@@ -20,9 +20,9 @@ struct SenshuJishoState {
 // Loads "選手名辞書.xls" of the data folder unless the dictionary already holds entries.
 void ReadSenshuJisho(Model& model);
 
-// The second name for a player's name; empty when there is none, for the empty name and
-// for a name that begins with "QUALIFIER" (any case or width).
-QString LookupSenshuJisho(Model& model, const QString& name);
+// The second name for a player's name in the loaded dictionary; empty when there is none,
+// for the empty name and for a name that begins with "QUALIFIER" (any case or width).
+QString LookupSenshuJisho(const SenshuJishoState& jisho, const QString& name);
 
 // Half-width, upper case, cut before the first "(" (else "["), without " *-~'`.".
 QString NormalizeJishoKey(const QString& text);
@@ -30,7 +30,7 @@ QString NormalizeJishoKey(const QString& text);
 // A draw slot's names in two lines. On entry: the first and second player's names (the
 // second empty for singles) and their teams; on return: the printed first line, the
 // dictionary line, and the teams still to print.
-void MakeBilingualNames(Model& model, QString& name1, QString& name2, QString& team1,
-                        QString& team2);
+void MakeBilingualNames(const SenshuJishoState& jisho, QString& name1, QString& name2,
+                        QString& team1, QString& team2);
 
 }  // namespace qv

@@ -33,7 +33,7 @@ struct HtmlTie {
   QString leftResult, rightResult;
 };
 
-HtmlTie htmlTie(Model& model, const TeamShumokuRec& ev, const TeamTaisenRec& tie) {
+HtmlTie htmlTie(const Model& model, const TeamShumokuRec& ev, const TeamTaisenRec& tie) {
   HtmlTie h;
   const QString& a = tie.KekkaA;
   const QString& b = tie.KekkaB;
@@ -134,7 +134,7 @@ bool writePage(const TeamOutputState& out, const QString& fileName, const QStrin
 
 }  // namespace
 
-bool WriteTeamMeisaiHtml(Model& model, int teamEvent, TeamOutputState& out, int stage, int tie,
+bool WriteTeamMeisaiHtml(const Model& model, int teamEvent, TeamOutputState& out, int stage, int tie,
                          const QString& label, const QString& fileName,
                          const QString& indexFileName) {
   if (!out.HtmTeam.Enabled || stage < 0) return false;
@@ -173,7 +173,7 @@ bool WriteTeamMeisaiHtml(Model& model, int teamEvent, TeamOutputState& out, int 
   return writePage(out, fileName, lines);
 }
 
-bool WriteTeamMeisaiHtmlKeitai(Model& model, int teamEvent, TeamOutputState& out, int stage,
+bool WriteTeamMeisaiHtmlKeitai(const Model& model, int teamEvent, TeamOutputState& out, int stage,
                                int tie, const QString& label, const QString& fileName,
                                const QString& indexFileName) {
   Q_UNUSED(indexFileName);

@@ -17,13 +17,13 @@ struct TeamOutputState;
 // written; false when switched off, for no team event at that index, a stage below 0, a
 // tie that does not exist, or a page that cannot be written (the caller goes on).
 // indexFileName is not read by the page writer.
-bool WriteTeamMeisaiHtml(Model& model, int teamEvent, TeamOutputState& out, int stage, int tie,
+bool WriteTeamMeisaiHtml(const Model& model, int teamEvent, TeamOutputState& out, int stage, int tie,
                          const QString& label, const QString& fileName,
                          const QString& indexFileName);
 
 // The line format of the same page, and a link line to it in the open index file
 // out.HtmTeam.IndexFile when there is one.
-bool WriteTeamMeisaiHtmlKeitai(Model& model, int teamEvent, TeamOutputState& out, int stage,
+bool WriteTeamMeisaiHtmlKeitai(const Model& model, int teamEvent, TeamOutputState& out, int stage,
                                int tie, const QString& label, const QString& fileName,
                                const QString& indexFileName);
 

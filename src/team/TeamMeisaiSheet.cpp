@@ -163,7 +163,7 @@ QString KnockoutTieNumber(const ShumokuRec* event, int t) {
 void PrintTeamMeisaiSheet(ChartEnv& env, const TeamSheetRun& run, double x0, double y0,
                           int stage, const TeamTaisenRec& tie, const QString& number,
                           const TaikaiSwitches& sw) {
-  Model& model = env.model;
+  const Model& model = env.model;
   PrintDevice& d = env.device;
   TeamOutputState& out = env.teamOutput;
   const TeamShumokuRec* ev = run.ev;

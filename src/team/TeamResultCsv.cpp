@@ -72,7 +72,7 @@ QStringList subMatchFields(const Model& model, TeamOutputState& out, int teamEve
 }
 
 struct Exporter {
-  Model& model;
+  const Model& model;
   TeamOutputState& out;
   SankashaRefIndex refs;
   TeamResultCsvLines lines;
@@ -137,7 +137,7 @@ QString TeamResultSummaryFileName(const QString& taikaiFileName) {
   return baseName(taikaiFileName) + QStringLiteral("団体戦結果.csv");
 }
 
-TeamResultCsvLines MakeTeamResultCsv(Model& model, TeamOutputState& out) {
+TeamResultCsvLines MakeTeamResultCsv(const Model& model, TeamOutputState& out) {
   Exporter e{model, out, SankashaRefIndex(model.taikai.Taikai), {}};
   e.run();
   return std::move(e.lines);

@@ -25,7 +25,7 @@ QString TeamResultSummaryFileName(const QString& taikaiFileName);
 // Both files' lines for every team event, stage and tie of the model. Goes through the
 // sub-match extraction, so it leaves out.TaisenLabel and out.SubMatchKekka at the last tie
 // and sub-match handled.
-TeamResultCsvLines MakeTeamResultCsv(Model& model, TeamOutputState& out);
+TeamResultCsvLines MakeTeamResultCsv(const Model& model, TeamOutputState& out);
 
 // Which side of a tie is written on the left: 0 side A, 1 side B. The side that won more
 // sub-matches goes left and equal counts put side B there; a forfeit "Ｘ" goes right unless

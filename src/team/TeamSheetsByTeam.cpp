@@ -23,7 +23,7 @@ int sideOf(const TeamShumokuRec& ev, const TeamTaisenRec& tie, const QString& te
   return -1;
 }
 
-QString teamNameOf(Model& model, const TeamShumokuRec& ev, int team) {
+QString teamNameOf(const Model& model, const TeamShumokuRec& ev, int team) {
   const TeamSankashaRec* t = itemAt(ev.TeamCount, ev.Teams, team);
   if (!t) return QString();
   QString name = ResolveSankashaRef(model, t->TeamName);
@@ -46,7 +46,7 @@ QString tieNumber(const ShumokuRec* rec, int stage, int t) {
 
 ChartResult PrintTeamSheetsByTeam(ChartEnv& env, const TeamMeisaiLayout& layout, int pagesBefore,
                                   const QString& teamName, const SheetStarted& pageStarted) {
-  Model& model = env.model;
+  const Model& model = env.model;
   PrintDevice& d = env.device;
   TeamOutputState& out = env.teamOutput;
   if (layout.TeamMeisaiCols < 1 || layout.TeamMeisaiRows < 1 ||

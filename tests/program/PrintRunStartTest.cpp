@@ -16,7 +16,7 @@ TEST(PreparePrintRun, ReadsTheDrawLotsOnlyUnderTheirOptionWord) {
     t.program.taikai.TaikaiFileName = "春季大会.tai";
     t.writeFile("春季大会.csn", {"MS,1,a"});
     if (ballots) t.program.taikai.sw.TaikaiOptions << QStringLiteral("抽選");
-    PreparePrintRun(t.program);
+    PreparePrintRun(t.program, false);
     EXPECT_EQ(FindCyusen(t.program.cyusen, "MS", 1), ballots ? 0 : -1) << ballots;
   }
 }
