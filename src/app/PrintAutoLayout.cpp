@@ -5,8 +5,8 @@
 
 #include "app/PageGrid.h"
 #include "app/PrintRun.h"
-#include "program/PrintRunStart.h"
 #include "data/ModelAccess.h"
+#include "program/PrintRunStart.h"
 #include "program/Program.h"
 
 namespace qv {

@@ -7,13 +7,13 @@
 #include "app/PageGrid.h"
 #include "app/PageItems.h"
 #include "app/PrintRun.h"
-#include "program/PrintRunStart.h"
 #include "data/ModelAccess.h"
 #include "data/Taikai.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
 #include "platform/Width.h"
 #include "program/ChartFiles.h"
+#include "program/PrintRunStart.h"
 #include "program/Program.h"
 
 namespace qv {

@@ -2,9 +2,9 @@
 
 #include <QSet>
 
-#include "program/PrintRunStart.h"
 #include "data/ModelAccess.h"
 #include "data/PrintFilters.h"
+#include "program/PrintRunStart.h"
 #include "program/Program.h"
 #include "team/TeamMeisai.h"
 #include "team/TeamPageNo.h"
