@@ -32,14 +32,24 @@ QString participantKey(const RosterPlayer& p) {
   return name + QChar(0x1F) + p.shozoku;
 }
 
-// The group of player k. Only a pair's text is cut, at its first "／": the first player
-// takes what comes before it, the second everything after it. Any other entry keeps its
-// whole text, which may itself hold a "／" ("東京／神奈川" is one group).
-QString playerGroup(const ShumokuRec& event, const QString& groups, size_t k) {
-  if (event.Shubetsu != kFuku) return groups;
-  const qsizetype cut = groups.indexOf(QStringLiteral("／"));
-  if (cut < 0) return groups;
-  return k == 0 ? groups.left(cut) : groups.mid(cut + 1);
+// The group of player k of an entry of `players` players. A one-player entry keeps its
+// whole text, which may itself hold a "／" ("東京／神奈川" is one group). Otherwise each
+// player but the last takes the text before the first "／" of what is left, and the last
+// takes all that remains; where no "／" is left, the players after share the rest
+// ("A／B" gives a trio A, B, B).
+QString playerGroup(const QString& groups, size_t k, size_t players) {
+  const QString slash = QStringLiteral("／");
+  QString rest = groups;
+  for (size_t i = 0; i < k; ++i) {
+    const qsizetype cut = rest.indexOf(slash);
+    if (cut < 0) return rest;
+    rest = rest.mid(cut + 1);
+  }
+  if (k + 1 < players) {
+    const qsizetype cut = rest.indexOf(slash);
+    if (cut >= 0) rest.truncate(cut);
+  }
+  return rest;
 }
 
 }  // namespace
@@ -73,7 +83,7 @@ SankashaCollection CollectSankasha(const Model& model) {
       std::vector<RosterPlayer> players = RosterPlayers(event, fields);
       for (size_t k = 0; k < players.size(); ++k) {
         RosterPlayer p{withoutParens(players[k].name), withoutParens(players[k].shozoku)};
-        const QString group = playerGroup(event, entry.GroupName, k);
+        const QString group = playerGroup(entry.GroupName, k, players.size());
         // In a mixed event the first player counts as a man, the others as women.
         const int sex = sexLetter == QChar(0x7537)   ? 1  // 男
                         : sexLetter == QChar(0x5973) ? 2  // 女

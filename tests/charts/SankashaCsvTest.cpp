@@ -82,21 +82,52 @@ TEST(CutMarkColumnTest, DropsTheSexAndKindLetters) {
 }
 
 TEST_F(SankashaCsvTest, ThreePlayerEntryListsAllThreePlayers) {
-  ShumokuRec& e = addEvent("MT", "男子", "３人", {"甲,乙,丙,東高,西高,南高", "丁,北高"});
-  e.Sankasha[0].GroupName = "G1／G2";  // only a pair's group text is cut
+  ShumokuRec& e = addEvent("MT", "男子", "３人",
+                           {"甲,乙,丙,東高,西高,南高", "丁,北高", "戊,己,庚,中高,中高,中高",
+                            "辛,壬,癸,港高,港高,港高", "子,丑,寅,川高,川高,川高"});
+  // Cut as a pair's text is, once more for the third player; a one-player entry (an
+  // unresolved reference) keeps its whole text.
+  e.Sankasha[0].GroupName = "東京／神奈川／埼玉";
+  e.Sankasha[1].GroupName = "G1／G2";
+  e.Sankasha[2].GroupName = "G1／G2";       // the second and third share the rest
+  e.Sankasha[3].GroupName = "G3";           // no "／": all three in G3
+  e.Sankasha[4].GroupName = "A／B／C／D";    // the third takes all after the second cut
   e.Sankasha[0].SubText = "こう,おつ,へい";
   WriteChartFiles(t.program, SankashaCsvFiles(t.program));
   EXPECT_EQ(fileLines(kIchiran), QStringList({
                                      "男女,氏名,所属,グループ,MT",
-                                     "1,甲,東高,G1／G2,○,MT,こう",
-                                     "1,乙,西高,G1／G2,○,MT,おつ",
-                                     "1,丙,南高,G1／G2,○,MT,へい",
-                                     "1,丁,北高,,○,MT,",
+                                     "1,甲,東高,東京,○,MT,こう",
+                                     "1,乙,西高,神奈川,○,MT,おつ",
+                                     "1,丙,南高,埼玉,○,MT,へい",
+                                     "1,丁,北高,G1／G2,○,MT,",
+                                     "1,戊,中高,G1,○,MT,",
+                                     "1,己,中高,G2,○,MT,",
+                                     "1,庚,中高,G2,○,MT,",
+                                     "1,辛,港高,G3,○,MT,",
+                                     "1,壬,港高,G3,○,MT,",
+                                     "1,癸,港高,G3,○,MT,",
+                                     "1,子,川高,A,○,MT,",
+                                     "1,丑,川高,B,○,MT,",
+                                     "1,寅,川高,C／D,○,MT,",
                                  }));
-  EXPECT_EQ(fileLines(kTally).last(), ",合計,,4,0,4,4,4");
+  // A row per group, not per trio text.
+  EXPECT_EQ(fileLines(kTally), QStringList({
+                                   "No,所属団体,グループ,男子,女子,参加数,延べ参加数,MT",
+                                   "1,東高,東京,1,0,1,1,1",
+                                   "2,西高,神奈川,1,0,1,1,1",
+                                   "3,南高,埼玉,1,0,1,1,1",
+                                   "4,北高,G1／G2,1,0,1,1,1",
+                                   "5,中高,G1,1,0,1,1,1",
+                                   "6,中高,G2,2,0,2,2,2",
+                                   "7,港高,G3,3,0,3,3,3",
+                                   "8,川高,A,1,0,1,1,1",
+                                   "9,川高,B,1,0,1,1,1",
+                                   "10,川高,C／D,1,0,1,1,1",
+                                   ",合計,,13,0,13,13,13",
+                               }));
 }
 
-TEST_F(SankashaCsvTest, OnlyAPairCutsItsGroupTextAtTheFirstSlash) {
+TEST_F(SankashaCsvTest, OnePlayerKeepsTheWholeGroupTextAPairCutsItAtTheFirstSlash) {
   ShumokuRec& ms = addEvent("MS", "男子", "単", {"甲,東高", "乙,東高", "丙,東高"});
   ms.Sankasha[0].GroupName = "東京／神奈川";  // one group, not "東京"
   ms.Sankasha[1].GroupName = "東京";
