@@ -84,7 +84,8 @@ SankashaCollection CollectSankasha(const Model& model) {
       for (size_t k = 0; k < players.size(); ++k) {
         RosterPlayer p{withoutParens(players[k].name), withoutParens(players[k].shozoku)};
         const QString group = playerGroup(entry.GroupName, k, players.size());
-        // In a mixed event the first player counts as a man, the others as women.
+        // In a mixed event the first player counts as a man, the others as women: the
+        // entry does not say, and a trio is counted the same way.
         const int sex = sexLetter == QChar(0x7537)   ? 1  // 男
                         : sexLetter == QChar(0x5973) ? 2  // 女
                                                      : (k == 0 ? 1 : 2);
