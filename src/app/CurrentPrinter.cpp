@@ -7,6 +7,7 @@
 
 #include <limits>
 
+#include "app/CupsJobOptions.h"
 #include "app/PrinterSetup.h"
 #include "platform/QtPrintSurface.h"
 #include "print/PrintDevice.h"
@@ -43,6 +44,9 @@ QPrinter& CurrentPrinter::printer() const {
     // The charts place everything from the paper's top-left corner.
     printer_->setFullPage(true);
     printer_->setPageSize(QPageSize(QPageSize::A4));
+    // The jobs' title in the print queue and the name cups-pdf gives their files
+    // (Quorvane-job_N.pdf); a Japanese title would reach cups-pdf as octal escapes.
+    printer_->setDocName(QStringLiteral("Quorvane"));
   }
   return *printer_;
 }
@@ -92,6 +96,7 @@ class PrintJob::OpeningSurface : public platform::QtPrintSurface {
         toFile ? QStringLiteral("出力ファイル「%1」を開けませんでした").arg(name)
                : QStringLiteral("プリンタ「%1」を開けませんでした").arg(name);
     if (toFile ? name.isEmpty() : !printerInstalled(name)) throw PrintJobError(message);
+    if (!toFile) ApplyCupsJobOptions(printer_);
     try {
       QtPrintSurface::beginDocument();
     } catch (const std::runtime_error&) {

@@ -1,7 +1,6 @@
 #include "app/RunProgram.h"
 
 #include <QApplication>
-#include <QPrinter>
 
 #include "app/CurrentPrinter.h"
 #include "app/FrmInsatsuSeigyo.h"
@@ -32,9 +31,6 @@ int RunProgram(const StartupEnv& env) {
   program.userErrorPrompt = &userErrorPrompt;
   try {
     FrmInsatsuSeigyo window(program, env);
-    // The jobs' title in the print queue; cups-pdf names its files after it
-    // (Quorvane-job_N.pdf), and a Japanese title would reach it as octal escapes.
-    window.printer().printer().setDocName(QStringLiteral("Quorvane"));
     // Print to file proposes the open tournament's PDF in its data folder.
     window.printer().setup().proposedOutputFile = [&program] {
       return TournamentPdfFile(program.taikai.DataFolder, program.taikai.TaikaiFileName);
