@@ -36,13 +36,20 @@ TeamSheetGrid MakeTeamSheetGrid(const TeamMeisaiLayout& layout, int subMatches) 
   g.rows = layout.TeamMeisaiRows;
   g.w = (g.right - g.left) / g.cols;
   g.h = (g.bottom - g.top) / g.rows;
+  FitTeamSheetInCell(g, subMatches);
+  return g;
+}
+
+void FitTeamSheetInCell(TeamSheetGrid& g, int subMatches) {
   g.u = 0.9 * g.w / 16;
+  // At 90 % of a low cell's width, a sheet of many sub-matches is taller than the cell and
+  // would print over its neighbours and the heading: the unit shrinks until the sheet
+  // fits with a unit to spare above and below.
   const double v = g.h / (subMatches * 3.6 + 5.0);
   if (v < g.u) g.u = v;
   g.H = 3 * g.u * 1.2 * subMatches + 3 * g.u;
   g.dx = (g.w - 16 * g.u) / 2;
   g.dy = (g.h - g.H) / 2;
-  return g;
 }
 
 QString TeamSheetLayoutProblem(const TeamMeisaiLayout& layout, const TeamShumokuRec& ev) {

@@ -34,6 +34,10 @@ struct TeamSheetGrid {
 // TeamSheetLayoutProblem.
 TeamSheetGrid MakeTeamSheetGrid(const TeamMeisaiLayout& layout, int subMatches);
 
+// Sets u, H, dx and dy of g for sheets of K sub-matches in its w × h cell, as
+// MakeTeamSheetGrid does.
+void FitTeamSheetInCell(TeamSheetGrid& g, int subMatches);
+
 // Why sheets of the event cannot be laid out in the layout (columns or rows below 1, a box
 // without width or height, more sub-matches than a sheet holds), or empty when they can.
 QString TeamSheetLayoutProblem(const TeamMeisaiLayout& layout, const TeamShumokuRec& ev);

@@ -63,9 +63,11 @@ ChartResult PrintTeamSheetsByTeam(ChartEnv& env, const TeamMeisaiLayout& layout,
   const int cols = layout.TeamMeisaiCols;
   const double T = top + 8;
   const long long cells = static_cast<long long>(layout.TeamMeisaiRows) * cols;
-  const double w = (right - left) / cols;
-  const double h = (layout.TeamMeisaiBottom - T) / layout.TeamMeisaiRows;
-  const double u = 0.9 * w / 16;
+  // The cells fill the box below the band of the team's heading and the tournament line;
+  // the sheet's unit and insets follow each event's rows.
+  TeamSheetGrid g;
+  g.w = (right - left) / cols;
+  g.h = (layout.TeamMeisaiBottom - T) / layout.TeamMeisaiRows;
   const TaikaiRec& taikai = model.taikai.Taikai;
   const QString line = taikai.Name + QStringLiteral("　　") + ToWarekiDate(taikai.KaisaiBi, model.clock) +
                        QStringLiteral("　　") + taikai.Kaijou;
@@ -76,9 +78,10 @@ ChartResult PrintTeamSheetsByTeam(ChartEnv& env, const TeamMeisaiLayout& layout,
     const TeamShumokuRec& ev = model.team.TeamShumokus.at(e);
     const int subMatches = kouseiCount(ev);
     if (subMatches > kMaxSheetSubMatches) continue;  // no sheet holds its rows
+    FitTeamSheetInCell(g, subMatches);
+    const double u = g.u;
     SetTeamSubMatchRows(model.team, e, out);
     SetTeamSheetMetrics(model.team, e, out, static_cast<float>(u));
-    const double H = 3 * u * 1.2 * subMatches + 3 * u;
     const ShumokuRec* rec = TeamEventRecord(model, ev);
 
     const int stages = teamBlockCount(ev);
@@ -103,11 +106,11 @@ ChartResult PrintTeamSheetsByTeam(ChartEnv& env, const TeamMeisaiLayout& layout,
           d.PrintStr(left, top + 2, 4, 4, 0, right, line);
           if (pageStarted) pageStarted();
         }
-        const double x0 = left + w * static_cast<double>((k - 1) % cols);
-        const double y0 = T + h * static_cast<double>(((k - 1) % cells) / cols);
-        FrameTeamSheetCell(d, x0, y0, x0 + w, y0 + h);
-        out.TeamSheetX = x0 + (w - 0.9 * w) / 2;
-        out.TeamSheetY = y0 + (h - H) / 2;
+        const double x0 = left + g.w * static_cast<double>((k - 1) % cols);
+        const double y0 = T + g.h * static_cast<double>(((k - 1) % cells) / cols);
+        FrameTeamSheetCell(d, x0, y0, x0 + g.w, y0 + g.h);
+        out.TeamSheetX = x0 + g.dx;
+        out.TeamSheetY = y0 + g.dy;
         out.TaisenLabel = QString::number(t + 1);
         const int teams[2] = {tie.TeamA, tie.TeamB};
         const QString results[2] = {tie.KekkaA, tie.KekkaB};

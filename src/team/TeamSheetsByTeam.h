@@ -12,7 +12,8 @@ struct ChartEnv;
 struct TeamMeisaiLayout;
 
 // Prints the sheets of the ties of teamName (compared exactly with the teams' names) in a
-// grid of the layout's columns × rows cells below an 8 mm band under the box's top. Each
+// grid of the layout's columns × rows cells below an 8 mm band under the box's top, each
+// sheet centred in its cell and made smaller where the cell is too low for its rows. Each
 // call starts on a new page; every page carries "【" teamName "】" and the tournament's
 // name, era date and venue. Placeholder ties (a team against itself) are left out, and so
 // are the ties of an event with more than 25 sub-matches. pagesBefore, pageStarted (called
