@@ -104,7 +104,17 @@ QtPrintSurface::FontEntry& QtPrintSurface::fontFor(const qv::PrintFont& font) {
   e.font.setStretch(stretch);
   e.font.setKerning(false);
   e.font.setHintingPreference(QFont::PreferNoHinting);
-  e.raw = QRawFont::fromFont(e.font);
+  // Qt asks fontconfig about every font it makes (about two million instructions each);
+  // a size made from a font of the same stretch skips that and prints the same.
+  const FontKey shapeKey{font.face, 0, font.weight, stretch};
+  if (auto shape = shapes_.constFind(shapeKey); shape != shapes_.constEnd()) {
+    e.raw = *shape;
+    e.raw.setPixelSize(e.font.pixelSize());
+  } else {
+    e.raw = QRawFont::fromFont(e.font);
+    if (shapes_.size() >= kMaxCachedFonts) shapes_.clear();
+    shapes_.insert(shapeKey, e.raw);
+  }
   e.ascent = e.raw.isValid() ? e.raw.ascent() : QFontMetricsF(e.font).ascent();
   lastEntry_ = &*fonts_.insert(key, std::move(e));
   return *lastEntry_;

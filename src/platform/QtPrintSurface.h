@@ -91,6 +91,8 @@ class QtPrintSurface : public qv::PrintSurface {
   PenState pendingPen_;
   QHash<QString, QString> families_;
   QHash<FontKey, FontEntry> fonts_;
+  // The first raw font of each face, weight and stretch (height 0), which other heights copy.
+  QHash<FontKey, QRawFont> shapes_;
   qv::PrintFont lastFont_;
   FontEntry* lastEntry_ = nullptr;
 };

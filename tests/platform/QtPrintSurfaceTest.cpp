@@ -10,6 +10,9 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <utility>
+#include <vector>
+
 #include "platform/QtPrintSurface.h"
 #include "print/PrintDevice.h"
 #include "support/PdfStreams.h"
@@ -92,6 +95,36 @@ TEST_F(QtPrintSurfacePdf, NarrowCellsSqueezeTheGlyphsIntoThem) {
   const double ptPerMm = 72 / 25.4;
   EXPECT_NEAR(m.captured(1).toDouble() / ptPerMm, 20, 0.5);
   EXPECT_NEAR(m.captured(2).toDouble() / ptPerMm, 20 + 3 * 6, 0.5);
+}
+
+TEST_F(QtPrintSurfacePdf, EachTextPrintsAtItsOwnHeightAndStretch) {
+  // Heights and cell widths in millimetres; at 600 dpi 25.4 mm is 600 pixels. Texts that
+  // share a stretch at other heights, and a height at other stretches, in both orders.
+  struct Case {
+    double height, charWidth;  // mm
+    double size, stretch;      // as the page writes them: pixels, and the cell's scale
+  };
+  const Case cases[] = {
+      {25.4, 12.7, 600, 0.5}, {12.7, 6.35, 300, 0.5}, {25.4, 25.4, 600, 1},
+      {12.7, 12.7, 300, 1},   {25.4, 19.05, 600, 0.75}, {25.4, 12.7, 600, 0.5},
+  };
+  print([&](PrintDevice& d) {
+    double y = 10;
+    for (const Case& c : cases) {
+      d.PrintStr(20, y, c.height, c.charWidth, c.charWidth, 0, QStringLiteral("日本"));
+      y += 30;
+    }
+  });
+  const std::vector<QByteArray> streams = InflatedPdfStreams(pdf);
+  ASSERT_FALSE(streams.empty());
+  const QRegularExpression tf(QStringLiteral("/F\\d+ ([\\d.]+) Tf ([\\d.]+) 0 0 -1 0 0 Tm"));
+  std::vector<std::pair<double, double>> got, want;
+  for (auto it = tf.globalMatch(QString::fromLatin1(streams.front())); it.hasNext();) {
+    const auto m = it.next();
+    got.emplace_back(m.captured(1).toDouble(), m.captured(2).toDouble());
+  }
+  for (const Case& c : cases) want.emplace_back(c.size, c.stretch);
+  EXPECT_EQ(got, want);
 }
 
 TEST_F(QtPrintSurfacePdf, LinesKeepTheWidthTheyWereDrawnWith) {
