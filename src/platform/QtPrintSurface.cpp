@@ -5,7 +5,6 @@
 #include <QPaintEngine>
 #include <QTransform>
 
-#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -17,11 +16,12 @@ namespace {
 
 QColor toQColor(qv::RgbColor c) { return QColor(qv::RgbRed(c), qv::RgbGreen(c), qv::RgbBlue(c)); }
 
-constexpr qsizetype kMaxCachedFonts = 256;
-
 }  // namespace
 
-QtPrintSurface::QtPrintSurface(QPagedPaintDevice& device) : device_(device) {
+QtPrintSurface::QtPrintSurface(QPagedPaintDevice& device, PrintFonts* fonts)
+    : device_(device),
+      ownFonts_(fonts == nullptr ? std::make_unique<PrintFonts>() : nullptr),
+      fonts_(fonts == nullptr ? *ownFonts_ : *fonts) {
   // The data name Windows faces; they must resolve to the IPA faces here.
   installFaceSubstitutions();
 }
@@ -75,60 +75,11 @@ void QtPrintSurface::setTextColor(qv::RgbColor color) { textColor_ = toQColor(co
 
 void QtPrintSurface::setLineWidth(int pixels) { lineWidth_ = pixels; }
 
-const QString& QtPrintSurface::familyFor(const QString& face) {
-  if (auto it = families_.constFind(face); it != families_.constEnd()) return *it;
-  if (families_.size() >= kMaxCachedFonts) families_.clear();
-  return *families_.insert(face, printFamily(face));
-}
-
-QtPrintSurface::FontEntry& QtPrintSurface::fontFor(const qv::PrintFont& font) {
+PrintFonts::Entry& QtPrintSurface::fontFor(const qv::PrintFont& font) {
   if (lastEntry_ != nullptr && font == lastFont_) return *lastEntry_;
-  // A full-width character of the face is one em wide; the description asks for a cell of
-  // twice the half-width character width. Qt keeps stretch in whole percent: at most half
-  // a percent of a glyph's width, and the glyphs keep their exact positions.
-  const int stretch =
-      font.halfWidthPx > 0 && font.heightPx > 0
-          ? std::clamp(qRound(200.0 * font.halfWidthPx / font.heightPx), 1, 4000)
-          : 100;
-  const FontKey key{font.face, font.heightPx, font.weight, stretch};
   lastFont_ = font;
-  if (auto it = fonts_.find(key); it != fonts_.end()) {
-    lastEntry_ = &*it;
-    return *it;
-  }
-  if (fonts_.size() >= kMaxCachedFonts) fonts_.clear();
-  FontEntry e;
-  e.font = QFont(familyFor(font.face));
-  e.font.setPixelSize(std::max(1, font.heightPx));
-  e.font.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
-  e.font.setStretch(stretch);
-  e.font.setKerning(false);
-  e.font.setHintingPreference(QFont::PreferNoHinting);
-  // Qt asks fontconfig about every font it makes (about two million instructions each);
-  // a size made from a font of the same stretch skips that and prints the same.
-  const FontKey shapeKey{font.face, 0, font.weight, stretch};
-  if (auto shape = shapes_.constFind(shapeKey); shape != shapes_.constEnd()) {
-    e.raw = *shape;
-    e.raw.setPixelSize(e.font.pixelSize());
-  } else {
-    e.raw = QRawFont::fromFont(e.font);
-    if (shapes_.size() >= kMaxCachedFonts) shapes_.clear();
-    shapes_.insert(shapeKey, e.raw);
-  }
-  e.ascent = e.raw.isValid() ? e.raw.ascent() : QFontMetricsF(e.font).ascent();
-  lastEntry_ = &*fonts_.insert(key, std::move(e));
+  lastEntry_ = &fonts_.entry(font);
   return *lastEntry_;
-}
-
-quint32 QtPrintSurface::glyphFor(FontEntry& entry, char16_t ch) {
-  if (auto it = entry.glyphs.constFind(ch); it != entry.glyphs.constEnd()) return *it;
-  quint32 glyph = 0;
-  int n = 1;
-  const QChar c(ch);
-  if (entry.raw.isValid() && !entry.raw.glyphIndexesForChars(&c, 1, &glyph, &n)) glyph = 0;
-  if (n != 1) glyph = 0;
-  entry.glyphs.insert(ch, glyph);
-  return glyph;
 }
 
 void QtPrintSurface::useTextPen() {
@@ -155,11 +106,19 @@ void QtPrintSurface::flushLines() {
   pendingLines_.clear();
 }
 
+void QtPrintSurface::drawGlyphs(const QRawFont& raw) {
+  QGlyphRun run;
+  run.setRawFont(raw);
+  run.setGlyphIndexes(glyphs_);
+  run.setPositions(positions_);
+  painter_.drawGlyphRun(QPointF(0, 0), run);
+}
+
 void QtPrintSurface::textOut(QPoint at, const qv::PrintFont& font, const QString& text) {
   if (text.isEmpty()) return;
   QPainter& p = painter();
   flushLines();
-  FontEntry& fe = fontFor(font);
+  PrintFonts::Entry& fe = fontFor(font);
   useTextPen();
   p.setFont(fe.font);
   p.drawText(QPointF(at.x(), at.y() + fe.ascent), text);
@@ -169,7 +128,7 @@ void QtPrintSurface::placeChars(const qv::PrintFont& font, std::span<const qv::P
   if (chars.empty()) return;
   QPainter& p = painter();
   flushLines();
-  FontEntry& fe = fontFor(font);
+  PrintFonts::Entry& fe = fontFor(font);
   useTextPen();
 
   // One glyph run at the characters' own positions (baseline one ascent below the cell's
@@ -180,7 +139,7 @@ void QtPrintSurface::placeChars(const qv::PrintFont& font, std::span<const qv::P
   missing_.clear();
   for (size_t i = 0; i < chars.size(); ++i) {
     const qv::PlacedChar& c = chars[i];
-    const quint32 glyph = glyphFor(fe, c.ch);
+    const quint32 glyph = PrintFonts::glyph(fe, c.ch);
     if (glyph == 0) {
       missing_.push_back(i);
       continue;
@@ -188,13 +147,7 @@ void QtPrintSurface::placeChars(const qv::PrintFont& font, std::span<const qv::P
     glyphs_.append(glyph);
     positions_.append(QPointF(c.at.x(), c.at.y() + fe.ascent));
   }
-  if (!glyphs_.isEmpty()) {
-    QGlyphRun run;
-    run.setRawFont(fe.raw);
-    run.setGlyphIndexes(glyphs_);
-    run.setPositions(positions_);
-    p.drawGlyphRun(QPointF(0, 0), run);
-  }
+  if (!glyphs_.isEmpty()) drawGlyphs(fe.raw);
   if (!missing_.empty()) {
     p.setFont(fe.font);
     for (size_t i : missing_) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPagedPaintDevice>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -10,9 +11,11 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
+#include "platform/PrintFonts.h"
 #include "platform/QtPrintSurface.h"
 #include "print/PrintDevice.h"
 #include "support/PdfStreams.h"
@@ -26,6 +29,18 @@ QString runTool(const QString& tool, const QStringList& args) {
   p.start(tool, args);
   if (!p.waitForFinished(30000)) return {};
   return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// One job of the device on a surface of the paint device, in the fonts given (none: the
+// surface's own).
+void PrintOneJob(TestProgram& t, QPagedPaintDevice& paper, platform::PrintFonts* fonts,
+                 const std::function<void(PrintDevice&)>& draw) {
+  platform::QtPrintSurface surface(paper, fonts);
+  PrintDevice& device = t.program.device;
+  device.OpenPrint(surface, QStringLiteral("ＭＳ 明朝"), t.folder());
+  draw(device);
+  device.ClosePrint();
+  device.attachSurface(nullptr);
 }
 
 // Prints two pages to a PDF at 600 dpi, A4, no margins; the second page is empty.
@@ -190,6 +205,39 @@ TEST_F(QtPrintSurfacePdf, FacesTheMachineLacksPrintInIpaGothicWithinTheirCells) 
   EXPECT_EQ(words, 3) << html.toStdString();
 }
 
+// The fonts are kept from job to job: a job prints the same after other jobs in other
+// sizes and cell widths as with fonts of its own.
+TEST(QtPrintSurfaceJobs, FontsKeptFromEarlierJobsPrintTheSame) {
+  TestProgram t;
+  const auto job = [&t](const QString& file, platform::PrintFonts* fonts,
+                        const std::function<void(PrintDevice&)>& draw) {
+    QPdfWriter writer(t.folder() + file);
+    writer.setResolution(600);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    PrintOneJob(t, writer, fonts, draw);
+  };
+  // The same cell widths at other heights, the same heights at other widths, another face.
+  // At 600 dpi 25.4 mm is 600 pixels: 12.7 mm characters in 6.35 mm cells and 25.4 mm ones
+  // in 12.7 mm cells share their stretch.
+  const auto earlier = [](PrintDevice& d) {
+    d.PrintStr(20, 20, 12.7, 6.35, 6.35, 0, QStringLiteral("一般男子"));
+    d.PrintStr(20, 40, 5, 5, 5, 0, QStringLiteral("Ａブロック"));
+    d.SetFontName(QStringLiteral("ＭＳ ゴシック"));
+    d.PrintStr(20, 60, 6.35, 6.35, 6.35, 0, QStringLiteral("県選手権"));
+  };
+  const auto later = [](PrintDevice& d) {
+    d.PrintStr(20, 20, 25.4, 12.7, 12.7, 0, QStringLiteral("一般男子"));
+    d.PrintStr(20, 60, 8, 5, 5, 0, QStringLiteral("山田太郎（東京）"));
+    d.SetFontName(QStringLiteral("ＭＳ ゴシック"));
+    d.PrintStr(20, 80, 12.7, 12.7, 12.7, 0, QStringLiteral("Ａブロック"));
+  };
+  platform::PrintFonts kept;
+  job("first.pdf", &kept, earlier);
+  job("second.pdf", &kept, later);
+  job("own.pdf", nullptr, later);
+  EXPECT_TRUE(SamePdfStreams(t.folder() + "own.pdf", t.folder() + "second.pdf"));
+}
+
 // The printer and its paint engine live as long as the program; the painter of each job
 // does not. A job drawn after another must come out as on a printer that never printed.
 TEST(QtPrintSurfaceJobs, JobAfterAnotherPrintsAsOnANewPrinter) {
@@ -198,12 +246,7 @@ TEST(QtPrintSurfaceJobs, JobAfterAnotherPrintsAsOnANewPrinter) {
                         const std::function<void(PrintDevice&)>& draw) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(t.folder() + file);
-    platform::QtPrintSurface surface(printer);
-    PrintDevice& device = t.program.device;
-    device.OpenPrint(surface, QStringLiteral("ＭＳ 明朝"), t.folder());
-    draw(device);
-    device.ClosePrint();
-    device.attachSurface(nullptr);
+    PrintOneJob(t, printer, nullptr, draw);
   };
   // Ends on a text, drawn through its cell's transform, after a solid box.
   const auto earlier = [](PrintDevice& d) {
