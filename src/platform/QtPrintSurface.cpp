@@ -120,8 +120,30 @@ void QtPrintSurface::textOut(QPoint at, const qv::PrintFont& font, const QString
   flushLines();
   PrintFonts::Entry& fe = fontFor(font);
   useTextPen();
-  p.setFont(fe.font);
-  p.drawText(QPointF(at.x(), at.y() + fe.ascent), text);
+  // The face's own glyphs at its own advances, as Qt lays the string out (no kerning),
+  // without Qt's text layout and the font it makes for it. Left to Qt: a character the face
+  // lacks, which Qt finds in another face, and Latin letters in a row, which a face may join.
+  glyphs_.clear();
+  positions_.clear();
+  bool letterBefore = false;
+  for (const QChar c : text) {
+    const bool letter = c.unicode() < 0x80 && c.isLetter();
+    const quint32 glyph = PrintFonts::glyph(fe, c.unicode());
+    if (glyph == 0 || c.isSurrogate() || (letter && letterBefore)) {
+      p.setFont(fe.font);
+      p.drawText(QPointF(at.x(), at.y() + fe.ascent), text);
+      return;
+    }
+    letterBefore = letter;
+    glyphs_.append(glyph);
+  }
+  const QList<QPointF> advances = fe.raw.advancesForGlyphIndexes(glyphs_);
+  qreal x = at.x();
+  for (const QPointF& a : advances) {
+    positions_.append(QPointF(x, at.y() + fe.ascent));
+    x += a.x();
+  }
+  drawGlyphs(fe.raw);
 }
 
 void QtPrintSurface::placeChars(const qv::PrintFont& font, std::span<const qv::PlacedChar> chars) {

@@ -5,13 +5,17 @@
 #include <QFile>
 #include <QPagedPaintDevice>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <cmath>
 #include <functional>
+#include <memory>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -140,6 +144,75 @@ TEST_F(QtPrintSurfacePdf, EachTextPrintsAtItsOwnHeightAndStretch) {
   }
   for (const Case& c : cases) want.emplace_back(c.size, c.stretch);
   EXPECT_EQ(got, want);
+}
+
+// A whole string (textOut) prints as Qt's own drawText in the same font would print it:
+// the same glyphs at the same places, stretched or not, whichever way the surface draws it.
+TEST_F(QtPrintSurfacePdf, WholeStringsPrintAsQtLaysThemOut) {
+  struct Case {
+    const char16_t* face;
+    int heightPx, halfWidthPx;
+    const char16_t* text;
+  };
+  const Case cases[] = {
+      {u"ＭＳ 明朝", 236, 118, u"外字の部品"},      {u"ＭＳ 明朝", 236, 70, u"全角ＡＢ１２と半角AB12"},
+      {u"ＭＳ ゴシック", 189, 94, u"(1)-[2],3.5%"}, {u"ＭＳ 明朝", 300, 0, u"office affix"},
+      {u"ＭＳ ゴシック", 189, 60, u"Ｘ𠮷Ｙ"},
+  };
+  // Each glyph with its place on the page in pixels: Qt may split a string into runs by
+  // script, each its own text object, which changes nothing on paper.
+  auto placedGlyphs = [](const QString& file) {
+    std::vector<std::tuple<QByteArray, double, double>> placed;
+    double stretch = 1, x = 0, y = 0;
+    const QRegularExpression tm(QStringLiteral("Tf ([\\d.]+) 0 0 -1 0 0 Tm"));
+    const QRegularExpression td(QStringLiteral("^(-?[\\d.]+) (-?[\\d.]+) Td <([0-9A-F]+)> Tj$"));
+    for (const QByteArray& s : InflatedPdfStreams(file)) {
+      for (const QByteArray& line : s.split('\n')) {
+        if (const auto m = tm.match(QString::fromLatin1(line)); m.hasMatch()) {
+          stretch = m.captured(1).toDouble();
+          x = y = 0;
+        } else if (const auto g = td.match(QString::fromLatin1(line)); g.hasMatch()) {
+          x += g.captured(1).toDouble();
+          y += g.captured(2).toDouble();
+          // Rounded to a hundredth of a pixel: the page writes nine decimals.
+          placed.emplace_back(g.captured(3).toLatin1(), std::round(x * stretch * 100) / 100,
+                              std::round(y * 100) / 100);
+        }
+      }
+    }
+    return placed;
+  };
+  for (const Case& c : cases) {
+    const QString text = QString::fromUtf16(c.text);
+    const qv::PrintFont font{QString::fromUtf16(c.face), c.heightPx, c.halfWidthPx, 400};
+    const QPoint at(500, 700);
+    auto writer = [](const QString& file) {
+      auto w = std::make_unique<QPdfWriter>(file);
+      w->setResolution(600);
+      w->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+      return w;
+    };
+    {
+      auto w = writer(t.folder() + "surface.pdf");
+      platform::QtPrintSurface surface(*w);
+      surface.textOut(at, font, text);
+      surface.endDocument();
+    }
+    {
+      // What the surface drew through Qt before it placed the glyphs itself.
+      platform::PrintFonts fonts;
+      const platform::PrintFonts::Entry& e = fonts.entry(font);
+      auto w = writer(t.folder() + "qt.pdf");
+      QPainter p(w.get());
+      p.setRenderHint(QPainter::Antialiasing, true);
+      p.setPen(Qt::black);
+      p.setFont(e.font);
+      p.drawText(QPointF(at.x(), at.y() + e.ascent), text);
+    }
+    const auto got = placedGlyphs(t.folder() + "surface.pdf");
+    EXPECT_FALSE(got.empty()) << text.toStdString();
+    EXPECT_EQ(got, placedGlyphs(t.folder() + "qt.pdf")) << text.toStdString();
+  }
 }
 
 TEST_F(QtPrintSurfacePdf, LinesKeepTheWidthTheyWereDrawnWith) {
