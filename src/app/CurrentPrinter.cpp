@@ -9,6 +9,7 @@
 
 #include "app/CupsJobOptions.h"
 #include "app/PrinterSetup.h"
+#include "platform/PrintFonts.h"
 #include "platform/QtPrintSurface.h"
 #include "print/PrintDevice.h"
 
@@ -32,7 +33,8 @@ bool printerInstalled(const QString& name) {
 
 CurrentPrinter::CurrentPrinter()
     : installedPrinters([] { return QPrinterInfo::availablePrinterNames(); }),
-      setup_(MakeQtPrinterSetup()) {}
+      setup_(MakeQtPrinterSetup()),
+      fonts_(std::make_unique<platform::PrintFonts>()) {}
 
 CurrentPrinter::~CurrentPrinter() = default;
 
@@ -87,7 +89,8 @@ void CurrentPrinter::setPaper(const QString& paperName, const QString& orientati
 // The printer's surface; a printer or file that cannot be opened is reported by name.
 class PrintJob::OpeningSurface : public platform::QtPrintSurface {
  public:
-  explicit OpeningSurface(QPrinter& printer) : QtPrintSurface(printer), printer_(printer) {}
+  OpeningSurface(QPrinter& printer, platform::PrintFonts& fonts)
+      : QtPrintSurface(printer, &fonts), printer_(printer) {}
 
   void beginDocument() override {
     const bool toFile = printer_.outputFormat() == QPrinter::PdfFormat;
@@ -112,7 +115,7 @@ PrintJob::PrintJob(CurrentPrinter& printer, PrintDevice& device)
     : device_(device), previous_(device.surface()) {
   PrintSurface* surface = printer.testSurface();
   if (surface == nullptr) {
-    own_ = std::make_unique<OpeningSurface>(printer.printer());
+    own_ = std::make_unique<OpeningSurface>(printer.printer(), printer.fonts());
     surface = own_.get();
   }
   device_.attachSurface(surface);

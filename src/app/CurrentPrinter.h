@@ -30,6 +30,10 @@
 
 class QPrinter;
 
+namespace platform {
+class PrintFonts;
+}
+
 namespace qv {
 
 class PrintDevice;
@@ -46,6 +50,8 @@ class CurrentPrinter {
   // The system printer, set up on first use.
   QPrinter& printer() const;
   PrinterSetup& setup() { return *setup_; }
+  // The fonts the jobs print in, kept for the program run.
+  platform::PrintFonts& fonts() { return *fonts_; }
   void setSetup(std::unique_ptr<PrinterSetup> setup);
 
   // Jobs draw on this surface instead of the printer (not owned); nullptr: the printer.
@@ -72,6 +78,7 @@ class CurrentPrinter {
  private:
   mutable std::unique_ptr<QPrinter> printer_;
   std::unique_ptr<PrinterSetup> setup_;
+  std::unique_ptr<platform::PrintFonts> fonts_;
   PrintSurface* testSurface_ = nullptr;
 };
 

@@ -5,7 +5,6 @@
 #include <QPaintEngine>
 #include <QTransform>
 
-#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -17,11 +16,12 @@ namespace {
 
 QColor toQColor(qv::RgbColor c) { return QColor(qv::RgbRed(c), qv::RgbGreen(c), qv::RgbBlue(c)); }
 
-constexpr qsizetype kMaxCachedFonts = 256;
-
 }  // namespace
 
-QtPrintSurface::QtPrintSurface(QPagedPaintDevice& device) : device_(device) {
+QtPrintSurface::QtPrintSurface(QPagedPaintDevice& device, PrintFonts* fonts)
+    : device_(device),
+      ownFonts_(fonts == nullptr ? std::make_unique<PrintFonts>() : nullptr),
+      fonts_(fonts == nullptr ? *ownFonts_ : *fonts) {
   // The data name Windows faces; they must resolve to the IPA faces here.
   installFaceSubstitutions();
 }
@@ -75,50 +75,11 @@ void QtPrintSurface::setTextColor(qv::RgbColor color) { textColor_ = toQColor(co
 
 void QtPrintSurface::setLineWidth(int pixels) { lineWidth_ = pixels; }
 
-const QString& QtPrintSurface::familyFor(const QString& face) {
-  if (auto it = families_.constFind(face); it != families_.constEnd()) return *it;
-  if (families_.size() >= kMaxCachedFonts) families_.clear();
-  return *families_.insert(face, printFamily(face));
-}
-
-QtPrintSurface::FontEntry& QtPrintSurface::fontFor(const qv::PrintFont& font) {
+PrintFonts::Entry& QtPrintSurface::fontFor(const qv::PrintFont& font) {
   if (lastEntry_ != nullptr && font == lastFont_) return *lastEntry_;
-  // A full-width character of the face is one em wide; the description asks for a cell of
-  // twice the half-width character width. Qt keeps stretch in whole percent: at most half
-  // a percent of a glyph's width, and the glyphs keep their exact positions.
-  const int stretch =
-      font.halfWidthPx > 0 && font.heightPx > 0
-          ? std::clamp(qRound(200.0 * font.halfWidthPx / font.heightPx), 1, 4000)
-          : 100;
-  const FontKey key{font.face, font.heightPx, font.weight, stretch};
   lastFont_ = font;
-  if (auto it = fonts_.find(key); it != fonts_.end()) {
-    lastEntry_ = &*it;
-    return *it;
-  }
-  if (fonts_.size() >= kMaxCachedFonts) fonts_.clear();
-  FontEntry e;
-  e.font = QFont(familyFor(font.face));
-  e.font.setPixelSize(std::max(1, font.heightPx));
-  e.font.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
-  e.font.setStretch(stretch);
-  e.font.setKerning(false);
-  e.font.setHintingPreference(QFont::PreferNoHinting);
-  e.raw = QRawFont::fromFont(e.font);
-  e.ascent = e.raw.isValid() ? e.raw.ascent() : QFontMetricsF(e.font).ascent();
-  lastEntry_ = &*fonts_.insert(key, std::move(e));
+  lastEntry_ = &fonts_.entry(font);
   return *lastEntry_;
-}
-
-quint32 QtPrintSurface::glyphFor(FontEntry& entry, char16_t ch) {
-  if (auto it = entry.glyphs.constFind(ch); it != entry.glyphs.constEnd()) return *it;
-  quint32 glyph = 0;
-  int n = 1;
-  const QChar c(ch);
-  if (entry.raw.isValid() && !entry.raw.glyphIndexesForChars(&c, 1, &glyph, &n)) glyph = 0;
-  if (n != 1) glyph = 0;
-  entry.glyphs.insert(ch, glyph);
-  return glyph;
 }
 
 void QtPrintSurface::useTextPen() {
@@ -145,21 +106,51 @@ void QtPrintSurface::flushLines() {
   pendingLines_.clear();
 }
 
+void QtPrintSurface::drawGlyphs(const QRawFont& raw) {
+  QGlyphRun run;
+  run.setRawFont(raw);
+  run.setGlyphIndexes(glyphs_);
+  run.setPositions(positions_);
+  painter_.drawGlyphRun(QPointF(0, 0), run);
+}
+
 void QtPrintSurface::textOut(QPoint at, const qv::PrintFont& font, const QString& text) {
   if (text.isEmpty()) return;
   QPainter& p = painter();
   flushLines();
-  FontEntry& fe = fontFor(font);
+  PrintFonts::Entry& fe = fontFor(font);
   useTextPen();
-  p.setFont(fe.font);
-  p.drawText(QPointF(at.x(), at.y() + fe.ascent), text);
+  // The face's own glyphs at its own advances, as Qt lays the string out (no kerning),
+  // without Qt's text layout and the font it makes for it. Left to Qt: a character the face
+  // lacks, which Qt finds in another face, and Latin letters in a row, which a face may join.
+  glyphs_.clear();
+  positions_.clear();
+  bool letterBefore = false;
+  for (const QChar c : text) {
+    const bool letter = c.unicode() < 0x80 && c.isLetter();
+    const quint32 glyph = PrintFonts::glyph(fe, c.unicode());
+    if (glyph == 0 || c.isSurrogate() || (letter && letterBefore)) {
+      p.setFont(fe.font);
+      p.drawText(QPointF(at.x(), at.y() + fe.ascent), text);
+      return;
+    }
+    letterBefore = letter;
+    glyphs_.append(glyph);
+  }
+  const QList<QPointF> advances = fe.raw.advancesForGlyphIndexes(glyphs_);
+  qreal x = at.x();
+  for (const QPointF& a : advances) {
+    positions_.append(QPointF(x, at.y() + fe.ascent));
+    x += a.x();
+  }
+  drawGlyphs(fe.raw);
 }
 
 void QtPrintSurface::placeChars(const qv::PrintFont& font, std::span<const qv::PlacedChar> chars) {
   if (chars.empty()) return;
   QPainter& p = painter();
   flushLines();
-  FontEntry& fe = fontFor(font);
+  PrintFonts::Entry& fe = fontFor(font);
   useTextPen();
 
   // One glyph run at the characters' own positions (baseline one ascent below the cell's
@@ -170,7 +161,7 @@ void QtPrintSurface::placeChars(const qv::PrintFont& font, std::span<const qv::P
   missing_.clear();
   for (size_t i = 0; i < chars.size(); ++i) {
     const qv::PlacedChar& c = chars[i];
-    const quint32 glyph = glyphFor(fe, c.ch);
+    const quint32 glyph = PrintFonts::glyph(fe, c.ch);
     if (glyph == 0) {
       missing_.push_back(i);
       continue;
@@ -178,13 +169,7 @@ void QtPrintSurface::placeChars(const qv::PrintFont& font, std::span<const qv::P
     glyphs_.append(glyph);
     positions_.append(QPointF(c.at.x(), c.at.y() + fe.ascent));
   }
-  if (!glyphs_.isEmpty()) {
-    QGlyphRun run;
-    run.setRawFont(fe.raw);
-    run.setGlyphIndexes(glyphs_);
-    run.setPositions(positions_);
-    p.drawGlyphRun(QPointF(0, 0), run);
-  }
+  if (!glyphs_.isEmpty()) drawGlyphs(fe.raw);
   if (!missing_.empty()) {
     p.setFont(fe.font);
     for (size_t i : missing_) {

@@ -4,13 +4,12 @@
 // pixels from the top-left of the printable area.
 
 #include <QColor>
-#include <QFont>
-#include <QHash>
 #include <QPainter>
-#include <QRawFont>
 
+#include <memory>
 #include <vector>
 
+#include "platform/PrintFonts.h"
 #include "platform/PrintSurface.h"
 
 class QPagedPaintDevice;
@@ -20,8 +19,10 @@ namespace platform {
 class QtPrintSurface : public qv::PrintSurface {
  public:
   // The caller sets the device up (output, paper size, orientation); it must outlive the
-  // surface. Nothing is sent until the first drawing call begins the document.
-  explicit QtPrintSurface(QPagedPaintDevice& device);
+  // surface. Nothing is sent until the first drawing call begins the document. The fonts are
+  // the caller's, kept from job to job (they must outlive the surface); without them the
+  // surface makes its own for this job.
+  explicit QtPrintSurface(QPagedPaintDevice& device, PrintFonts* fonts = nullptr);
   ~QtPrintSurface() override;
   QtPrintSurface(const QtPrintSurface&) = delete;
   QtPrintSurface& operator=(const QtPrintSurface&) = delete;
@@ -42,35 +43,18 @@ class QtPrintSurface : public qv::PrintSurface {
   void picture(const QRectF& boxMm, const QImage& image, const QString& file) override;
 
  private:
-  // The cell width is the font's stretch, so no text needs a transform of its own (a
-  // transform per text makes the PDF writer reset its graphics state around each one).
-  struct FontKey {
-    QString face;
-    int heightPx;
-    int weight;
-    int stretch;
-    bool operator==(const FontKey&) const = default;
-    friend size_t qHash(const FontKey& k, size_t seed = 0) {
-      return qHashMulti(seed, k.face, k.heightPx, k.weight, k.stretch);
-    }
-  };
   // The pen the painter holds: set again only when a drawing call needs another.
   struct PenState {
     QColor color;
     int width = -1;  // -1: a text pen, which only its colour matters for
     bool operator==(const PenState&) const = default;
   };
-  struct FontEntry {
-    QFont font;
-    QRawFont raw;
-    qreal ascent = 0;
-    QHash<char16_t, quint32> glyphs;  // 0: the face lacks the character
-  };
-  // The family a face of the data prints in (printFamily), looked up once per face.
-  const QString& familyFor(const QString& face);
   // The entry of the font; the last one is kept, as consecutive texts mostly share a font.
-  FontEntry& fontFor(const qv::PrintFont& font);
-  quint32 glyphFor(FontEntry& entry, char16_t ch);
+  // The cell width is the font's stretch, so no text needs a transform of its own (a
+  // transform per text makes the PDF writer reset its graphics state around each one).
+  PrintFonts::Entry& fontFor(const qv::PrintFont& font);
+  // Draws glyphs_ at positions_ in the raw font, as one run.
+  void drawGlyphs(const QRawFont& raw);
   QPainter& painter();
   QPointF toPixels(QPointF mm) const;
   void useTextPen();
@@ -89,10 +73,10 @@ class QtPrintSurface : public qv::PrintSurface {
   QList<QPointF> positions_;
   std::vector<size_t> missing_;
   PenState pendingPen_;
-  QHash<QString, QString> families_;
-  QHash<FontKey, FontEntry> fonts_;
+  std::unique_ptr<PrintFonts> ownFonts_;
+  PrintFonts& fonts_;
   qv::PrintFont lastFont_;
-  FontEntry* lastEntry_ = nullptr;
+  PrintFonts::Entry* lastEntry_ = nullptr;
 };
 
 }  // namespace platform

@@ -3,13 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPagedPaintDevice>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "platform/PrintFonts.h"
 #include "platform/QtPrintSurface.h"
 #include "print/PrintDevice.h"
 #include "support/PdfStreams.h"
@@ -23,6 +33,18 @@ QString runTool(const QString& tool, const QStringList& args) {
   p.start(tool, args);
   if (!p.waitForFinished(30000)) return {};
   return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// One job of the device on a surface of the paint device, in the fonts given (none: the
+// surface's own).
+void PrintOneJob(TestProgram& t, QPagedPaintDevice& paper, platform::PrintFonts* fonts,
+                 const std::function<void(PrintDevice&)>& draw) {
+  platform::QtPrintSurface surface(paper, fonts);
+  PrintDevice& device = t.program.device;
+  device.OpenPrint(surface, QStringLiteral("ＭＳ 明朝"), t.folder());
+  draw(device);
+  device.ClosePrint();
+  device.attachSurface(nullptr);
 }
 
 // Prints two pages to a PDF at 600 dpi, A4, no margins; the second page is empty.
@@ -94,6 +116,105 @@ TEST_F(QtPrintSurfacePdf, NarrowCellsSqueezeTheGlyphsIntoThem) {
   EXPECT_NEAR(m.captured(2).toDouble() / ptPerMm, 20 + 3 * 6, 0.5);
 }
 
+TEST_F(QtPrintSurfacePdf, EachTextPrintsAtItsOwnHeightAndStretch) {
+  // Heights and cell widths in millimetres; at 600 dpi 25.4 mm is 600 pixels. Texts that
+  // share a stretch at other heights, and a height at other stretches, in both orders.
+  struct Case {
+    double height, charWidth;  // mm
+    double size, stretch;      // as the page writes them: pixels, and the cell's scale
+  };
+  const Case cases[] = {
+      {25.4, 12.7, 600, 0.5}, {12.7, 6.35, 300, 0.5}, {25.4, 25.4, 600, 1},
+      {12.7, 12.7, 300, 1},   {25.4, 19.05, 600, 0.75}, {25.4, 12.7, 600, 0.5},
+  };
+  print([&](PrintDevice& d) {
+    double y = 10;
+    for (const Case& c : cases) {
+      d.PrintStr(20, y, c.height, c.charWidth, c.charWidth, 0, QStringLiteral("日本"));
+      y += 30;
+    }
+  });
+  const std::vector<QByteArray> streams = InflatedPdfStreams(pdf);
+  ASSERT_FALSE(streams.empty());
+  const QRegularExpression tf(QStringLiteral("/F\\d+ ([\\d.]+) Tf ([\\d.]+) 0 0 -1 0 0 Tm"));
+  std::vector<std::pair<double, double>> got, want;
+  for (auto it = tf.globalMatch(QString::fromLatin1(streams.front())); it.hasNext();) {
+    const auto m = it.next();
+    got.emplace_back(m.captured(1).toDouble(), m.captured(2).toDouble());
+  }
+  for (const Case& c : cases) want.emplace_back(c.size, c.stretch);
+  EXPECT_EQ(got, want);
+}
+
+// A whole string (textOut) prints as Qt's own drawText in the same font would print it:
+// the same glyphs at the same places, stretched or not, whichever way the surface draws it.
+TEST_F(QtPrintSurfacePdf, WholeStringsPrintAsQtLaysThemOut) {
+  struct Case {
+    const char16_t* face;
+    int heightPx, halfWidthPx;
+    const char16_t* text;
+  };
+  const Case cases[] = {
+      {u"ＭＳ 明朝", 236, 118, u"外字の部品"},      {u"ＭＳ 明朝", 236, 70, u"全角ＡＢ１２と半角AB12"},
+      {u"ＭＳ ゴシック", 189, 94, u"(1)-[2],3.5%"}, {u"ＭＳ 明朝", 300, 0, u"office affix"},
+      {u"ＭＳ ゴシック", 189, 60, u"Ｘ𠮷Ｙ"},
+  };
+  // Each glyph with its place on the page in pixels: Qt may split a string into runs by
+  // script, each its own text object, which changes nothing on paper.
+  auto placedGlyphs = [](const QString& file) {
+    std::vector<std::tuple<QByteArray, double, double>> placed;
+    double stretch = 1, x = 0, y = 0;
+    const QRegularExpression tm(QStringLiteral("Tf ([\\d.]+) 0 0 -1 0 0 Tm"));
+    const QRegularExpression td(QStringLiteral("^(-?[\\d.]+) (-?[\\d.]+) Td <([0-9A-F]+)> Tj$"));
+    for (const QByteArray& s : InflatedPdfStreams(file)) {
+      for (const QByteArray& line : s.split('\n')) {
+        if (const auto m = tm.match(QString::fromLatin1(line)); m.hasMatch()) {
+          stretch = m.captured(1).toDouble();
+          x = y = 0;
+        } else if (const auto g = td.match(QString::fromLatin1(line)); g.hasMatch()) {
+          x += g.captured(1).toDouble();
+          y += g.captured(2).toDouble();
+          // Rounded to a hundredth of a pixel: the page writes nine decimals.
+          placed.emplace_back(g.captured(3).toLatin1(), std::round(x * stretch * 100) / 100,
+                              std::round(y * 100) / 100);
+        }
+      }
+    }
+    return placed;
+  };
+  for (const Case& c : cases) {
+    const QString text = QString::fromUtf16(c.text);
+    const qv::PrintFont font{QString::fromUtf16(c.face), c.heightPx, c.halfWidthPx, 400};
+    const QPoint at(500, 700);
+    auto writer = [](const QString& file) {
+      auto w = std::make_unique<QPdfWriter>(file);
+      w->setResolution(600);
+      w->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+      return w;
+    };
+    {
+      auto w = writer(t.folder() + "surface.pdf");
+      platform::QtPrintSurface surface(*w);
+      surface.textOut(at, font, text);
+      surface.endDocument();
+    }
+    {
+      // What the surface drew through Qt before it placed the glyphs itself.
+      platform::PrintFonts fonts;
+      const platform::PrintFonts::Entry& e = fonts.entry(font);
+      auto w = writer(t.folder() + "qt.pdf");
+      QPainter p(w.get());
+      p.setRenderHint(QPainter::Antialiasing, true);
+      p.setPen(Qt::black);
+      p.setFont(e.font);
+      p.drawText(QPointF(at.x(), at.y() + e.ascent), text);
+    }
+    const auto got = placedGlyphs(t.folder() + "surface.pdf");
+    EXPECT_FALSE(got.empty()) << text.toStdString();
+    EXPECT_EQ(got, placedGlyphs(t.folder() + "qt.pdf")) << text.toStdString();
+  }
+}
+
 TEST_F(QtPrintSurfacePdf, LinesKeepTheWidthTheyWereDrawnWith) {
   if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
     GTEST_SKIP() << "pdftoppm not installed";
@@ -157,6 +278,39 @@ TEST_F(QtPrintSurfacePdf, FacesTheMachineLacksPrintInIpaGothicWithinTheirCells) 
   EXPECT_EQ(words, 3) << html.toStdString();
 }
 
+// The fonts are kept from job to job: a job prints the same after other jobs in other
+// sizes and cell widths as with fonts of its own.
+TEST(QtPrintSurfaceJobs, FontsKeptFromEarlierJobsPrintTheSame) {
+  TestProgram t;
+  const auto job = [&t](const QString& file, platform::PrintFonts* fonts,
+                        const std::function<void(PrintDevice&)>& draw) {
+    QPdfWriter writer(t.folder() + file);
+    writer.setResolution(600);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    PrintOneJob(t, writer, fonts, draw);
+  };
+  // The same cell widths at other heights, the same heights at other widths, another face.
+  // At 600 dpi 25.4 mm is 600 pixels: 12.7 mm characters in 6.35 mm cells and 25.4 mm ones
+  // in 12.7 mm cells share their stretch.
+  const auto earlier = [](PrintDevice& d) {
+    d.PrintStr(20, 20, 12.7, 6.35, 6.35, 0, QStringLiteral("一般男子"));
+    d.PrintStr(20, 40, 5, 5, 5, 0, QStringLiteral("Ａブロック"));
+    d.SetFontName(QStringLiteral("ＭＳ ゴシック"));
+    d.PrintStr(20, 60, 6.35, 6.35, 6.35, 0, QStringLiteral("県選手権"));
+  };
+  const auto later = [](PrintDevice& d) {
+    d.PrintStr(20, 20, 25.4, 12.7, 12.7, 0, QStringLiteral("一般男子"));
+    d.PrintStr(20, 60, 8, 5, 5, 0, QStringLiteral("山田太郎（東京）"));
+    d.SetFontName(QStringLiteral("ＭＳ ゴシック"));
+    d.PrintStr(20, 80, 12.7, 12.7, 12.7, 0, QStringLiteral("Ａブロック"));
+  };
+  platform::PrintFonts kept;
+  job("first.pdf", &kept, earlier);
+  job("second.pdf", &kept, later);
+  job("own.pdf", nullptr, later);
+  EXPECT_TRUE(SamePdfStreams(t.folder() + "own.pdf", t.folder() + "second.pdf"));
+}
+
 // The printer and its paint engine live as long as the program; the painter of each job
 // does not. A job drawn after another must come out as on a printer that never printed.
 TEST(QtPrintSurfaceJobs, JobAfterAnotherPrintsAsOnANewPrinter) {
@@ -165,12 +319,7 @@ TEST(QtPrintSurfaceJobs, JobAfterAnotherPrintsAsOnANewPrinter) {
                         const std::function<void(PrintDevice&)>& draw) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(t.folder() + file);
-    platform::QtPrintSurface surface(printer);
-    PrintDevice& device = t.program.device;
-    device.OpenPrint(surface, QStringLiteral("ＭＳ 明朝"), t.folder());
-    draw(device);
-    device.ClosePrint();
-    device.attachSurface(nullptr);
+    PrintOneJob(t, printer, nullptr, draw);
   };
   // Ends on a text, drawn through its cell's transform, after a solid box.
   const auto earlier = [](PrintDevice& d) {
